@@ -1,0 +1,43 @@
+// The screen base's shared drawing and animation steps.
+#include "app/Ekran.h"
+
+#include "app/DeltaTime.h"
+
+using namespace eng;
+
+void TEkran::_drawFade() {
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetAlpha(fade);
+    SetColor(0, 0, 0);
+    DrawRect(0, 0, VirtualResolutionWidth(), VirtualResolutionHeight());
+}
+
+void TEkran::_updatePer() {
+    approach(p, dp, pSpeed);
+}
+void TEkran::_updateFade() {
+    approach(fade, dFade, fSpeed);
+}
+void TEkran::_updateAlpha() {
+    approach(alpha, dAlpha, aSpeed);
+}
+
+Pixmap TEkran::_getMyScreen() {
+    Cls();
+    draw();
+    return GrabPixmap(0, 0, static_cast<int>(VirtualResolutionWidth()) - 1,
+                      static_cast<int>(VirtualResolutionHeight()) - 1);
+}
+
+void TEkran::STANDARD_DATA() {
+    alpha = 1;
+    dAlpha = 1;
+    fade = 0;
+    dFade = 0;
+}
+
+void TEkran::_prepareDelta() {
+    for (int i = 0; i < 25; ++i) updateTiming();
+}

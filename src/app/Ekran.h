@@ -1,0 +1,39 @@
+// The screen base: animated alpha, fade and progress values and the per-screen protocol.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/Engine.h"
+
+class TGui;  // a screen's buttons and texts
+
+class TEkran {
+  public:
+    std::string id = "Screen Object";
+    std::string wynik;  // the name of the next screen, answered by the screen's loop
+    int _exit = 0;
+    float alpha = 1.0f, dAlpha = 1.0f;  // opacity of the screen's content and its target
+    float fade = 0.0f, dFade = 0.0f;    // opacity of the black layer over the screen and its target
+    float p = 0.0f, dp = 0.0f;          // a free animated value and its target
+    float aSpeed = 0.05f, fSpeed = 0.05f, pSpeed = 0.005f;
+    std::shared_ptr<TGui> Gui;
+    TEkran* ekran = nullptr;
+
+    virtual ~TEkran() = default;
+
+    virtual void setup() {}
+    virtual void PauseMyGame() {}
+    virtual void ResumeMyGame() {}
+    virtual void _drawFade();
+    virtual void draw() {}
+    virtual void _updatePer();
+    virtual void _updateFade();
+    virtual void _updateAlpha();
+    virtual void update() {}
+    // Clears the screen, draws this screen and grabs the picture (to freeze it behind overlays).
+    virtual eng::Pixmap _getMyScreen();
+    virtual void STANDARD_DATA();
+    // After a long pause: makes the next frame's delta small instead of the whole pause.
+    virtual void _prepareDelta();
+};

@@ -1,0 +1,71 @@
+// The common per-frame update, the frame end, and the pause shown while the window is inactive.
+#include "app/FrameServices.h"
+
+#include "app/DeltaTime.h"
+#include "app/Ekran.h"
+#include "app/Globals.h"
+#include "app/LogicalScreen.h"
+#include "app/Startup.h"
+#include "progress/Options.h"
+
+using namespace eng;
+
+namespace {
+constexpr int kEnter = 13, kF4 = 115, kLeftAlt = 164, kRightAlt = 165;
+}
+
+void updateSystem(TEkran* screen, int specialMouse) {
+    updateTiming();
+    if ((KeyDown(kLeftAlt) || KeyDown(kRightAlt)) && KeyHit(kF4)) quitGame(1);
+    if ((KeyDown(kLeftAlt) && KeyHit(kEnter)) || (KeyDown(kRightAlt) && KeyHit(kEnter))) {
+        if (options) options->switchScreen();
+    }
+    if (AppTerminate() || (KeyDown(kLeftAlt) && KeyHit(kF4))) quitGame(1);
+}
+
+void endFrame(int allowPause, TEkran* screen) {
+    if (AppSuspended() && allowPause == 1) pauseWhileSuspended(screen);
+    SetColor(0, 0, 0);
+    SetBlend(ALPHABLEND);
+    SetRotation(0);
+    SetScale(1, 1);
+    SetAlpha(1);
+    DrawRect(-512, 0, 512, 768);
+    DrawRect(1024, 0, 512, 768);
+    SetColor(255, 255, 255);
+    Flip(-1);
+    setBorderColor(0, 0, 0);
+    clearFrame();
+}
+
+void pauseWhileSuspended(TEkran* screen) {
+    if (screen) screen->PauseMyGame();
+    Image frozen = LoadImage(GrabPixmap(0, 0, 1024, 768), FILTEREDIMAGE);
+    SetScale(1, 1);
+    SetBlend(ALPHABLEND);
+    while (AppSuspended()) {
+        Cls();
+        SetImageFont(mainFont);
+        SetColor(255, 255, 255);
+        SetAlpha(1);
+        DrawImage(frozen, 0, 0);
+        SetColor(0, 0, 0);
+        SetAlpha(0.5f);
+        DrawRect(0, 0, 1024, 768);
+        SetColor(255, 255, 255);
+        SetAlpha(1);
+        DrawText(pauseText, static_cast<float>(512 - TextWidth(pauseText) / 2),
+                 static_cast<float>(384 - TextHeight(pauseText) / 2));
+        Flip(-1);
+        updateTiming();
+        setBorderColor(90, 30, 30);
+        clearFrame();
+        PollSystem();
+        // A close request ends the game from the pause too.
+        if (AppTerminate()) quitGame(1);
+        // Nothing moves while paused: rest between the pictures instead of spinning.
+        if (!IsHeadless()) Delay(50);
+    }
+    setBorderColor(0, 0, 0);
+    if (screen) screen->ResumeMyGame();
+}

@@ -1,0 +1,8 @@
+// The reporting image loader.
+#include "app/ImageLoad.h"
+
+eng::Image loadImageOrWarn(const std::string& path, int flags) {
+    eng::Image img = eng::LoadImage(path, flags);
+    if (!img) eng::Notify("Couldn't load image file: " + path + " - program will probably crash!", false);
+    return img;
+}

@@ -1,0 +1,170 @@
+// The loading screen's pictures, its 55 set-up steps and the fade of the logo and bar at the end.
+#include "app/LoadingScreen.h"
+
+#include "app/DeltaTime.h"
+#include "app/FrameServices.h"
+#include "app/Globals.h"
+#include "app/ImageLoad.h"
+#include "files/TxtFile.h"
+#include "gui/MyFont.h"
+#include "progress/MainMenu.h"
+
+using namespace eng;
+
+TLoadingScreen* loadingScreen = nullptr;
+
+TLoadingScreen::TLoadingScreen() {
+    id = "Loading";
+    const std::string dir = programPrefix + "gfx/gui/loading/";
+    back = loadImageOrWarn(dir + "back.jpg", FILTEREDIMAGE);
+    dot[0] = loadImageOrWarn(dir + "false.png");
+    dot[1] = loadImageOrWarn(dir + "true.png");
+    MidHandleImage(dot[0]);
+    MidHandleImage(dot[1]);
+    img = LoadImage(dir + "loading.png");
+    logo = LoadImage(dir + languageCode + "/logo.png");
+    MidHandleImage(logo);
+    bars = LoadImage(dir + "bars.png");
+}
+
+std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
+    switch (part) {
+        case 1:
+            return {
+                {"globalSnd.setup", nullptr},     {"music 6", nullptr},         {"cursors", nullptr},
+                {"leaf images", nullptr},         {"winScreen.setup", nullptr}, {"loseScreen.setup", nullptr},
+                {"giveAward.setup", nullptr},     {"more games", nullptr},      {"showAward.setup", nullptr},
+                {"endingScreen.setup", nullptr},  {"windowTheme", nullptr},     {"mainGame.setup", nullptr},
+                {"puzzleExpress.setup", nullptr}, {"puzzle.setup", nullptr}};
+        case 2:
+            return {{"particles", nullptr},
+                    {"music 7", nullptr},
+                    {"rock images", nullptr},
+                    {"wood tile particles", nullptr},
+                    {"power-up cursors", nullptr},
+                    {"caption images", nullptr},
+                    {"sword effect", nullptr},
+                    {"weather particles", nullptr},
+                    {"clue numbers", nullptr},
+                    {"stripe images", nullptr},
+                    {"pause", [] {}},
+                    {"dialogBox.setup", nullptr},
+                    {"tiles", nullptr},
+                    {"treasures", nullptr}};
+        case 3:
+            return {{"mainMenu.setup", [] { mainMenu->setup(); }},
+                    {"music 8", nullptr},
+                    {"tutorial.setup", nullptr},
+                    {"profileManager.setup", nullptr},
+                    {"levelManager.setup", nullptr},
+                    {"hiddenObject.setup", nullptr},
+                    {"mapa.setup", nullptr},
+                    {"parchment images", nullptr},
+                    {"stageScreen.setup", nullptr},
+                    {"awardScreen.setup", nullptr},
+                    {"peFoundScreen.setup", nullptr}};
+        case 4:
+            return {{"enterName.setup", nullptr},      {"popUp.setup", nullptr},
+                    {"continueQuest.setup", nullptr},  {"credits.setup", nullptr},
+                    {"highscores.setup", nullptr},     {"introScreen.setup", nullptr},
+                    {"pickFlow.setup", nullptr},       {"music 9", nullptr},
+                    {"findRoutePuzzle.setup", nullptr}};
+        case 5:
+            return {{"music 5", nullptr},
+                    {"mainFont", [] { mainFont = getFont(programPrefix + "gfx/fonts/font.ttf", 72); }},
+                    {"pauseText",
+                     [] { pauseText = getLine(loadTxtFile(programPrefix + "txt/#LANG#/pauseGame.txt"), 1); }},
+                    {"profileManager.loadProfiles", nullptr},
+                    {"wave images", nullptr},
+                    {"lightning images", nullptr},
+                    {"rulesScreen.setup", nullptr}};
+        default:
+            return {};
+    }
+}
+
+void TLoadingScreen::runSteps(int part) {
+    for (const Step& step : steps(part)) {
+        if (step.run) step.run();
+        ++stepsRun;
+        progress();
+    }
+}
+
+void TLoadingScreen::PART1() {
+    drawNormal();
+    runSteps(1);
+}
+void TLoadingScreen::PART2() {
+    runSteps(2);
+}
+void TLoadingScreen::PART3() {
+    runSteps(3);
+}
+void TLoadingScreen::PART4() {
+    runSteps(4);
+}
+void TLoadingScreen::PART5() {
+    runSteps(5);
+    EndMe();
+    FlushMouse();
+    FlushKeys();
+}
+
+void TLoadingScreen::progress() {
+    if (p < maxProgress) p += 1;
+    drawNormal();
+}
+
+void TLoadingScreen::drawNormal() {
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetRotation(0);
+    draw();
+    endFrame(0, this);
+    PollSystem();
+}
+
+void TLoadingScreen::draw() {
+    _drawBack();
+    _drawProgress();
+}
+
+void TLoadingScreen::_drawBack() {
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+    DrawImage(back, 0, 0);
+    SetAlpha(la);
+    DrawImage(logo, 512, 384);
+    DrawImage(bars, 0, 0);
+}
+
+void TLoadingScreen::_drawProgress() {
+    if (!img) return;
+    const float f = static_cast<float>(p) / maxProgress;
+    const int x = 512 - ImageWidth(img) / 2;
+    const int y = 695 - ImageHeight(img) / 2;
+    SetAlpha(0.3f * la);
+    DrawImage(img, static_cast<float>(x), static_cast<float>(y));
+    SetAlpha(la);
+    const float w = f * ImageWidth(img);
+    DrawSubImageRect(img, static_cast<float>(x), static_cast<float>(y), w,
+                     static_cast<float>(ImageHeight(img)), 0, 0, w, static_cast<float>(ImageHeight(img)), 0,
+                     0, 0);
+}
+
+void TLoadingScreen::EndMe() {
+    _prepareDelta();
+    do {
+        Cls();
+        updateTiming();
+        la -= 0.02f * frameDelta;
+        if (la < 0) la = 0;
+        draw();
+        Flip(-1);
+    } while (la > 0);
+}

@@ -1,0 +1,122 @@
+// Start-up: globals, per-user folder, settings and graphics mode, the loading screen; and the end.
+#include "app/Startup.h"
+
+#include <cstdlib>
+
+#include "app/Control.h"
+#include "app/DeltaTime.h"
+#include "app/Globals.h"
+#include "app/LoadingScreen.h"
+#include "gui/MyFont.h"
+#include "progress/MainMenu.h"
+#include "progress/Options.h"
+
+using namespace eng;
+
+std::string commonFolderOverride;
+
+namespace {
+
+// A folder we may write into: it exists (or could be made) and a file can be created in it.
+bool writable(const std::string& folder) {
+    if (FileType(folder) != 2) return false;
+    const std::string probe = folder + "/.write-test";
+    if (!SaveText("ok", probe)) return false;
+    DeleteFile(probe);
+    return true;
+}
+
+// Makes {common}/Orelund/<product> with Data and Profiles; returns the user folder or "".
+std::string makeUserFolder(const std::string& common) {
+    if (common.empty() || common == "/") return {};
+    const std::string oldFolder = common + "/" + productName;
+    CreateDir(common + "/Orelund", false);
+    const std::string folder = common + "/Orelund/" + productName;
+    bool migrate = false;
+    if (FileType(folder) != 2) {
+        migrate = FileType(oldFolder) == 2;
+        CreateDir(folder, false);
+    }
+    CreateDir(folder + "/Data", false);
+    CreateDir(folder + "/Profiles", false);
+    if (!writable(folder) || !writable(folder + "/Data") || !writable(folder + "/Profiles")) return {};
+    if (migrate) CopyDir(oldFolder, folder);
+    return folder;
+}
+
+}  // namespace
+
+void prepareUserFolder() {
+    std::string common = commonFolderOverride.empty() ? HomeDataFolder() : commonFolderOverride;
+    if (!common.empty()) CreateDir(common, true);
+    userFolder = makeUserFolder(common);
+    if (userFolder.empty()) {
+        // Fall back to a folder we can write, and say so once.
+        const char* tmp = std::getenv("TMPDIR");
+        std::string fallback = std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/" + productName + "-data";
+        CreateDir(fallback, true);
+        userFolder = makeUserFolder(fallback);
+        Print("The data folder below \"" + common + "\" cannot be written; saving into \"" + userFolder +
+              "\" instead.");
+    }
+    for (char& c : userFolder)
+        if (c == '\\') c = '/';
+}
+
+void initGlobals() {
+    programPrefix = "";
+    languageCode = Trim(LoadText("txt/lang.txt"));
+    DesktopSize(desktopWidth, desktopHeight);
+    // One object per screen and manager, in the game's order; screens of later parts join here.
+    loadingScreen = new TLoadingScreen();
+    mainMenu = new TMainMenu();
+    options = new TOptions();
+    pointImage = LoadImage(programPrefix + "gfx/point.png");
+    MidHandleImage(pointImage);
+    deltaTimer = TDeltaTime::Create(60);
+    SetAppTitle(Trim(LoadText("txt/" + languageCode + "/name.txt")));
+    cheatsOn = FileType("cheats.txt") != 0 ? 1 : 0;
+    productName = "Tazmira-Zerav-2";
+}
+
+void startGame() {
+    prepareUserFolder();
+    options->loadOptions();
+    if (!options->openScreen()) {
+        Print("No window or screen mode could be opened; the game cannot start.");
+        End();
+    }
+    SeedRnd(static_cast<uint64_t>(MilliSecs()));
+    HideMouse();
+    options->setup();
+    loadingScreen->PART1();
+    loadingScreen->PART2();
+    loadingScreen->PART3();
+    loadingScreen->PART4();
+    loadingScreen->PART5();
+}
+
+void runGame() {
+    options->setupMouse();
+    storyFont = getFont(programPrefix + "gfx/fonts/storyFont.ttf", 36);
+    control.mainloop();
+    quitGame(1);
+}
+
+void quitGame(int mode) {
+    FlushMouse();
+    FlushKeys();
+    if (mode == 0) saveAll();
+    End();
+}
+
+void saveAll() {
+    ShowMouse();
+    if (options) options->saveOptions();
+}
+
+void runProgram() {
+    initGlobals();
+    startGame();
+    runGame();
+}

@@ -1,0 +1,198 @@
+// The game's data files: a tree of named groups holding `key = value` entries, looked up by "a::b::key".
+#include "files/DataFile.h"
+
+#include <algorithm>
+
+#include "engine/Engine.h"
+
+bool TRCMFile::save(const std::string& path) const {
+    std::string text;
+    for (const auto& group : _grupa->_listaGrup) text += group->save("");
+    return eng::SaveText(text, path);
+}
+
+bool TRCMFile::Load(const std::string& path) {
+    _path = path;
+    _realPath = eng::RealPath(path);
+    _grupa = std::make_shared<TRCMGroup>();
+    _txt.clear();
+    if (eng::FileType(path) != 1) {
+        errorMsg("Nie znaleziono pliku : " + path);
+        return false;
+    }
+    if (!eng::TryLoadText(path, _txt)) {
+        _txt.clear();
+        errorMsg("Nie mozna odczytac pliku : " + path);
+        return false;
+    }
+    if (!checkTxt()) return false;
+    _grupa = readAll(_txt, "MAINGROUP");
+    return true;
+}
+
+bool TRCMFile::checkGroups() {
+    int opening = 0, closing = 0;
+    bool quoted = false;
+    for (char c : _txt) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '{') ++opening;
+        if (c == '}') ++closing;
+    }
+    if (opening == closing) return true;
+    errorMsg("Blad nawiasow klamrowych! \"{\" - " + std::to_string(opening) + " \"}\" - " +
+             std::to_string(closing));
+    return false;
+}
+
+bool TRCMFile::checkTxt() {
+    if (!_txt.empty() && _txt.back() == '}') _txt += '\n';
+    return checkGroups();
+}
+
+std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std::string& name) {
+    return _readGroup(text, 0, text.size(), name);
+}
+
+// Reads one group from text[begin, end). A sub-group is read from just after its "{" up to, but not
+// including, the last character of the range; braces and "=" inside double quotes are plain text.
+std::shared_ptr<TRCMGroup> TRCMFile::_readGroup(const std::string& text, size_t begin, size_t end,
+                                                const std::string& name) {
+    auto group = std::make_shared<TRCMGroup>();
+    group->_id = name;
+    std::string head, line;
+    bool hasEquals = false;
+    bool quoted = false;
+    size_t i = begin;
+    while (i < end) {
+        const char c = text[i];
+        if (c == '"') quoted = !quoted;
+        if (!quoted && c == '{') {
+            auto sub = _readGroup(text, i + 1, std::max(i + 1, end - 1), eng::Trim(head));
+            group->_listaGrup.push_back(sub);
+            // A sub-group that ran out of text before its "}" has _pos 0: go on right after its "{".
+            i += 1 + sub->_pos;
+            head.clear();
+            continue;
+        }
+        if (!quoted && c == '}') {
+            group->_pos = static_cast<int>(i - begin + 1);
+            return group;
+        }
+        if (c == '\n') {
+            if (hasEquals) {
+                group->_listaWpisow.push_back(readEntry(eng::Trim(line)));
+                head.clear();
+                line.clear();
+                hasEquals = false;
+            }
+        } else {
+            if (c == '=' && !quoted) hasEquals = true;
+            head += c;
+            line += c;
+        }
+        ++i;
+    }
+    group->_pos = 0;
+    return group;
+}
+
+std::string TRCMFile::myTrim(const std::string& text) const {
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '0', '*');
+    s = eng::Trim(s);
+    std::replace(s.begin(), s.end(), '*', '0');
+    return s;
+}
+
+std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) const {
+    auto entry = std::make_shared<TRCMEntry>();
+    const std::vector<std::string> halves = splitOutsideQuotes(line, "=");
+    entry->_id = halves.empty() ? std::string() : eng::Trim(halves[0]);
+    const std::string valueText = halves.size() > 1 ? halves[1] : std::string();
+    entry->_value = splitOutsideQuotes(valueText, ",");
+    // Nothing after "=": one empty value.
+    if (entry->_value.empty()) entry->_value.emplace_back();
+    const std::string trimmed = eng::Trim(valueText);
+    const char first = trimmed.empty() ? '\0' : trimmed[0];
+    entry->_type = ((first >= '0' && first <= '9') || first == '-') ? 1 : 0;
+    if (entry->_type == 0) {
+        // String values are read in the written form ` "text"`: a blank, the quotes around the text.
+        for (std::string& value : entry->_value)
+            value = value.size() >= 3 ? value.substr(2, value.size() - 3) : std::string();
+    }
+    return entry;
+}
+
+std::shared_ptr<TRCMGroup> TRCMFile::getGroupSet(const std::vector<std::string>& parts) {
+    std::shared_ptr<TRCMGroup> group = _grupa;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        auto next = group->getGroup(parts[i]);
+        if (!next) {
+            next = std::make_shared<TRCMGroup>();
+            next->_id = parts[i];
+            group->_listaGrup.push_back(next);
+        }
+        group = next;
+    }
+    return group;
+}
+
+void TRCMFile::setString(const std::string& path, const std::string& value, int index) {
+    const std::vector<std::string> parts = splitText(path, "::");
+    if (parts.empty() || index < 0) return;
+    getGroupSet(parts)->setStringEntry(parts.back(), value, index);
+}
+
+void TRCMFile::setFloat(const std::string& path, double value, int index) {
+    const std::vector<std::string> parts = splitText(path, "::");
+    if (parts.empty() || index < 0) return;
+    getGroupSet(parts)->setFloatEntry(parts.back(), value, index);
+}
+
+std::shared_ptr<TRCMEntry> TRCMFile::_findEntry(const std::string& path, int index) const {
+    const std::vector<std::string> parts = splitText(path, "::");
+    if (parts.empty()) return nullptr;
+    auto group = getGroup(parts);
+    if (!group) return nullptr;
+    auto entry = group->getEntry(parts.back());
+    if (!entry || index < 0 || static_cast<size_t>(index) >= entry->_value.size()) return nullptr;
+    return entry;
+}
+
+std::string TRCMFile::getString(const std::string& path, int index) const {
+    auto entry = _findEntry(path, index);
+    return entry ? entry->_value[index] : std::string();
+}
+
+float TRCMFile::getFloat(const std::string& path, int index, int printGroup) const {
+    if (printGroup != 0) {
+        if (auto group = getGroup(splitText(path, "::"))) group->showGroup("");
+    }
+    auto entry = _findEntry(path, index);
+    return entry ? textToFloat(entry->_value[index]) : 0.0f;
+}
+
+std::shared_ptr<TRCMGroup> TRCMFile::getGroup(const std::vector<std::string>& parts) const {
+    std::shared_ptr<TRCMGroup> group = _grupa;
+    for (size_t i = 0; i + 1 < parts.size() && group; ++i) group = group->getGroup(parts[i]);
+    return group;
+}
+
+void TRCMFile::printAll() const {
+    _grupa->showGroup("");
+}
+
+void TRCMFile::errorMsg(const std::string& text) const {
+    eng::Print("Napotkano problem : " + text);
+}
+
+std::shared_ptr<TRCMFile> newDataFile() {
+    return std::make_shared<TRCMFile>();
+}
+
+std::shared_ptr<TRCMFile> loadDataFile(const std::string& path) {
+    auto file = std::make_shared<TRCMFile>();
+    file->Load(path);
+    return file;
+}

@@ -1,0 +1,31 @@
+// A named `name { ... }` block of a data file: entries and further groups, in file order.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "files/TRCMEntry.h"
+
+class TRCMGroup {
+  public:
+    std::string _id;                                       // the group name, trimmed
+    int _pos = 0;                                          // while reading: just after the closing brace
+    std::vector<std::shared_ptr<TRCMGroup>> _listaGrup;    // sub-groups
+    std::vector<std::shared_ptr<TRCMEntry>> _listaWpisow;  // entries
+
+    // The group as text, nested groups indented by one more tab.
+    std::string save(const std::string& indent) const;
+    // Prints the group's text to the standard output.
+    void showGroup(const std::string& indent) const;
+    // The first direct sub-group or entry of that name (letter case ignored); null when none.
+    std::shared_ptr<TRCMGroup> getGroup(const std::string& name) const;
+    std::shared_ptr<TRCMEntry> getEntry(const std::string& name) const;
+    // Sets value `index` of the entry `name`, appending the entry when it is missing.
+    void setStringEntry(const std::string& name, const std::string& value, int index);
+    void setFloatEntry(const std::string& name, double value, int index);
+    std::shared_ptr<TRCMEntry> _addEntry(const std::string& name, const std::string& value, int index);
+};
+
+// True when two names are equal without regard to letter case.
+bool sameName(const std::string& a, const std::string& b);

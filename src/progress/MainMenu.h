@@ -1,0 +1,20 @@
+// The title screen: fades in over the loading background with the game's title.
+#pragma once
+
+#include <string>
+
+#include "app/Ekran.h"
+
+class TMainMenu : public TEkran {
+  public:
+    eng::ImageFont titleFont;
+
+    TMainMenu() { id = "MAIN-MENU"; }
+    void setup() override;
+    void prepare();
+    std::string mainLoop();
+    void update() override;
+    void draw() override;
+};
+
+extern TMainMenu* mainMenu;

@@ -1,0 +1,90 @@
+// The screen switcher: its table, upper-casing, and the safe answer to names it cannot run.
+#include <gtest/gtest.h>
+
+#include "app/Control.h"
+#include "engine/Engine.h"
+
+TEST(Control, TableListsEveryScreenNameInOrder) {
+    const std::vector<std::string> names = {"MAIN-MENU",
+                                            "START-NEW-GAME",
+                                            "PICK-FLOW",
+                                            "GET-NEXT-LEVEL",
+                                            "RESTART-LEVEL",
+                                            "STORY-START",
+                                            "STORY-OUTRO",
+                                            "MORE",
+                                            "STORY-TABLET-READ",
+                                            "STORY-CAMP",
+                                            "STORY-READING-LETTER",
+                                            "STORY-PIRAMID",
+                                            "STORY-GO-TO-IRAK",
+                                            "STORY-BULDOZER",
+                                            "STORY-GO-TO-IRAN",
+                                            "STORY-TEMPLE-OPEN",
+                                            "STORY-TEMPLE-CHECK",
+                                            "STORY-GO-TO-TIBET",
+                                            "STORY-WATERFALL",
+                                            "MAPA",
+                                            "MAIN-GAME",
+                                            "FINDROUTE-PUZZLE",
+                                            "PUZZLE-EXPRESS",
+                                            "HIDDEN-OBJECT",
+                                            "PUZZLE",
+                                            "CREDITS",
+                                            "END-OF-LEVELS"};
+    TControl c;
+    ASSERT_EQ(c.table.size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(c.table[i].name, names[i]);
+}
+
+TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
+    TControl c;
+    std::vector<std::string> ran;
+    c.table = {{"MAIN-MENU",
+                [&] {
+                    ran.push_back("menu");
+                    return std::string("story-camp");
+                }},
+               {"STORY-CAMP", nullptr},
+               {"MAPA", [&] {
+                    ran.push_back("map");
+                    return std::string("END");
+                }}};
+    c.setWhere("mapa");
+    EXPECT_EQ(c.where, "MAPA");
+    EXPECT_TRUE(c.step());
+    EXPECT_EQ(c.where, "END");
+
+    c.setWhere("Main-Menu");
+    EXPECT_TRUE(c.step());
+    EXPECT_EQ(c.where, "STORY-CAMP");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(c.step());  // a screen without an object yet
+    EXPECT_EQ(c.where, "MAIN-MENU");
+    c.setWhere("NO-SUCH-SCREEN");
+    EXPECT_FALSE(c.step());
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(c.where, "MAIN-MENU");
+    EXPECT_NE(out.find("NO-SUCH-SCREEN"), std::string::npos);
+    EXPECT_EQ(ran, (std::vector<std::string>{"map", "menu"}));
+}
+
+TEST(Control, SwitchingFlushesPendingInput) {
+    TControl c;
+    eng::InjectKey(27, true);
+    eng::InjectKey(27, false);
+    eng::InjectMouseButton(1, true);
+    eng::InjectMouseButton(1, false);
+    c.setWhere("MAIN-MENU");
+    EXPECT_EQ(eng::KeyHit(27), 0);
+    EXPECT_EQ(eng::MouseHit(1), 0);
+}
+
+TEST(Control, LevelNamesWithoutAProfileGoToTheTitle) {
+    TControl c;
+    for (const char* name : {"START-NEW-GAME", "GET-NEXT-LEVEL", "RESTART-LEVEL"}) {
+        c.setWhere(name);
+        c.step();
+        EXPECT_EQ(c.where, "MAIN-MENU") << name;
+    }
+}

@@ -1,0 +1,87 @@
+// Every content path the game's code reads exists in the built program folder and loads.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "engine/Engine.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Paths the code builds from pieces (language folder, numbers); the literal scan cannot see them whole.
+const char* kBuiltPaths[] = {
+    "gfx/gui/loading/en/logo.png",
+    "txt/en/name.txt",
+    "txt/lang.txt",
+};
+
+// Every string literal in the game's sources that names something below gfx/, data/ or txt/.
+std::set<std::string> literalPaths() {
+    std::set<std::string> paths;
+    const std::regex literal("\"((gfx|data|txt)/[^\"]*)\"");
+    for (const auto& entry : fs::recursive_directory_iterator(SOURCE_DIR "/src")) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path());
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it) {
+            std::string p = (*it)[1];
+            size_t tag;
+            while ((tag = p.find("#LANG#")) != std::string::npos) p.replace(tag, 6, "en");
+            paths.insert(p);
+        }
+    }
+    return paths;
+}
+
+}  // namespace
+
+TEST(Content, EveryPathTheCodeReadsExistsAndLoads) {
+    std::set<std::string> paths = literalPaths();
+    ASSERT_FALSE(paths.empty());
+    for (const char* p : kBuiltPaths) paths.insert(p);
+    for (const std::string& rel : paths) {
+        const std::string full = std::string(GAME_DIR) + "/" + rel;
+        if (rel.back() == '/') {
+            EXPECT_EQ(eng::FileType(full), 2) << "missing folder " << rel;
+            continue;
+        }
+        ASSERT_EQ(eng::FileType(full), 1) << "missing file " << rel;
+        const std::string ext = eng::Lower(eng::ExtractExt(rel));
+        if (ext == "png" || ext == "jpg") {
+            EXPECT_TRUE(eng::LoadPixmap(full)) << "undecodable picture " << rel;
+        }
+        if (ext == "ttf") {
+            EXPECT_TRUE(eng::LoadImageFont(full, 24)) << "unrenderable font " << rel;
+        }
+        if (ext == "txt") {
+            std::string text;
+            EXPECT_TRUE(eng::TryLoadText(full, text)) << rel;
+            EXPECT_FALSE(eng::Trim(text).empty()) << "empty text file " << rel;
+        }
+    }
+}
+
+TEST(Content, LanguageFileNamesAnExistingLanguageFolder) {
+    std::string code;
+    ASSERT_TRUE(eng::TryLoadText(GAME_DIR "/txt/lang.txt", code));
+    EXPECT_EQ(eng::Trim(code), "en");
+    EXPECT_EQ(eng::FileType(GAME_DIR "/txt/" + eng::Trim(code)), 2);
+}
+
+TEST(Content, LoadingScreenPicturesFitTheScreen) {
+    auto back = eng::LoadPixmap(GAME_DIR "/gfx/gui/loading/back.jpg");
+    auto bars = eng::LoadPixmap(GAME_DIR "/gfx/gui/loading/bars.png");
+    auto bar = eng::LoadPixmap(GAME_DIR "/gfx/gui/loading/loading.png");
+    ASSERT_TRUE(back && bars && bar);
+    EXPECT_EQ(back->width, 1024);
+    EXPECT_EQ(back->height, 768);
+    EXPECT_EQ(bars->width, 1024);
+    EXPECT_EQ(bars->height, 768);
+    EXPECT_LE(bar->width, 1024);
+    // The overlay leaves the middle of the screen open.
+    EXPECT_LT(bars->rgba[(384 * 1024 + 512) * 4 + 3], 32);
+}

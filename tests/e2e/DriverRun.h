@@ -1,0 +1,37 @@
+// Runs the headless driver on a script and collects what it printed.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+struct DriverRun {
+    int exitCode = -1;
+    std::string output;
+    bool has(const std::string& text) const { return output.find(text) != std::string::npos; }
+};
+
+inline std::string makeTempDir(const std::string& name) {
+    auto p = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(p);
+    std::filesystem::create_directories(p);
+    return p.string();
+}
+
+inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir) {
+    const std::string scriptPath = outDir + "/script.txt";
+    std::ofstream(scriptPath) << script;
+    const std::string cmd = std::string(BINARY_DIR "/tools/driver") + " --user " + userDir + " --out " +
+                            outDir + " --script " + scriptPath + " 2>&1";
+    DriverRun run;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return run;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.output.append(buf, n);
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}

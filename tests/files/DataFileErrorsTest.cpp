@@ -1,0 +1,81 @@
+// Data files that are missing, unreadable or broken: the printed message and an empty tree.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "files/DataFile.h"
+
+namespace {
+
+// Loads `path` and returns what was printed on the standard output.
+std::string loadPrinting(const std::string& path, std::shared_ptr<TRCMFile>& file) {
+    testing::internal::CaptureStdout();
+    file = loadDataFile(path);
+    return testing::internal::GetCapturedStdout();
+}
+
+}  // namespace
+
+TEST(DataFileErrors, BraceMismatchIsReportedAndReadsEmpty) {
+    TempDir dir;
+    writeBytes(dir.file("b.dat"), "a {\n\tx = 1\n\tb {\n\t\ty = \"}\"\n\t}\n\tc {\n}\n");
+    std::shared_ptr<TRCMFile> file;
+    EXPECT_EQ(loadPrinting(dir.file("b.dat"), file),
+              "Napotkano problem : Blad nawiasow klamrowych! \"{\" - 3 \"}\" - 2\n");
+    EXPECT_TRUE(file->_grupa->_listaGrup.empty());
+    EXPECT_EQ(file->getString("a::x"), "");
+}
+
+TEST(DataFileErrors, BracesInsideQuotesAreText) {
+    TempDir dir;
+    writeBytes(dir.file("q.dat"), "a {\n\tx = \"}{}\"\n\ty = \"{\"\n}\nb {\n\tz = 2\n}\n");
+    std::shared_ptr<TRCMFile> file;
+    EXPECT_EQ(loadPrinting(dir.file("q.dat"), file), "");
+    EXPECT_EQ(file->getString("a::x"), "}{}");
+    EXPECT_EQ(file->getString("a::y"), "{");
+    EXPECT_EQ(file->getFloat("b::z"), 2.0f);
+}
+
+TEST(DataFileErrors, NothingReadableAtThePathReadsAsMissing) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("folder.dat"));
+    for (const std::string& path : {dir.file("none.dat"), dir.file("folder.dat")}) {
+        std::shared_ptr<TRCMFile> file;
+        EXPECT_EQ(loadPrinting(path, file), "Napotkano problem : Nie znaleziono pliku : " + path + "\n");
+        EXPECT_TRUE(file->_grupa->_listaGrup.empty());
+        EXPECT_EQ(file->getString("a::b"), "");
+        EXPECT_EQ(file->getFloat("a::b"), 0.0f);
+    }
+}
+
+TEST(DataFileErrors, UnreadableFileReadsEmpty) {
+    TempDir dir;
+    const std::string path = dir.file("locked.dat");
+    writeBytes(path, "a {\n\tb = 1\n}\n");
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    if (!readBytes(path).empty()) GTEST_SKIP() << "this user can read files without permission";
+    std::shared_ptr<TRCMFile> file;
+    EXPECT_EQ(loadPrinting(path, file), "Napotkano problem : Nie mozna odczytac pliku : " + path + "\n");
+    EXPECT_EQ(file->getString("a::b"), "");
+}
+
+TEST(DataFileErrors, FileAfterAFailedLoadCanStillBeWritten) {
+    TempDir dir;
+    std::shared_ptr<TRCMFile> file;
+    loadPrinting(dir.file("new.dat"), file);
+    file->setFloat("s::v", 3);
+    ASSERT_TRUE(file->save(dir.file("new.dat")));
+    EXPECT_EQ(readBytes(dir.file("new.dat")), "s {\n\tv = 3\n}\n\n");
+}
+
+TEST(DataFileErrors, StrayTextIsNoError) {
+    TempDir dir;
+    std::shared_ptr<TRCMFile> file;
+    // A line without "=" joins the next entry's key; "}" and the end of the text end groups quietly.
+    writeBytes(dir.file("s.dat"), "a {\n\tnote\n\tb = 1\n\tc = 2 }\nd {\n\te = 3\n}\n");
+    EXPECT_EQ(loadPrinting(dir.file("s.dat"), file), "");
+    EXPECT_EQ(file->getString("a::note\tb"), " 1");
+    EXPECT_EQ(file->getString("a::c"), "");
+    EXPECT_EQ(file->getFloat("d::e"), 3.0f);
+}

@@ -1,0 +1,265 @@
+// The headless driver: runs the real game with a virtual clock, scripted input and frame grabs.
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Script.h"
+#include "app/Control.h"
+#include "app/Startup.h"
+#include "engine/Engine.h"
+
+namespace {
+
+struct Driver {
+    std::vector<ScriptCommand> script;
+    size_t next = 0;
+    int waitFrames = 0;      // frames left of a wait
+    int screenWait = -1;     // frames spent waiting for a screen, -1 when not waiting
+    int pendingRelease = 0;  // a click releases its button on the following frame
+    std::string screen = "LOADING";
+    std::string outDir = ".";
+    std::vector<double> cpuMs;
+    double startWall = 0;         // wall-clock milliseconds at the start of main
+    bool firstFrameTold = false;  // "first frame" printed
+    bool menuFrameTold = false;   // "first MAIN-MENU frame" printed
+    double lastCpu = 0;
+    int failed = 0;
+    // a drag in progress
+    int dragLeft = 0, dragButton = 1;
+    float dragX = 0, dragY = 0, dragToX = 0, dragToY = 0;
+};
+
+Driver D;
+
+double wallMs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+double threadCpuMs() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+int buttonOf(const std::vector<std::string>& args, size_t from) {
+    for (size_t i = from; i < args.size(); ++i) {
+        if (args[i] == "right") return 2;
+        if (args[i] == "middle") return 3;
+    }
+    return 1;
+}
+
+void report() {
+    std::vector<double> v = D.cpuMs;
+    std::sort(v.begin(), v.end());
+    auto pct = [&](double q) {
+        return v.empty() ? 0.0 : v[std::min(v.size() - 1, static_cast<size_t>(q * v.size()))];
+    };
+    std::printf("frames: %llu\n", static_cast<unsigned long long>(eng::FrameCount()));
+    std::printf("cpu per frame (ms): median %.3f, p95 %.3f, max %.3f\n", pct(0.5), pct(0.95),
+                v.empty() ? 0.0 : v.back());
+    std::fflush(stdout);
+}
+
+[[noreturn]] void stop(int code) {
+    std::printf("end: script\n");
+    report();
+    std::fflush(stdout);
+    std::_Exit(code);
+}
+
+// Runs commands until one of them needs the frame to end; returns when this frame's input is set.
+void advance() {
+    while (D.next < D.script.size()) {
+        const ScriptCommand& c = D.script[D.next];
+        auto num = [&](size_t i) { return std::stof(c.args[i]); };
+        if (c.op == "wait") {
+            if (D.waitFrames == 0) D.waitFrames = std::stoi(c.args[0]);
+            if (--D.waitFrames > 0) return;
+            ++D.next;
+            return;
+        }
+        if (c.op == "waitscreen") {
+            int cap = c.args.size() > 1 ? std::stoi(c.args[1]) : 3600;
+            if (D.screen == eng::Upper(c.args[0])) {
+                D.screenWait = -1;
+                ++D.next;
+                continue;
+            }
+            if (++D.screenWait > cap) {
+                std::printf("script line %d: screen %s not reached within %d frames (now %s)\n", c.line,
+                            c.args[0].c_str(), cap, D.screen.c_str());
+                stop(1);
+            }
+            return;
+        }
+        ++D.next;
+        if (c.op == "move") {
+            eng::InjectMouseMove(num(0), num(1));
+        } else if (c.op == "press") {
+            eng::InjectMouseButton(buttonOf(c.args, 0), true);
+            return;
+        } else if (c.op == "release") {
+            eng::InjectMouseButton(buttonOf(c.args, 0), false);
+            return;
+        } else if (c.op == "click") {
+            eng::InjectMouseMove(num(0), num(1));
+            eng::InjectMouseButton(buttonOf(c.args, 2), true);
+            D.pendingRelease = buttonOf(c.args, 2);
+            return;
+        } else if (c.op == "drag") {
+            D.dragX = num(0);
+            D.dragY = num(1);
+            D.dragToX = num(2);
+            D.dragToY = num(3);
+            D.dragLeft =
+                (c.args.size() > 4 && c.args[4] != "left" && c.args[4] != "right" && c.args[4] != "middle")
+                    ? std::max(1, std::stoi(c.args[4]))
+                    : 10;
+            D.dragButton = buttonOf(c.args, 4);
+            eng::InjectMouseMove(D.dragX, D.dragY);
+            eng::InjectMouseButton(D.dragButton, true);
+            return;
+        } else if (c.op == "key") {
+            eng::InjectKey(keyCode(c.args[0]), true);
+            D.pendingRelease = -keyCode(c.args[0]);
+            return;
+        } else if (c.op == "keydown") {
+            eng::InjectKey(keyCode(c.args[0]), true);
+            return;
+        } else if (c.op == "keyup") {
+            eng::InjectKey(keyCode(c.args[0]), false);
+            return;
+        } else if (c.op == "type") {
+            eng::InjectText(c.text);
+            return;
+        } else if (c.op == "grab") {
+            std::string path =
+                D.outDir + "/" + c.args[0] +
+                (c.args[0].size() > 4 && c.args[0].substr(c.args[0].size() - 4) == ".png" ? "" : ".png");
+            if (!eng::SavePixmapPNG(eng::GrabPixmap(0, 0, 1024, 768), path)) {
+                std::printf("script line %d: could not write %s\n", c.line, path.c_str());
+                D.failed = 1;
+            } else {
+                std::printf("grab: %s\n", path.c_str());
+            }
+        } else if (c.op == "focus") {
+            eng::InjectSuspended(c.args[0] == "lost");
+            return;
+        } else if (c.op == "close") {
+            eng::InjectCloseRequest();
+            return;
+        } else if (c.op == "wheel") {
+            eng::InjectMouseWheel(std::stoi(c.args[0]));
+            return;
+        } else if (c.op == "quit") {
+            stop(D.failed);
+        }
+    }
+    stop(D.failed);  // the script has run out
+}
+
+void onFrame() {
+    if (!D.firstFrameTold) {
+        D.firstFrameTold = true;
+        std::printf("first frame: %.1f ms after start\n", wallMs() - D.startWall);
+    }
+    if (!D.menuFrameTold && D.screen == "MAIN-MENU") {
+        D.menuFrameTold = true;
+        std::printf("first MAIN-MENU frame: %.1f ms after start\n", wallMs() - D.startWall);
+    }
+    double now = threadCpuMs();
+    if (eng::FrameCount() > 0 || D.lastCpu > 0) D.cpuMs.push_back(now - D.lastCpu);
+    D.lastCpu = now;
+    if (D.pendingRelease > 0) eng::InjectMouseButton(D.pendingRelease, false);
+    if (D.pendingRelease < 0) eng::InjectKey(-D.pendingRelease, false);
+    D.pendingRelease = 0;
+    if (D.dragLeft > 0) {  // move the pointer a step along the drag; release at its end
+        --D.dragLeft;
+        const float k = 1.0f / (D.dragLeft + 1);  // reaches the end point on the last step
+        D.dragX += (D.dragToX - D.dragX) * k;
+        D.dragY += (D.dragToY - D.dragY) * k;
+        eng::InjectMouseMove(D.dragX, D.dragY);
+        if (D.dragLeft == 0) D.pendingRelease = D.dragButton;
+        return;
+    }
+    advance();
+}
+
+void usage() {
+    std::puts(
+        "usage: driver [--game DIR] [--user DIR] [--out DIR] [--script FILE]\n"
+        "  --game DIR    the program folder (default: the game folder of this build)\n"
+        "  --user DIR    the shared data folder to keep the per-user files in (default: a new temporary "
+        "one)\n"
+        "  --out DIR     where grabs are written (default: the current folder)\n"
+        "  --script FILE the script to run ('-' or none: standard input)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    D.startWall = wallMs();
+    std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
+    std::string userDir, scriptPath = "-";
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script") && i + 1 < argc) {
+            std::string v = argv[++i];
+            if (a == "--game") gameDir = v;
+            if (a == "--user") userDir = v;
+            if (a == "--out") D.outDir = v;
+            if (a == "--script") scriptPath = v;
+        } else {
+            usage();
+            return 2;
+        }
+    }
+    std::string source;
+    if (scriptPath == "-") {
+        source.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else if (!eng::ReadFileBytes(scriptPath, source)) {
+        std::printf("cannot read the script %s\n", scriptPath.c_str());
+        return 2;
+    }
+    std::string error;
+    if (!parseScript(source, D.script, error)) {
+        std::printf("script %s\n", error.c_str());
+        return 2;
+    }
+    D.outDir = eng::RealPath(D.outDir);
+    std::filesystem::create_directories(D.outDir);
+    if (userDir.empty()) {
+        char templ[] = "/tmp/driver-user-XXXXXX";
+        if (!mkdtemp(templ)) return 2;
+        userDir = templ;
+    }
+    userDir = eng::RealPath(userDir);
+    std::printf("user folder: %s\n", userDir.c_str());
+    if (!eng::ChangeDir(gameDir)) {
+        std::printf("cannot enter the program folder %s\n", gameDir.c_str());
+        return 2;
+    }
+    eng::SetHeadless(eng::HeadlessConfig{});
+    commonFolderOverride = userDir;
+    control.onSwitch = [](const std::string& name) {
+        D.screen = name;
+        std::printf("screen: %s\n", name.c_str());
+        std::fflush(stdout);
+    };
+    eng::SetFrameHook(onFrame);
+    eng::SetExitHook([] {
+        std::printf("end: game\n");
+        report();
+    });
+    D.lastCpu = threadCpuMs();
+    runProgram();
+}

@@ -1,0 +1,19 @@
+// Entry points of the content generators, one function per group of output files.
+#pragma once
+
+#include "Generator.h"
+
+namespace gen {
+
+// files.cpp: trees and files copied as they are.
+void genTexts(const Context& c);  // content/txt → txt/
+void genData(const Context& c);   // content/data → data/
+void genFonts(const Context& c);  // the game's fonts → gfx/fonts/
+void genPoint(const Context& c);  // gfx/point.png
+
+// loading_back.cpp, loading_logo.cpp, loading.cpp: the loading screen.
+void genLoadingBack(const Context& c);
+void genLoadingLogo(const Context& c);
+void genLoadingParts(const Context& c);
+
+}  // namespace gen

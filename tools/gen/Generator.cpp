@@ -1,0 +1,27 @@
+// The list of content generators; each area of the game adds its own entry here.
+#include "Generator.h"
+
+#include "Entries.h"
+
+namespace gen {
+
+std::string Context::out(const std::string& relative) const {
+    const std::filesystem::path p = gameDir / relative;
+    std::filesystem::create_directories(p.parent_path());
+    return p.string();
+}
+
+const std::vector<Generator>& generators() {
+    static const std::vector<Generator> list = {
+        {"texts", genTexts},
+        {"data", genData},
+        {"fonts", genFonts},
+        {"point", genPoint},
+        {"loading-back", genLoadingBack},
+        {"loading-logo", genLoadingLogo},
+        {"loading-parts", genLoadingParts},
+    };
+    return list;
+}
+
+}  // namespace gen

@@ -1,0 +1,21 @@
+// The installed fonts the generators read, with the Debian package that provides each.
+#pragma once
+
+#include <string>
+
+namespace gen {
+
+struct SystemFont {
+    const char* path;
+    const char* package;
+};
+
+inline constexpr SystemFont kRoundedBold{"/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf",
+                                         "fonts-comfortaa"};
+inline constexpr SystemFont kSerifBold{"/usr/share/fonts/truetype/crosextra/Caladea-Bold.ttf",
+                                       "fonts-crosextra-caladea"};
+
+// The font's path; throws with the package to install when the file is missing.
+std::string requireFont(const SystemFont& f);
+
+}  // namespace gen
