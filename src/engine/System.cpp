@@ -132,6 +132,9 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
         if (!desktop && !findMode(width, height, mode)) return false;
         if (!Y.window && !makeWindow(width, height, 0)) return false;
         if (!desktop) SDL_SetWindowDisplayMode(Y.window, &mode);
+        // Size the window itself too: without a window manager nobody else resizes it.
+        SDL_SetWindowSize(Y.window, width, height);
+        SDL_SetWindowPosition(Y.window, 0, 0);
         if (SDL_SetWindowFullscreen(Y.window,
                                     desktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN) != 0)
             return false;

@@ -113,3 +113,20 @@ TEST_F(Startup, InactiveWindowPausesOnADimmedPicture) {
     EXPECT_LT(meanBrightness(paused), meanBrightness(menu) * 0.75);
     EXPECT_NEAR(meanBrightness(resumed), meanBrightness(menu), 2.0);
 }
+
+TEST_F(Startup, AltEnterSwitchesScreenModeKeepingThePictureAndAltF4Ends) {
+    DriverRun run = runDriver(std::string(kToMenu) +
+                                  "keydown alt\nkey enter\nkeyup alt\nwait 5\ngrab windowed\n"
+                                  "keydown alt\nkey enter\nkeyup alt\nwait 5\ngrab fullscreen\n"
+                                  "keydown alt\nkey f4\nwait 30\n",
+                              user, out);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("end: game")) << run.output;
+    auto menu = eng::LoadPixmap(out + "/menu.png");
+    auto windowed = eng::LoadPixmap(out + "/windowed.png");
+    auto full = eng::LoadPixmap(out + "/fullscreen.png");
+    ASSERT_TRUE(menu && windowed && full);
+    // The window on this desktop is smaller, so its grab is resampled, but it shows the same picture.
+    EXPECT_NEAR(meanBrightness(windowed), meanBrightness(menu), 4.0);
+    EXPECT_NEAR(meanBrightness(full), meanBrightness(menu), 2.0);
+}
