@@ -2,6 +2,8 @@
 #include "app/Ekran.h"
 
 #include "app/DeltaTime.h"
+#include "gui/Gui.h"
+#include "gui/Mouse.h"
 
 using namespace eng;
 
@@ -12,6 +14,23 @@ void TEkran::_drawFade() {
     SetAlpha(fade);
     SetColor(0, 0, 0);
     DrawRect(0, 0, VirtualResolutionWidth(), VirtualResolutionHeight());
+}
+
+void TEkran::_drawGui() {
+    if (Gui) Gui->draw();
+}
+
+void TEkran::_drawMouse() {
+    if (mouse) mouse->draw();
+}
+
+void TEkran::_updateGui() {
+    if (!Gui) return;
+    for (auto& item : Gui->_listaObiektow) {
+        item->_alpha = alpha;
+        item->_dAlpha = alpha;
+    }
+    Gui->update();
 }
 
 void TEkran::_updatePer() {

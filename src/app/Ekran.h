@@ -25,11 +25,15 @@ class TEkran {
     virtual void setup() {}
     virtual void PauseMyGame() {}
     virtual void ResumeMyGame() {}
+    virtual void _drawGui();
     virtual void _drawFade();
+    virtual void _drawMouse();
     virtual void draw() {}
     virtual void _updatePer();
     virtual void _updateFade();
     virtual void _updateAlpha();
+    // The GUI fades with the screen, then updates.
+    virtual void _updateGui();
     virtual void update() {}
     // Clears the screen, draws this screen and grabs the picture (to freeze it behind overlays).
     virtual eng::Pixmap _getMyScreen();

@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/LogicalScreen.h"
 #include "app/Startup.h"
+#include "gui/Mouse.h"
 #include "progress/Options.h"
 
 using namespace eng;
@@ -16,6 +17,12 @@ constexpr int kEnter = 13, kF4 = 115, kLeftAlt = 164, kRightAlt = 165;
 
 void updateSystem(TEkran* screen, int specialMouse) {
     updateTiming();
+    if (mouse) {
+        if (specialMouse)
+            mouse->updateSpec();
+        else
+            mouse->update(1);
+    }
     if ((KeyDown(kLeftAlt) || KeyDown(kRightAlt)) && KeyHit(kF4)) quitGame(1);
     if ((KeyDown(kLeftAlt) && KeyHit(kEnter)) || (KeyDown(kRightAlt) && KeyHit(kEnter))) {
         if (options) options->switchScreen();

@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/ImageLoad.h"
 #include "files/TxtFile.h"
+#include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/MainMenu.h"
 
@@ -30,12 +31,13 @@ TLoadingScreen::TLoadingScreen() {
 std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
     switch (part) {
         case 1:
-            return {
-                {"globalSnd.setup", nullptr},     {"music 6", nullptr},         {"cursors", nullptr},
-                {"leaf images", nullptr},         {"winScreen.setup", nullptr}, {"loseScreen.setup", nullptr},
-                {"giveAward.setup", nullptr},     {"more games", nullptr},      {"showAward.setup", nullptr},
-                {"endingScreen.setup", nullptr},  {"windowTheme", nullptr},     {"mainGame.setup", nullptr},
-                {"puzzleExpress.setup", nullptr}, {"puzzle.setup", nullptr}};
+            return {{"globalSnd.setup", nullptr},       {"music 6", nullptr},
+                    {"cursors", [] { loadCursors(); }}, {"leaf images", nullptr},
+                    {"winScreen.setup", nullptr},       {"loseScreen.setup", nullptr},
+                    {"giveAward.setup", nullptr},       {"more games", nullptr},
+                    {"showAward.setup", nullptr},       {"endingScreen.setup", nullptr},
+                    {"windowTheme", nullptr},           {"mainGame.setup", nullptr},
+                    {"puzzleExpress.setup", nullptr},   {"puzzle.setup", nullptr}};
         case 2:
             return {{"particles", nullptr},
                     {"music 7", nullptr},

@@ -7,6 +7,7 @@
 #include "app/DeltaTime.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
+#include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
@@ -71,6 +72,7 @@ void initGlobals() {
     loadingScreen = new TLoadingScreen();
     mainMenu = new TMainMenu();
     options = new TOptions();
+    new TMouse();  // becomes `mouse`
     pointImage = LoadImage(programPrefix + "gfx/point.png");
     MidHandleImage(pointImage);
     deltaTimer = TDeltaTime::Create(60);

@@ -68,4 +68,5 @@ void TMainMenu::draw() {
     SetAlpha(alpha);
     DrawText(title, static_cast<float>(512 - TextWidth(title) / 2), 340.0f);
     _drawFade();
+    _drawMouse();
 }

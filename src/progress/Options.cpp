@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/LogicalScreen.h"
 #include "files/DataFile.h"
+#include "gui/Mouse.h"
 
 using namespace eng;
 
@@ -14,11 +15,13 @@ std::string TOptions::settingsPath() const {
 }
 
 void TOptions::setupMouse() {
-    // The game's own cursor arrives with the mouse object; until then the system pointer shows.
-    if (customCursor != 0)
+    if (customCursor != 0) {
+        if (mouse) mouse->_v = 1;
         HideMouse();
-    else
+    } else {
+        if (mouse) mouse->_v = 0;
         ShowMouse();
+    }
 }
 
 void TOptions::saveOptions() {

@@ -20,11 +20,14 @@ inline std::string makeTempDir(const std::string& name) {
     return p.string();
 }
 
-inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir) {
+// `gui` names a GUI file to show on the viewer screen in place of the title screen.
+inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir,
+                           const std::string& gui = "") {
     const std::string scriptPath = outDir + "/script.txt";
     std::ofstream(scriptPath) << script;
     const std::string cmd = std::string(BINARY_DIR "/tools/driver") + " --user " + userDir + " --out " +
-                            outDir + " --script " + scriptPath + " 2>&1";
+                            outDir + " --script " + scriptPath + (gui.empty() ? "" : " --gui " + gui) +
+                            " 2>&1";
     DriverRun run;
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return run;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "GuiViewer.h"
 #include "Script.h"
 #include "app/Control.h"
 #include "app/Startup.h"
@@ -201,7 +202,10 @@ void usage() {
         "  --user DIR    the shared data folder to keep the per-user files in (default: a new temporary "
         "one)\n"
         "  --out DIR     where grabs are written (default: the current folder)\n"
-        "  --script FILE the script to run ('-' or none: standard input)");
+        "  --script FILE the script to run ('-' or none: standard input)\n"
+        "  --gui FILE    show this GUI file (path as the game gives it, below the program folder) in place "
+        "of\n"
+        "                the title screen; every click prints 'clicked: ID'");
 }
 
 }  // namespace
@@ -209,15 +213,17 @@ void usage() {
 int main(int argc, char** argv) {
     D.startWall = wallMs();
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
-    std::string userDir, scriptPath = "-";
+    std::string userDir, scriptPath = "-", guiPath;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script") && i + 1 < argc) {
+        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui") &&
+            i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--game") gameDir = v;
             if (a == "--user") userDir = v;
             if (a == "--out") D.outDir = v;
             if (a == "--script") scriptPath = v;
+            if (a == "--gui") guiPath = v;
         } else {
             usage();
             return 2;
@@ -255,6 +261,11 @@ int main(int argc, char** argv) {
         std::printf("screen: %s\n", name.c_str());
         std::fflush(stdout);
     };
+    if (!guiPath.empty()) {
+        static TGuiViewer viewer(guiPath);
+        for (auto& row : control.table)
+            if (row.name == "MAIN-MENU") row.run = [] { return viewer.mainLoop(); };
+    }
     eng::SetFrameHook(onFrame);
     eng::SetExitHook([] {
         std::printf("end: game\n");

@@ -16,4 +16,13 @@ void genLoadingBack(const Context& c);
 void genLoadingLogo(const Context& c);
 void genLoadingParts(const Context& c);
 
+// cursors.cpp, cursors_powerups.cpp: the mouse cursors.
+void genCursors(const Context& c);
+
+// buttons.cpp: the shared button pictures.
+void genButtons(const Context& c);
+
+// theme.cpp, theme_menu.cpp, theme_slice.cpp: the window theme (frames, menu bar, drop-down box).
+void genTheme(const Context& c);
+
 }  // namespace gen

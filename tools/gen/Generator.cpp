@@ -20,6 +20,9 @@ const std::vector<Generator>& generators() {
         {"loading-back", genLoadingBack},
         {"loading-logo", genLoadingLogo},
         {"loading-parts", genLoadingParts},
+        {"cursors", genCursors},
+        {"buttons", genButtons},
+        {"theme", genTheme},
     };
     return list;
 }

@@ -1,0 +1,51 @@
+// The GUI viewer: loads the file, runs its items, prints "clicked: ID" for every click.
+#include "GuiViewer.h"
+
+#include <cstdio>
+
+#include "app/FrameServices.h"
+#include "gui/Gui.h"
+
+using namespace eng;
+
+std::string TGuiViewer::mainLoop() {
+    Gui = loadGui(path_);
+    alpha = dAlpha = 1;
+    wynik.clear();
+    do {
+        Cls();
+        update();
+        draw();
+        endFrame(1, this);
+        if (KeyHit(27)) {
+            wynik = "END";
+            dAlpha = 0;
+        }
+    } while (!(alpha == 0 && dAlpha == 0));
+    return wynik;
+}
+
+void TGuiViewer::update() {
+    updateSystem(this, 0);
+    _updateAlpha();
+    _updateGui();
+    if (!Gui->_clicked.empty() && Gui->clickedItem(Gui->_clicked)) {
+        std::printf("clicked: %s\n", Gui->_clicked.c_str());
+        std::fflush(stdout);
+    }
+}
+
+void TGuiViewer::draw() {
+    // A quiet backdrop in the game's deep blue, so every item shows against it.
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetAlpha(1);
+    for (int i = 0; i < 16; ++i) {
+        SetColor(28 + i * 2, 40 + i * 3, 70 + i * 3);
+        DrawRect(0, i * 48.0f, 1024, 48);
+    }
+    SetColor(255, 255, 255);
+    _drawGui();
+    _drawMouse();
+}

@@ -1,0 +1,17 @@
+// A developer screen that shows one GUI file on an empty screen and reports the items clicked.
+#pragma once
+
+#include <string>
+
+#include "app/Ekran.h"
+
+class TGuiViewer : public TEkran {
+  public:
+    explicit TGuiViewer(std::string path) : path_(std::move(path)) { id = "GUI-VIEWER"; }
+    std::string mainLoop();
+    void update() override;
+    void draw() override;
+
+  private:
+    std::string path_;
+};
