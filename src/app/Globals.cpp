@@ -13,3 +13,6 @@ eng::Image pointImage;
 eng::ImageFont mainFont;
 eng::ImageFont storyFont;
 std::string pauseText;
+#include "gui/Theme.h"
+
+std::shared_ptr<TTheme> windowTheme;

@@ -8,6 +8,7 @@
 #include "files/TxtFile.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "gui/Theme.h"
 #include "progress/MainMenu.h"
 
 using namespace eng;
@@ -31,13 +32,24 @@ TLoadingScreen::TLoadingScreen() {
 std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
     switch (part) {
         case 1:
-            return {{"globalSnd.setup", nullptr},       {"music 6", nullptr},
-                    {"cursors", [] { loadCursors(); }}, {"leaf images", nullptr},
-                    {"winScreen.setup", nullptr},       {"loseScreen.setup", nullptr},
-                    {"giveAward.setup", nullptr},       {"more games", nullptr},
-                    {"showAward.setup", nullptr},       {"endingScreen.setup", nullptr},
-                    {"windowTheme", nullptr},           {"mainGame.setup", nullptr},
-                    {"puzzleExpress.setup", nullptr},   {"puzzle.setup", nullptr}};
+            return {{"globalSnd.setup", nullptr},
+                    {"music 6", nullptr},
+                    {"cursors", [] { loadCursors(); }},
+                    {"leaf images", nullptr},
+                    {"winScreen.setup", nullptr},
+                    {"loseScreen.setup", nullptr},
+                    {"giveAward.setup", nullptr},
+                    {"more games", nullptr},
+                    {"showAward.setup", nullptr},
+                    {"endingScreen.setup", nullptr},
+                    {"windowTheme",
+                     [] {
+                         windowTheme =
+                             loadThemeFile("temat1", programPrefix + "gfx/gui/window/temat.txt", nullptr);
+                     }},
+                    {"mainGame.setup", nullptr},
+                    {"puzzleExpress.setup", nullptr},
+                    {"puzzle.setup", nullptr}};
         case 2:
             return {{"particles", nullptr},
                     {"music 7", nullptr},

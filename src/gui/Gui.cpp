@@ -5,6 +5,7 @@
 
 #include "app/Globals.h"
 #include "engine/Engine.h"
+#include "gui/Belka.h"
 #include "gui/Button.h"
 #include "gui/RGMAnimation.h"
 #include "gui/RGMFont.h"
@@ -58,6 +59,13 @@ void TGui::update() {
     _over.clear();
     for (const auto& item : _listaObiektow) {
         item->update(0, 0);
+        if (auto* selector = dynamic_cast<TGuiSelector*>(item.get())) {
+            // Menu bars report the command chosen, never their own id.
+            if (!selector->_clickedOp.empty()) _clicked = selector->_clickedOp;
+            if (!selector->_overOp.empty()) _over = selector->_overOp;
+            if (!_clicked.empty()) selector->_clean();
+            continue;
+        }
         if (item->_clicked == 1) _clicked = item->_id;
         if (item->_over == 1) _over = item->_id;
     }
@@ -138,6 +146,8 @@ void TGui::dodajObiekt(const std::string& type, const std::string& id, const TSm
         addItem(TWindow::CreateFromList(id, entries, this));
     } else if (type == "ANIM") {
         addItem(TRGMAnimation::createFromList(id, entries));
+    } else if (type == "BAR") {
+        addItem(TBelka::createFromList(id, entries, declaration, this));
     } else if (type == "FONT") {
         TRGMFont::createFromList(id, entries, this);
     } else if (type == "THEME") {

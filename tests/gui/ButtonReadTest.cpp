@@ -38,73 +38,93 @@ void writePicture(const std::string& path, int w, int h) {
     ASSERT_TRUE(eng::SavePixmapPNG(pm, path));
 }
 
+// The read values of a button, in one line.
+std::string describe(const TButton& b) {
+    auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
+    return "typ " + n(b._typ) + " at " + n(b.dim->x) + "," + n(b.dim->y) + " kept " + n(b._pomRememberX) +
+           "," + n(b._pomRememberY) + " rgb " + n(b.rgb.r) + " outline " +
+           (b.outLine ? n(b.outLine->r) : "none") + " shadow " + n(b.shadowed) + " add " + n(b.dimAdX) + "," +
+           n(b.dimAdY) + " dir " + n(b._dir) + " v " + n(b._v) + " a " + n(b._a);
+}
+
 }  // namespace
 
 TEST(ButtonRead, KeysAndDefaults) {
     struct Case {
-        const char* what;
         Entries entries;
         int ox, oy;
-        int typ;  // -1: no button
-        float x, y;
-        int red, outlineRed;  // outlineRed -1: no outline
-        int shadowed, adX, adY, dir, v, a;
+        const char* read;     // describe() of the button, "" for no button
         const char* message;  // "" for none
     } cases[] = {
-        {"nothing given", {}, 0, 0, 0, 0, 0, 255, -1, 0, 0, 0, 0, 1, 1, ""},
-        {"type names keep their case", {{"TYP", "simple_button"}}, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-         "Unknown button type : 'simple_button' !"},
-        {"two blanks read the empty piece as y",
-         {{"typ", "TEXT_BUTTON"}, {"position", "100  200"}}, 0, 0, 4, 100, 0, 255, 255, 0, 0, 0, 0, 1, 1, ""},
-        {"offsets added, third number ignored, no colour is white, no outline",
-         {{"TYP", "TEXT_BUTTON"}, {"POSITION", "10 20 30"}, {"RGB", "-1 0 0"}, {"OUTLINE", "none"}}, 5, 7, 4, 15, 27,
-         255, -1, 0, 0, 0, 0, 1, 1, ""},
-        {"picture captions may have no colour",
-         {{"TYP", "TEXT_SPEC_BUTTON2"}, {"RGB", "-1 0 0"}, {"OUTLINE", "1 2 3"}, {"ADDDIM", "4 -5"}}, 0, 0, 8, 0, 0, -1,
-         1, 0, 4, -5, 0, 1, 1, ""},
-        {"shadowed captions", {{"TYP", "TEXT_SPEC_BUTTON6"}, {"SHADOW", "1"}, {"RGB", "10 20 30"}}, 0, 0, 12, 0, 0, 10,
-         255, 1, 0, 0, 0, 1, 1, ""},
-        {"keys of other types are ignored", {{"TYP", "TEXT_BUTTON"}, {"SHADOW", "1"}, {"ADDDIM", "4 5"}}, 0, 0, 4, 0,
-         0, 255, 255, 0, 0, 0, 0, 1, 1, ""},
-        {"DIR other than H stacks", {{"TYP", "ANIM_BUTTON"}, {"SCHEMAT", "NORMAL 1"}, {"DIR", "h"}}, 0, 0, 1, 0, 0,
-         255, -1, 0, 0, 0, 1, 1, 1, ""},
-        {"DIR H lays frames side by side", {{"TYP", "ANIM_BUTTON"}, {"SCHEMAT", "NORMAL 1"}, {"DIR", "H"}}, 0, 0, 1, 0,
-         0, 255, -1, 0, 0, 0, 0, 1, 1, ""},
-        {"a later key replaces an earlier one",
-         {{"TYP", "TEXT_BUTTON"}, {"TYP", "TEXT_LIGHT_BUTTON"}, {"VISIBLE", "false"}, {"ACTIVE", "True"}}, 0, 0, 14, 0,
-         0, 255, 255, 0, 0, 0, 0, 0, 1, ""},
-        {"unknown font", {{"TYP", "TEXT_BUTTON"}, {"FONT", "nothing"}}, 0, 0, 4, 0, 0, 255, 255, 0, 0, 0, 0, 1, 1,
+        {{}, 0, 0, "typ 0 at 0,0 kept 0,0 rgb 255 outline none shadow 0 add 0,0 dir 0 v 1 a 1", ""},
+        // The type is matched with its letter case.
+        {{{"TYP", "simple_button"}}, 0, 0, "", "Unknown button type : 'simple_button' !"},
+        // Keys ignore case; two blanks make an empty piece, read as y.
+        {{{"typ", "TEXT_BUTTON"}, {"position", "100  200"}},
+         0,
+         0,
+         "typ 4 at 100,0 kept 100,0 rgb 255 outline 255 shadow 0 add 0,0 dir 0 v 1 a 1",
+         ""},
+        // Offsets are added and a width ignored; a plain caption without colour is white.
+        {{{"TYP", "TEXT_BUTTON"}, {"POSITION", "10 20 30"}, {"RGB", "-1 0 0"}, {"OUTLINE", "none"}},
+         5,
+         7,
+         "typ 4 at 15,27 kept 15,27 rgb 255 outline none shadow 0 add 0,0 dir 0 v 1 a 1",
+         ""},
+        // A caption on a picture may have no colour of its own.
+        {{{"TYP", "TEXT_SPEC_BUTTON2"}, {"RGB", "-1 0 0"}, {"OUTLINE", "1 2 3"}, {"ADDDIM", "4 -5"}},
+         0,
+         0,
+         "typ 8 at 0,0 kept 0,0 rgb -1 outline 1 shadow 0 add 4,-5 dir 0 v 1 a 1",
+         ""},
+        {{{"TYP", "TEXT_SPEC_BUTTON6"}, {"SHADOW", "1"}, {"RGB", "10 20 30"}},
+         0,
+         0,
+         "typ 12 at 0,0 kept 0,0 rgb 10 outline 255 shadow 1 add 0,0 dir 0 v 1 a 1",
+         ""},
+        // Keys of other types are ignored.
+        {{{"TYP", "TEXT_BUTTON"}, {"SHADOW", "1"}, {"ADDDIM", "4 5"}},
+         0,
+         0,
+         "typ 4 at 0,0 kept 0,0 rgb 255 outline 255 shadow 0 add 0,0 dir 0 v 1 a 1",
+         ""},
+        // Only "H" lays the frames side by side.
+        {{{"TYP", "ANIM_BUTTON"}, {"SCHEMAT", "NORMAL 1"}, {"DIR", "h"}},
+         0,
+         0,
+         "typ 1 at 0,0 kept 0,0 rgb 255 outline none shadow 0 add 0,0 dir 1 v 1 a 1",
+         ""},
+        {{{"TYP", "ANIM_BUTTON"}, {"SCHEMAT", "NORMAL 1"}, {"DIR", "H"}},
+         0,
+         0,
+         "typ 1 at 0,0 kept 0,0 rgb 255 outline none shadow 0 add 0,0 dir 0 v 1 a 1",
+         ""},
+        // A later key replaces an earlier one.
+        {{{"TYP", "TEXT_BUTTON"}, {"TYP", "TEXT_LIGHT_BUTTON"}, {"VISIBLE", "false"}, {"ACTIVE", "True"}},
+         0,
+         0,
+         "typ 14 at 0,0 kept 0,0 rgb 255 outline 255 shadow 0 add 0,0 dir 0 v 0 a 1",
+         ""},
+        {{{"TYP", "TEXT_BUTTON"}, {"FONT", "nothing"}},
+         0,
+         0,
+         "typ 4 at 0,0 kept 0,0 rgb 255 outline 255 shadow 0 add 0,0 dir 0 v 1 a 1",
          "Nie znaleziono czcionki : nothing"},
-        {"animated button without a schema", {{"TYP", "ANIM_BUTTON"}}, 0, 0, 1, 0, 0, 255, -1, 0, 0, 0, 0, 1, 1,
+        {{{"TYP", "ANIM_BUTTON"}},
+         0,
+         0,
+         "typ 1 at 0,0 kept 0,0 rgb 255 outline none shadow 0 add 0,0 dir 0 v 1 a 1",
          "Nieprawidlowy schemat :"},
     };
     for (const auto& c : cases) {
         Made m = make(c.entries, c.ox, c.oy);
+        EXPECT_EQ(m.button ? describe(*m.button) : "", c.read);
         if (*c.message)
             EXPECT_NE(m.messages.find(" >> BLAD! << : " + std::string(c.message)), std::string::npos)
-                << c.what << "\n"
+                << c.read << "\n"
                 << m.messages;
         else
-            EXPECT_EQ(m.messages, "") << c.what;
-        if (c.typ < 0) {
-            EXPECT_FALSE(m.button) << c.what;
-            continue;
-        }
-        ASSERT_TRUE(m.button) << c.what;
-        const TButton& b = *m.button;
-        EXPECT_EQ(b._typ, c.typ) << c.what;
-        EXPECT_EQ(b.dim->x, c.x) << c.what;
-        EXPECT_EQ(b.dim->y, c.y) << c.what;
-        EXPECT_EQ(b._pomRememberX, c.x) << c.what;
-        EXPECT_EQ(b._pomRememberY, c.y) << c.what;
-        EXPECT_EQ(b.rgb.r, c.red) << c.what;
-        EXPECT_EQ(b.outLine ? b.outLine->r : -1, c.outlineRed) << c.what;
-        EXPECT_EQ(b.shadowed, c.shadowed) << c.what;
-        EXPECT_EQ(b.dimAdX, c.adX) << c.what;
-        EXPECT_EQ(b.dimAdY, c.adY) << c.what;
-        EXPECT_EQ(b._dir, c.dir) << c.what;
-        EXPECT_EQ(b._v, c.v) << c.what;
-        EXPECT_EQ(b._a, c.a) << c.what;
+            EXPECT_EQ(m.messages, "") << c.read;
     }
 }
 
@@ -122,13 +142,15 @@ TEST(ButtonRead, PicturesStripsAndBoxes) {
     } cases[] = {
         {"picture, mid-handled", "SIMPLE_BUTTON", "", "H", 40, 20, 1, 40, 20, 80, 90, 120, 110},
         {"four frames side by side", "FSTEP_BUTTON", "", "H", 160, 30, 4, 40, 30, 80, 85, 120, 115},
-        {"odd frame size: the box uses whole halves", "FSTEP_BUTTON_PICROS", "", "H", 164, 31, 4, 41, 31, 80, 85, 120,
-         115},
-        {"stacked strip of the schema's frames", "ANIM_BUTTON", "NORMAL 1 2 OVER 3", "V", 30, 90, 3, 30, 30, 85, 85,
-         115, 115},
+        {"odd frame size: the box uses whole halves", "FSTEP_BUTTON_PICROS", "", "H", 164, 31, 4, 41, 31, 80,
+         85, 120, 115},
+        {"stacked strip of the schema's frames", "ANIM_BUTTON", "NORMAL 1 2 OVER 3", "V", 30, 90, 3, 30, 30,
+         85, 85, 115, 115},
         {"more frames than pixels", "ANIM_BUTTON", "NORMAL 1 12", "H", 8, 8, 8, 1, 8, 100, 96, 100, 104},
-        {"a schema without frames is one picture", "ANIM_BUTTON", "NORMAL", "H", 30, 20, 1, 30, 20, 85, 90, 115, 110},
-        {"four frames of a too narrow picture", "FSTEP_BLEND_BUTTON", "", "H", 3, 6, 3, 1, 6, 100, 97, 100, 103},
+        {"a schema without frames is one picture", "ANIM_BUTTON", "NORMAL", "H", 30, 20, 1, 30, 20, 85, 90,
+         115, 110},
+        {"four frames of a too narrow picture", "FSTEP_BLEND_BUTTON", "", "H", 3, 6, 3, 1, 6, 100, 97, 100,
+         103},
         {"missing picture", "FSTEP_BUTTON", "", "H", 0, 0, 0, 0, 0, 100, 100, 100, 100},
         {"missing picture", "TEXT_SPEC_BUTTON3", "", "H", 0, 0, 0, 0, 0, 100, 100, 100, 100},
     };
@@ -136,8 +158,11 @@ TEST(ButtonRead, PicturesStripsAndBoxes) {
     for (const auto& c : cases) {
         const std::string file = (dir / ("p" + std::to_string(n++) + ".png")).string();
         if (c.pw > 0) writePicture(file, c.pw, c.ph);
-        Made m = make(
-            {{"TYP", c.typ}, {"POSITION", "100 100"}, {"GFX", file}, {"SCHEMAT", c.schema}, {"DIR", c.direction}});
+        Made m = make({{"TYP", c.typ},
+                       {"POSITION", "100 100"},
+                       {"GFX", file},
+                       {"SCHEMAT", c.schema},
+                       {"DIR", c.direction}});
         ASSERT_TRUE(m.button) << c.what;
         const TButton& b = *m.button;
         EXPECT_EQ(eng::ImageFrames(b._image), c.frames) << c.what;
@@ -160,7 +185,8 @@ TEST(ButtonRead, PicturesStripsAndBoxes) {
 
 TEST(ButtonRead, CaptionBoxes) {
     eng::SetImageFont(nullptr);
-    const float w = static_cast<float>(eng::TextWidth("Play")), h = static_cast<float>(eng::TextHeight("Play"));
+    const float w = static_cast<float>(eng::TextWidth("Play")),
+                h = static_cast<float>(eng::TextHeight("Play"));
     for (const char* typ : {"TEXT_BUTTON", "TEXT_LIGHT_BUTTON", "TEXT_SPEC_BUTTON6"}) {
         auto b = make({{"TYP", typ}, {"POSITION", "200 100"}, {"TXT", "Play"}}).button;
         EXPECT_EQ(b->dim->x1, 200 - w / 2) << typ;

@@ -27,10 +27,12 @@ Fill rimFill(Look look, float top, float bottom) {
     if (look == Look::Inactive)
         return Fill::vertical(top, bottom, {{0, hex(0xe2d6c2)}, {0.5f, hex(0xb3a690)}, {1, hex(0x7c705f)}});
     if (look == Look::Over)
-        return Fill::vertical(top, bottom,
-                              {{0, hex(0xfffbe6)}, {0.3f, pal::kGoldPale}, {0.6f, pal::kGoldLight}, {1, pal::kGold}});
+        return Fill::vertical(
+            top, bottom,
+            {{0, hex(0xfffbe6)}, {0.3f, pal::kGoldPale}, {0.6f, pal::kGoldLight}, {1, pal::kGold}});
     return Fill::vertical(
-        top, bottom, {{0, pal::kGoldPale}, {0.3f, pal::kGoldLight}, {0.62f, pal::kGold}, {1, pal::kGoldDeep}});
+        top, bottom,
+        {{0, pal::kGoldPale}, {0.3f, pal::kGoldLight}, {0.62f, pal::kGold}, {1, pal::kGoldDeep}});
 }
 
 // The inner face: turquoise water, lighter under the mouse, deeper when pressed, grey sand when inactive.
@@ -40,12 +42,13 @@ Fill faceFill(Look look, float top, float bottom) {
             return Fill::vertical(top, bottom,
                                   {{0, hex(0xc8fff6)}, {0.4f, pal::kTurquoiseLight}, {1, hex(0x1aa89b)}});
         case Look::Pressed:
-            return Fill::vertical(top, bottom, {{0, hex(0x1b9d91)}, {0.55f, pal::kTurquoiseDeep}, {1, hex(0x0b4f4a)}});
+            return Fill::vertical(top, bottom,
+                                  {{0, hex(0x1b9d91)}, {0.55f, pal::kTurquoiseDeep}, {1, hex(0x0b4f4a)}});
         case Look::Inactive:
             return Fill::vertical(top, bottom, {{0, hex(0xc9bfae)}, {1, hex(0x8d8377)}});
         default:
-            return Fill::vertical(top, bottom,
-                                  {{0, pal::kTurquoiseLight}, {0.45f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
+            return Fill::vertical(
+                top, bottom, {{0, pal::kTurquoiseLight}, {0.45f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
     }
 }
 
@@ -53,9 +56,11 @@ Fill faceFill(Look look, float top, float bottom) {
 Fill domeFill(Look look, Vec2 light, float radius) {
     switch (look) {
         case Look::Over:
-            return Fill::radial(light, radius, {{0, hex(0xd8fffa)}, {0.45f, pal::kTurquoiseLight}, {1, hex(0x1aa89b)}});
+            return Fill::radial(light, radius,
+                                {{0, hex(0xd8fffa)}, {0.45f, pal::kTurquoiseLight}, {1, hex(0x1aa89b)}});
         case Look::Pressed:
-            return Fill::radial(light, radius, {{0, hex(0x1fa89b)}, {0.6f, pal::kTurquoiseDeep}, {1, hex(0x0b4f4a)}});
+            return Fill::radial(light, radius,
+                                {{0, hex(0x1fa89b)}, {0.6f, pal::kTurquoiseDeep}, {1, hex(0x0b4f4a)}});
         case Look::Inactive:
             return Fill::radial(light, radius, {{0, hex(0xd6cdbd)}, {1, hex(0x857b6f)}});
         default:
@@ -68,10 +73,12 @@ Fill domeFill(Look look, Vec2 light, float radius) {
 Fill clayFill(Look look, float top, float bottom) {
     if (look == Look::Inactive) return faceFill(look, top, bottom);
     if (look == Look::Over)
-        return Fill::vertical(top, bottom, {{0, hex(0xf5a07a)}, {0.5f, hex(0xe07452)}, {1, pal::kTerracotta}});
+        return Fill::vertical(top, bottom,
+                              {{0, hex(0xf5a07a)}, {0.5f, hex(0xe07452)}, {1, pal::kTerracotta}});
     if (look == Look::Pressed)
         return Fill::vertical(top, bottom, {{0, pal::kTerracotta}, {1, hex(0x6a2619)}});
-    return Fill::vertical(top, bottom, {{0, hex(0xe58a66)}, {0.5f, pal::kTerracotta}, {1, pal::kTerracottaDeep}});
+    return Fill::vertical(top, bottom,
+                          {{0, hex(0xe58a66)}, {0.5f, pal::kTerracotta}, {1, pal::kTerracottaDeep}});
 }
 
 // A plate: its outline and shape, a gold rim `rim` pixels wide, a sunken face with a glossy upper half.
@@ -85,8 +92,8 @@ void plate(Canvas& c, const Shape& outer, float rim, Look look, const Fill& face
     rimStyle.outline = 1.5f;
     rimStyle.outlineFill = look == Look::Inactive ? hex(0x3c342d) : pal::kOutline;
     rimStyle.bevel = Bevel{2.5f, 0.65f, 0.4f, true};
-    rimStyle.shadow = look == Look::Pressed ? Shadow{{0.5f, 1.0f}, 1.2f, kShadow}
-                                            : Shadow{{1.5f, 2.5f}, 2.2f, kShadow};
+    rimStyle.shadow =
+        look == Look::Pressed ? Shadow{{0.5f, 1.0f}, 1.2f, kShadow} : Shadow{{1.5f, 2.5f}, 2.2f, kShadow};
     if (look == Look::Over) rimStyle.glow = Glow{3.5f, hex(0xffd866, 0.85f), Blend::Over};
     drawStyled(c, body.field(w, h), rimStyle);
 
@@ -103,15 +110,18 @@ void plate(Canvas& c, const Shape& outer, float rim, Look look, const Fill& face
     // Gloss: a cap of light over the upper part with a rounded lower edge, fading downwards.
     const Rect r = inner.bounds();
     const float iw = r.x1 - r.x0, ih = r.y1 - r.y0;
-    const Shape cap = Shape::ellipse({(r.x0 + r.x1) / 2, r.y0 + ih * 0.27f}, iw * 0.5f - ih * 0.12f, ih * 0.25f);
+    const Shape cap =
+        Shape::ellipse({(r.x0 + r.x1) / 2, r.y0 + ih * 0.27f}, iw * 0.5f - ih * 0.12f, ih * 0.25f);
     const Shape gloss = inner.grown(-2.5f) & cap;
     const float strength = look == Look::Pressed ? 0.3f : look == Look::Inactive ? 0.35f : 0.75f;
-    c.paint(gloss.rasterize(w, h, 1.3f),
-            Fill::vertical(r.y0, r.y0 + ih * 0.52f, {{0, hex(0xffffff, strength)}, {1, hex(0xffffff, 0.05f)}}),
-            Blend::Screen);
+    c.paint(
+        gloss.rasterize(w, h, 1.3f),
+        Fill::vertical(r.y0, r.y0 + ih * 0.52f, {{0, hex(0xffffff, strength)}, {1, hex(0xffffff, 0.05f)}}),
+        Blend::Screen);
     // Light thrown back from below onto the lower edge of the face.
     const Shape bounce = inner.grown(-1.5f) - inner.moved({0, -3.0f});
-    c.paint(bounce.rasterize(w, h, 2.0f), hex(0xffffff, look == Look::Inactive ? 0.1f : 0.22f), Blend::Screen);
+    c.paint(bounce.rasterize(w, h, 2.0f), hex(0xffffff, look == Look::Inactive ? 0.1f : 0.22f),
+            Blend::Screen);
 }
 
 // A small gold stud, a four-pointed diamond with a bright centre.
@@ -145,7 +155,8 @@ Canvas menuPlate(Look look) {
     for (float x : {27.0f, kW - 28.0f}) stud(c, {x, 30.5f + dy}, 6.0f, look);
     // A thin gold thread inside the face, from stud to stud.
     const Shape thread = Shape::rect(40, 14 + dy, kW - 81, 33, 14).outline(1.0f);
-    c.paint(thread.rasterize(kW, kH, 1.2f), (look == Look::Inactive ? hex(0xeee4d2) : pal::kGoldLight).fade(0.45f));
+    c.paint(thread.rasterize(kW, kH, 1.2f),
+            (look == Look::Inactive ? hex(0xeee4d2) : pal::kGoldLight).fade(0.45f));
     return c;
 }
 
@@ -186,7 +197,8 @@ Canvas checkBox(bool checked) {
         // The tick overshoots the frame at the top right, as if written with a quick hand.
         const Shape tick = Shape::stroke({{11, 19}, {17, 26}, {32, 5}}, {4.2f, 5.0f, 3.0f});
         Style s;
-        s.fill = Fill::vertical(5, 28, {{0, pal::kTurquoiseLight}, {0.5f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
+        s.fill = Fill::vertical(
+            5, 28, {{0, pal::kTurquoiseLight}, {0.5f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
         s.outline = 1.5f;
         s.outlineFill = hex(0x0b3a38);
         s.bevel = Bevel{1.8f, 0.5f, 0.35f, true};

@@ -1,5 +1,5 @@
-// The window theme "temat1": a parchment panel in a carved gold-and-turquoise frame, and its description
-// file.
+// The window theme: a parchment panel in a carved gold-and-turquoise frame, and the theme's description file.
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <stdexcept>

@@ -1,6 +1,7 @@
-// The menu bar, a deep-blue lacquer strip in gold trim, and its drop-down box: translucent night blue in a
-// thin gold border.
+// The menu bar (deep-blue lacquer in gold trim) and its drop-down box (translucent night blue, gold border).
 #include "theme_menu.h"
+
+#include <algorithm>
 
 #include "Palette.h"
 #include "paint/Field.h"
@@ -16,7 +17,7 @@ using namespace paint;
 namespace {
 
 constexpr int kBarH = 30;                  // the whole bar, with its shadow
-constexpr int kBarEnd = 12;                // the rounded ends
+constexpr int kBarEnd = 14;                // the rounded ends
 constexpr int kBarArt = 88;                // painted at this width, then cut
 constexpr int kBoxCorner = 12;             // box corners, and the thickness of its edges
 constexpr int kBoxLength = 8;              // box edges and centre along their stretched length
@@ -47,13 +48,13 @@ std::string barFile(const char* part) {
 
 void menuBar(const Context& ctx) {
     Canvas c(kBarArt, kBarH);
-    const Shape body = Shape::rect(1, 1, kBarArt - 2, 26.5f, 11);
+    const Shape body = Shape::rect(1, 1, kBarArt - 2, 26.5f, 10);
     Mask shadow = body.rasterize(kBarArt, kBarH).shifted(0, 2);
     shadow.blur(1.4f);
     shadow.subtract(body.rasterize(kBarArt, kBarH));
     c.paint(shadow, hex(0x0a0510, 0.5f));
 
-    const Shape face = Shape::rect(3, 3, kBarArt - 6, 22.5f, 8.5f);
+    const Shape face = Shape::rect(3, 3, kBarArt - 6, 22.5f, 7.5f);
     drawStyled(c, (body - face.grown(1)).field(kBarArt, kBarH),
                gilded(byDepth(body, 2.0f, {{0, pal::kGold}, {0.5f, pal::kGoldLight}, {1, pal::kGoldDeep}}),
                       2.0f, 1.0f));
@@ -62,17 +63,18 @@ void menuBar(const Context& ctx) {
     lacquer.paint(
         f.coverage(),
         Fill::vertical(
-            3.5f, 22.5f,
+            3, 25.5f,
             {{0, hex(0x3a5fa8)}, {0.45f, pal::kBlue}, {0.55f, pal::kBlueDeep}, {1, pal::kBlueNight}}));
     innerShadow(lacquer, f, 1.0f, 1.0f, hex(0x050a1e, 0.6f));
     // Gloss on the upper half and a thin turquoise glint along the bottom.
-    lacquer.paint(Shape::rect(6, 4, kBarArt - 12, 8.5f, 4).rasterize(kBarArt, kBarH, 1.5f),
+    lacquer.paint(Shape::rect(5.5f, 4, kBarArt - 11, 8.5f, 4).rasterize(kBarArt, kBarH, 1.5f),
                   Fill::vertical(4, 12.5f, {{0, hex(0xffffff, 0.28f)}, {1, hex(0xffffff, 0.02f)}}),
                   Blend::Screen);
     lacquer.paint(Shape::line({9, 23.5f}, {kBarArt - 9.0f, 23.5f}, 0.9f).rasterize(kBarArt, kBarH),
                   pal::kTurquoise.fade(0.45f), Blend::Screen);
     c.draw(lacquer, 0, 0);
 
+    checkStripEnds(c, kBarEnd);
     writePng(c.cropped(0, 0, kBarEnd, kBarH), ctx.out(barFile("left")));
     writePng(c.cropped(kBarArt / 2, 0, 1, kBarH), ctx.out(barFile("middle")));
     writePng(c.cropped(kBarArt - kBarEnd, 0, kBarEnd, kBarH), ctx.out(barFile("right")));

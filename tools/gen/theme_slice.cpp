@@ -11,6 +11,8 @@ using namespace paint;
 
 namespace {
 
+constexpr float kTolerance = 2.0f / 255.0f;  // what a seam may differ by, in any channel
+
 // Where along one axis a piece takes its pixels: the near end, the stretched middle or the far end.
 enum class Span { Near, Middle, Far };
 
@@ -39,7 +41,6 @@ float pixelGap(const Pixel& a, const Pixel& b) {
 void checkSeams(const FrameArt& art, int corner) {
     const Canvas& d = art.deco;
     const int w = d.width(), h = d.height();
-    constexpr float kTolerance = 2.0f / 255.0f;
     float worst = 0;
     int wx = 0, wy = 0;
     auto compare = [&](int x, int y, int mx, int my) {
@@ -60,6 +61,17 @@ void checkSeams(const FrameArt& art, int corner) {
 }
 
 }  // namespace
+
+void checkStripEnds(const Canvas& strip, int end) {
+    const int w = strip.width();
+    float worst = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x : {end - 1, w - end})
+            worst = std::max(worst, pixelGap(strip.at(x, y), strip.at(w / 2, y)));
+    if (worst > kTolerance)
+        throw std::runtime_error("a strip's end does not meet its middle: off by " +
+                                 std::to_string(worst * 255) + "/255");
+}
 
 std::array<Canvas, 9> sliceFrame(const FrameArt& art, int corner, int length) {
     checkSeams(art, corner);

@@ -23,4 +23,8 @@ struct FrameArt {
 // of the painting); the centre is length × length. Throws when the corners do not meet the edges cleanly.
 std::array<paint::Canvas, 9> sliceFrame(const FrameArt& art, int corner, int length);
 
+// For a horizontal strip cut into two ends `end` wide and a middle column: throws when an end does not
+// meet the middle cleanly.
+void checkStripEnds(const paint::Canvas& strip, int end);
+
 }  // namespace gen
