@@ -26,3 +26,17 @@ TEST(GuiViewer, TextEntryTakesTypingAndEnterReportsOneClick) {
     std::filesystem::remove_all(user);
     std::filesystem::remove_all(out);
 }
+
+TEST(GuiViewer, MalformedFileGivesOneMessageAndTheScreenRuns) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
+    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+    DriverRun run = runDriver("waitscreen MAIN-MENU\nwait 30\ngrab malformed\nkey escape\nwait 40\n", user,
+                              out, std::string(SOURCE_DIR) + "/tests/gui/fixtures/malformed.gui");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(count(run.output, "[message]"), 1u) << run.output;
+    // Five problems (the unquoted position gives two), all in the one message.
+    EXPECT_EQ(count(run.output, " >> BLAD! << : "), 5u) << run.output;
+    EXPECT_TRUE(run.has("end: game")) << run.output;
+    std::filesystem::remove_all(user);
+    std::filesystem::remove_all(out);
+}

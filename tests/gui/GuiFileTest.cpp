@@ -195,3 +195,22 @@ TEST(TextEntry, TypesOnlyWhileActive) {
     e.updateMe(0, 0);
     EXPECT_EQ(e._txt, "q");
 }
+
+TEST(GuiFile, ReloadKeepsTheOffsetsAndNeedsTheFile) {
+    const fs::path dir = fs::temp_directory_path() / ("gui-reload-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / "r.gui").string();
+    std::ofstream(path) << "TEXT t { POSITION = \"10 20\" TXT = a }";
+    TGui gui;
+    gui.Load(path, 100, 50);
+    std::ofstream(path) << "TEXT t { POSITION = \"30 40\" TXT = b }";
+    gui.reload();
+    auto t = std::dynamic_pointer_cast<TText>(gui.getItem("t"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->dim->x, 130);
+    EXPECT_EQ(t->dim->y, 90);
+    EXPECT_EQ(t->_txt, "b");
+    fs::remove_all(dir);
+    gui.reload();  // the file is gone: the items stay
+    EXPECT_TRUE(gui.getItem("t"));
+}
