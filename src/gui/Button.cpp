@@ -58,8 +58,8 @@ int TButton::typeCode(const std::string& name) {
 std::shared_ptr<TButton> TButton::createFromList(const std::string& id,
                                                  const std::vector<TSimpleEntry>& entries, TGui* gui,
                                                  int offsetX, int offsetY) {
-    std::string type = "SIMPLE_BUTTON", gfx, schema, txt, font;
-    bool hasFont = false;
+    std::string type = "SIMPLE_BUTTON", gfx, schema, txt;
+    ImageFont font;
     int x = 0, y = 0, dir = 0, shadow = 0, visible = 1, active = 1;
     TRGB colour;
     std::shared_ptr<TRGB> outline = createRGB(255, 255, 255);
@@ -93,8 +93,7 @@ std::shared_ptr<TButton> TButton::createFromList(const std::string& id,
         } else if (key == "TXT") {
             txt = guiText(e._value);
         } else if (key == "FONT") {
-            font = e._value;
-            hasFont = true;
+            font = guiFont(e._value, gui);
         } else if (key == "VISIBLE") {
             visible = guiBool(e._value);
         } else if (key == "ACTIVE") {
@@ -132,7 +131,7 @@ std::shared_ptr<TButton> TButton::createFromList(const std::string& id,
     }
     if (caption || typ >= kTextSpec2) {
         b->outLine = outline;
-        if (hasFont) b->_font = guiFont(font, gui);
+        b->_font = font;
         b->_txt = txt;
     }
     if (typ == kTextButton || typ == kTextLightButton || typ == kTextSpec6) b->countDims();

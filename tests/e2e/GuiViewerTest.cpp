@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DriverRun.h"
+#include "engine/Engine.h"
 
 namespace {
 size_t count(const std::string& text, const std::string& what) {
@@ -37,6 +38,46 @@ TEST(GuiViewer, MalformedFileGivesOneMessageAndTheScreenRuns) {
     // Five problems (the unquoted position gives two), all in the one message.
     EXPECT_EQ(count(run.output, " >> BLAD! << : "), 5u) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;
+    std::filesystem::remove_all(user);
+    std::filesystem::remove_all(out);
+}
+
+TEST(GuiViewer, ButtonsReactToTheMouseAndReportOneClick) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
+    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+    DriverRun run = runDriver(
+        "waitscreen MAIN-MENU\nwait 10\nmove 900 700\nwait 5\ngrab idle\nmove 190 70\nwait 30\ngrab grown\n"
+        "move 520 150\nwait 10\ngrab over\npress\nwait 3\ngrab pressed\nrelease\nwait 5\nkey escape\nwait "
+        "40\n",
+        user, out, std::string(SOURCE_DIR) + "/tests/gui/fixtures/buttons.gui");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(count(run.output, "clicked: fourStep"), 1u) << run.output;
+    EXPECT_EQ(count(run.output, "clicked:"), 1u) << run.output;
+    auto idle = eng::LoadPixmap(out + "/idle.png"), grown = eng::LoadPixmap(out + "/grown.png");
+    auto over = eng::LoadPixmap(out + "/over.png"), pressed = eng::LoadPixmap(out + "/pressed.png");
+    ASSERT_TRUE(idle && grown && over && pressed);
+    auto at = [](const eng::Pixmap& p, int x, int y) {
+        const uint8_t* c = &p->rgba[(static_cast<size_t>(y) * p->width + x) * 4];
+        return c[0] + c[1] + c[2];
+    };
+    // The growing button reaches past its resting edge; the four-frame button lights up, then darkens.
+    EXPECT_NE(at(idle, 190 - 145, 70), at(grown, 190 - 145, 70));
+    EXPECT_GT(at(over, 520, 150), at(idle, 520, 150));
+    EXPECT_LT(at(pressed, 520, 150), at(idle, 520, 150));
+    std::filesystem::remove_all(user);
+    std::filesystem::remove_all(out);
+}
+
+TEST(GuiViewer, MenuCommandIsReportedThroughTheContainer) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
+    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+    DriverRun run = runDriver(
+        "waitscreen MAIN-MENU\nwait 10\nclick 40 32\nwait 20\nmove 70 113\nwait 20\nmove 150 113\nwait 2\n"
+        "move 240 117\nwait 20\ngrab submenu\nclick 240 117\nwait 10\nkey escape\nwait 40\n",
+        user, out, std::string(SOURCE_DIR) + "/tests/gui/fixtures/menus.gui");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(count(run.output, "clicked: sound"), 1u) << run.output;
+    EXPECT_EQ(count(run.output, "clicked:"), 1u) << run.output;
     std::filesystem::remove_all(user);
     std::filesystem::remove_all(out);
 }
