@@ -12,6 +12,17 @@ int currentMode = 3;
 int logicalW = 1024, logicalH = 768;
 int borderR = 0, borderG = 0, borderB = 0;
 ScreenMapping mapping;
+
+// Clears the whole real screen in the border colour, then clips drawing to the logical area.
+void clearBorders() {
+    int r, g, b;
+    GetClsColor(r, g, b);
+    SetViewport(0, 0, static_cast<int>(std::ceil(mapping.virtW)), static_cast<int>(std::ceil(mapping.virtH)));
+    SetClsColor(borderR, borderG, borderB);
+    Cls();
+    SetClsColor(r, g, b);
+    SetViewport(static_cast<int>(mapping.offX), static_cast<int>(mapping.offY), logicalW, logicalH);
+}
 }  // namespace
 
 ScreenMapping computeMapping(int realW, int realH, int w, int h, int mode) {
@@ -69,14 +80,7 @@ void setVirtualResolution(int w, int h, int mode) {
         return;
     }
     if (currentMode & 1) {
-        int r, g, b;
-        GetClsColor(r, g, b);
-        SetViewport(0, 0, static_cast<int>(std::ceil(mapping.virtW)),
-                    static_cast<int>(std::ceil(mapping.virtH)));
-        SetClsColor(borderR, borderG, borderB);
-        Cls();
-        SetClsColor(r, g, b);
-        SetViewport(static_cast<int>(mapping.offX), static_cast<int>(mapping.offY), w, h);
+        clearBorders();
     } else {
         SetViewport(0, 0, static_cast<int>(std::ceil(mapping.virtW)),
                     static_cast<int>(std::ceil(mapping.virtH)));
@@ -90,16 +94,7 @@ void setBorderColor(int r, int g, int b) {
 }
 
 void clearFrame() {
-    if (currentMode & 1) {
-        int r, g, b;
-        GetClsColor(r, g, b);
-        SetViewport(0, 0, static_cast<int>(std::ceil(mapping.virtW)),
-                    static_cast<int>(std::ceil(mapping.virtH)));
-        SetClsColor(borderR, borderG, borderB);
-        Cls();
-        SetClsColor(r, g, b);
-        SetViewport(static_cast<int>(mapping.offX), static_cast<int>(mapping.offY), logicalW, logicalH);
-    }
+    if (currentMode & 1) clearBorders();
     Cls();
 }
 

@@ -10,26 +10,20 @@ namespace {
 
 int maskR = 0, maskG = 0, maskB = 0;
 
-// Pixels equal to the mask colour become transparent and take the average colour of their opaque
-// neighbours, so smooth sampling shows no dark fringe; all other pixels become opaque.
-void applyMask(PixmapData& pm) {
+// Every hidden pixel takes the average colour of its visible neighbours, so that smooth sampling
+// shows no dark fringe along the edge of what is drawn.
+void colourHiddenFromNeighbours(PixmapData& pm, const std::vector<uint8_t>& hidden) {
     const int w = pm.width, h = pm.height;
-    std::vector<uint8_t> transparent(static_cast<size_t>(w) * h, 0);
-    for (size_t i = 0; i < transparent.size(); ++i) {
-        uint8_t* p = &pm.rgba[i * 4];
-        transparent[i] = (p[0] == maskR && p[1] == maskG && p[2] == maskB) ? 1 : 0;
-        p[3] = transparent[i] ? 0 : 255;
-    }
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            if (!transparent[static_cast<size_t>(y) * w + x]) continue;
+            if (!hidden[static_cast<size_t>(y) * w + x]) continue;
             int sum[3] = {0, 0, 0}, n = 0;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
-                    int nx = x + dx, ny = y + dy;
+                    const int nx = x + dx, ny = y + dy;
                     if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-                    size_t j = static_cast<size_t>(ny) * w + nx;
-                    if (transparent[j]) continue;
+                    const size_t j = static_cast<size_t>(ny) * w + nx;
+                    if (hidden[j]) continue;
                     for (int k = 0; k < 3; ++k) sum[k] += pm.rgba[j * 4 + k];
                     ++n;
                 }
@@ -40,27 +34,22 @@ void applyMask(PixmapData& pm) {
         }
 }
 
-// Fully transparent pixels take the colour of their visible neighbours (for smooth sampling).
+// Pixels equal to the mask colour become transparent, all others opaque.
+void applyMask(PixmapData& pm) {
+    std::vector<uint8_t> hidden(static_cast<size_t>(pm.width) * pm.height, 0);
+    for (size_t i = 0; i < hidden.size(); ++i) {
+        uint8_t* p = &pm.rgba[i * 4];
+        hidden[i] = (p[0] == maskR && p[1] == maskG && p[2] == maskB) ? 1 : 0;
+        p[3] = hidden[i] ? 0 : 255;
+    }
+    colourHiddenFromNeighbours(pm, hidden);
+}
+
+// Fully transparent pixels of a picture with an alpha channel take their neighbours' colour.
 void bleedTransparent(PixmapData& pm) {
-    const int w = pm.width, h = pm.height;
-    std::vector<uint8_t> src = pm.rgba;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            size_t i = static_cast<size_t>(y) * w + x;
-            if (src[i * 4 + 3] != 0) continue;
-            int sum[3] = {0, 0, 0}, n = 0;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-                    size_t j = static_cast<size_t>(ny) * w + nx;
-                    if (src[j * 4 + 3] == 0) continue;
-                    for (int k = 0; k < 3; ++k) sum[k] += src[j * 4 + k];
-                    ++n;
-                }
-            if (n)
-                for (int k = 0; k < 3; ++k) pm.rgba[i * 4 + k] = static_cast<uint8_t>(sum[k] / n);
-        }
+    std::vector<uint8_t> hidden(static_cast<size_t>(pm.width) * pm.height, 0);
+    for (size_t i = 0; i < hidden.size(); ++i) hidden[i] = pm.rgba[i * 4 + 3] == 0 ? 1 : 0;
+    colourHiddenFromNeighbours(pm, hidden);
 }
 
 Image makeImage(const Pixmap& source, int cellW, int cellH, int first, int count, int flags) {

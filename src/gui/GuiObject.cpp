@@ -92,3 +92,10 @@ void TGuiObject::_drawFrame() {
     DrawLine(dim->x1, dim->y2, dim->x1, dim->y1);
     SetColor(255, 255, 255);
 }
+
+void TGuiObject::applyColor() const {
+    if (rgb.r < 0)
+        SetColor(0, 0, 0);
+    else
+        SetColor(rgb.r, rgb.g, rgb.b);
+}

@@ -40,6 +40,8 @@ class TGuiObject {
     virtual void draw(float ox, float oy) {}
     void setKey(int code) { _key = code; }
     void setRGB(int r, int g, int b) { rgb = TRGB{r, g, b}; }
+    // Makes the item's colour current; an item without a colour of its own draws black.
+    void applyColor() const;
     void setState(int visible, int active) {
         _v = visible;
         _a = active;

@@ -40,20 +40,14 @@ float TText::countH() {
 }
 
 void TText::draw(float ox, float oy) {
-    if (rgb.r < 0)
-        SetColor(0, 0, 0);
-    else
-        SetColor(rgb.r, rgb.g, rgb.b);
+    applyColor();
     if (_alpha == 0) return;
     SetAlpha(_alpha);
     SetScale(_scale, _scale);
     if (_shadow == 1 && shRGB) {
         SetColor(shRGB->r, shRGB->g, shRGB->b);
         box(std::trunc(dim->x + ox + 1), std::trunc(dim->y + oy + 1));
-        if (rgb.r < 0)
-            SetColor(0, 0, 0);
-        else
-            SetColor(rgb.r, rgb.g, rgb.b);
+        applyColor();
     }
     const float y = _align == 2 ? std::trunc(dim->y + oy + 1) : std::trunc(dim->y + oy);
     dim->h = box(std::trunc(dim->x + ox), y);

@@ -40,10 +40,7 @@ void TTextEntry::updateMe(int, int) {
 void TTextEntry::draw(float ox, float oy) {
     SetScale(_scale, _scale);
     SetAlpha(_alpha);
-    if (rgb.r < 0)
-        SetColor(0, 0, 0);
-    else
-        SetColor(rgb.r, rgb.g, rgb.b);
+    applyColor();
     SetImageFont(_font);
     std::string shown;
     if (TextWidth(_txt) >= dim->w) {

@@ -1,25 +1,10 @@
 // Image flags and masks, animation strips, handles, null images, and pixel collisions.
 #include <gtest/gtest.h>
 
+#include "common/TestPixmaps.h"
 #include "engine/Engine.h"
 
 namespace {
-
-// A w x h picture filled with one colour; `alpha` false makes it a picture without an alpha channel.
-eng::Pixmap solid(int w, int h, uint8_t r, uint8_t g, uint8_t b, bool alpha = true) {
-    auto pm = std::make_shared<eng::PixmapData>();
-    pm->width = w;
-    pm->height = h;
-    pm->hasAlpha = alpha;
-    pm->rgba.resize(static_cast<size_t>(w) * h * 4);
-    for (size_t i = 0; i < pm->rgba.size(); i += 4) {
-        pm->rgba[i] = r;
-        pm->rgba[i + 1] = g;
-        pm->rgba[i + 2] = b;
-        pm->rgba[i + 3] = 255;
-    }
-    return pm;
-}
 
 void setPixel(eng::Pixmap& pm, int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
     uint8_t* p = &pm->rgba[(static_cast<size_t>(y) * pm->width + x) * 4];
@@ -36,7 +21,7 @@ const uint8_t* pixel(const eng::Pixmap& pm, int x, int y) {
 }  // namespace
 
 TEST(Images, MaskMakesMaskColourTransparentOnlyWithoutAlphaChannel) {
-    auto pm = solid(3, 3, 200, 100, 50, false);
+    auto pm = solidPixmap(3, 3, 200, 100, 50, false);
     setPixel(pm, 1, 1, 0, 0, 0);
     struct Case {
         int flags;
@@ -62,7 +47,7 @@ TEST(Images, MaskMakesMaskColourTransparentOnlyWithoutAlphaChannel) {
 }
 
 TEST(Images, MaskColourCanBeChanged) {
-    auto pm = solid(2, 1, 255, 0, 255, false);
+    auto pm = solidPixmap(2, 1, 255, 0, 255, false);
     setPixel(pm, 1, 0, 0, 0, 0);
     eng::SetMaskColor(255, 0, 255);
     auto out = eng::ImagePixmap(eng::LoadImage(pm, -1));
@@ -72,7 +57,7 @@ TEST(Images, MaskColourCanBeChanged) {
 }
 
 TEST(Images, StripsAreCutLeftToRightThenTopToBottom) {
-    auto sheet = solid(4, 2, 0, 0, 0);
+    auto sheet = solidPixmap(4, 2, 0, 0, 0);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x) setPixel(sheet, x, y, static_cast<uint8_t>(10 * (y * 4 + x) + 10), 0, 0);
     eng::Image img = eng::LoadAnimImage(sheet, 2, 1, 0, 4, eng::FILTEREDIMAGE);
@@ -89,7 +74,7 @@ TEST(Images, StripsAreCutLeftToRightThenTopToBottom) {
 }
 
 TEST(Images, HandlesAndNullImages) {
-    eng::Image img = eng::LoadImage(solid(5, 4, 1, 2, 3), -1);
+    eng::Image img = eng::LoadImage(solidPixmap(5, 4, 1, 2, 3), -1);
     eng::MidHandleImage(img);
     float hx, hy;
     eng::GetImageHandle(img, hx, hy);
@@ -128,7 +113,7 @@ class Collisions : public testing::Test {
         eng::ResetCollisions(0);
         eng::SetScale(1, 1);
         eng::SetRotation(0);
-        point = eng::LoadImage(solid(1, 1, 255, 255, 255), -1);
+        point = eng::LoadImage(solidPixmap(1, 1, 255, 255, 255), -1);
     }
     void TearDown() override {
         eng::SetScale(1, 1);
@@ -145,7 +130,7 @@ class Collisions : public testing::Test {
 };
 
 TEST_F(Collisions, ScaleAndRotationAboutTheHandle) {
-    eng::Image bar = eng::LoadImage(solid(20, 4, 255, 255, 255), -1);  // 20 wide, 4 high
+    eng::Image bar = eng::LoadImage(solidPixmap(20, 4, 255, 255, 255), -1);  // 20 wide, 4 high
     eng::MidHandleImage(bar);
     struct Case {
         float sx, rot;
@@ -167,7 +152,7 @@ TEST_F(Collisions, ScaleAndRotationAboutTheHandle) {
 }
 
 TEST_F(Collisions, TransparentPixelsLayersAndIds) {
-    auto pm = solid(4, 4, 255, 255, 255);
+    auto pm = solidPixmap(4, 4, 255, 255, 255);
     setPixel(pm, 0, 0, 0, 0, 0, 0);  // a clear corner
     eng::Image img = eng::LoadImage(pm, -1);
     int other = 0;

@@ -3,23 +3,10 @@
 
 #include <cstdlib>
 
+#include "common/TestPixmaps.h"
 #include "engine/Engine.h"
 
 namespace {
-
-eng::Pixmap solid(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
-    auto pm = std::make_shared<eng::PixmapData>();
-    pm->width = w;
-    pm->height = h;
-    pm->rgba.resize(static_cast<size_t>(w) * h * 4);
-    for (size_t i = 0; i < pm->rgba.size(); i += 4) {
-        pm->rgba[i] = r;
-        pm->rgba[i + 1] = g;
-        pm->rgba[i + 2] = b;
-        pm->rgba[i + 3] = 255;
-    }
-    return pm;
-}
 
 class Renderer : public testing::Test {
   protected:
@@ -81,7 +68,7 @@ TEST_F(Renderer, BlendModesCombineAsSpecified) {
 }
 
 TEST_F(Renderer, RotationIsClockwiseAboutTheHandleAndOriginShifts) {
-    eng::Image bar = eng::LoadImage(solid(40, 6, 255, 255, 255), 0);
+    eng::Image bar = eng::LoadImage(solidPixmap(40, 6, 255, 255, 255), 0);
     eng::MidHandleImage(bar);
     eng::SetRotation(90);
     eng::SetScale(2, 2);
@@ -114,9 +101,9 @@ TEST_F(Renderer, ViewportClipsDrawingAndClearing) {
 }
 
 TEST_F(Renderer, SpritesShareOneBatchUntilTextureOrBlendChanges) {
-    eng::Image imgs[3] = {eng::LoadImage(solid(16, 16, 255, 0, 0), -1),
-                          eng::LoadImage(solid(24, 8, 0, 255, 0), -1),
-                          eng::LoadImage(solid(8, 32, 0, 0, 255), -1)};
+    eng::Image imgs[3] = {eng::LoadImage(solidPixmap(16, 16, 255, 0, 0), -1),
+                          eng::LoadImage(solidPixmap(24, 8, 0, 255, 0), -1),
+                          eng::LoadImage(solidPixmap(8, 32, 0, 0, 255), -1)};
     eng::Flip(0);  // count this frame only
     for (int i = 0; i < 300; ++i) {
         eng::SetAlpha(0.5f + (i % 5) * 0.1f);
@@ -142,7 +129,7 @@ TEST_F(Renderer, SpritesShareOneBatchUntilTextureOrBlendChanges) {
 }
 
 TEST_F(Renderer, ImagesSurviveAModeChange) {
-    eng::Image red = eng::LoadImage(solid(10, 10, 255, 0, 0), -1);
+    eng::Image red = eng::LoadImage(solidPixmap(10, 10, 255, 0, 0), -1);
     eng::DrawImage(red, 5, 5);
     expectNear(at(8, 8), {255, 0, 0}, "before");
     ASSERT_TRUE(eng::Graphics(800, 600, 0, 60, 0));

@@ -5,28 +5,15 @@
 
 #include "../files/TempDir.h"
 #include "app/Globals.h"
+#include "common/TestPixmaps.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
 
 namespace {
 
-eng::Pixmap solid(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
-    auto pm = std::make_shared<eng::PixmapData>();
-    pm->width = w;
-    pm->height = h;
-    pm->rgba.resize(static_cast<size_t>(w) * h * 4);
-    for (size_t i = 0; i < pm->rgba.size(); i += 4) {
-        pm->rgba[i] = r;
-        pm->rgba[i + 1] = g;
-        pm->rgba[i + 2] = b;
-        pm->rgba[i + 3] = 255;
-    }
-    return pm;
-}
-
 // Two frames side by side: red, then green.
 eng::Pixmap redGreenStrip(int frame) {
-    auto pm = solid(2 * frame, frame, 255, 0, 0);
+    auto pm = solidPixmap(2 * frame, frame, 255, 0, 0);
     for (int y = 0; y < frame; ++y)
         for (int x = frame; x < 2 * frame; ++x) {
             uint8_t* p = &pm->rgba[(static_cast<size_t>(y) * pm->width + x) * 4];
@@ -73,9 +60,9 @@ TEST(Cursors, RegisteredByNameAndSwitchedIgnoringCase) {
     eng::SetHeadless(eng::HeadlessConfig{});
     TMouse m;
     EXPECT_EQ(m.cur, nullptr);
-    auto hand = eng::LoadImage(solid(4, 4, 255, 0, 0));
-    auto hook = eng::LoadImage(solid(4, 4, 0, 255, 0));
-    auto other = eng::LoadImage(solid(4, 4, 0, 0, 255));
+    auto hand = eng::LoadImage(solidPixmap(4, 4, 255, 0, 0));
+    auto hook = eng::LoadImage(solidPixmap(4, 4, 0, 255, 0));
+    auto other = eng::LoadImage(solidPixmap(4, 4, 0, 0, 255));
     m.loadCursor("HAND", hand, 2, 3, 3, 100);  // a picture given directly is never animated
     ASSERT_TRUE(m.cur);
     EXPECT_EQ(m.cur->_id, "HAND");
@@ -106,7 +93,7 @@ TEST(Cursors, RegisteredByNameAndSwitchedIgnoringCase) {
 TEST(Cursors, StripsAnimateAndSinglePicturesStay) {
     eng::SetHeadless(eng::HeadlessConfig{});
     TempDir dir;
-    ASSERT_TRUE(eng::SavePixmapPNG(solid(30, 10, 9, 9, 9), dir.file("spin.png")));
+    ASSERT_TRUE(eng::SavePixmapPNG(solidPixmap(30, 10, 9, 9, 9), dir.file("spin.png")));
     TMouse m;
     m.loadCursor("ONE", dir.file("spin.png"), 1, 1, 1, 100);
     EXPECT_EQ(m.cur->_maxFrames, 0);
@@ -202,7 +189,7 @@ TEST(Cursors, DrawnAtTheHotSpot) {
     eng::SetClsColor(0, 0, 0);
     TMouse m;
     for (const char* id : {"HAND", "HOOK", "OKO-0", "OKO-1", "MAPA-2", "CZASZKA-0"})
-        m.loadCursor(id, eng::LoadImage(solid(8, 8, 255, 0, 0)), 4, 4);
+        m.loadCursor(id, eng::LoadImage(solidPixmap(8, 8, 255, 0, 0)), 4, 4);
     eng::InjectMouseMove(100, 100);
     m.update(1);
 
