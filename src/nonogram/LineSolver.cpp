@@ -61,8 +61,10 @@ bool LineSolver::solve(const Clue& clue, CellState* cells, int n) {
     for (int i = 0; i < n; ++i) {
         coverage += _fillCoverage[i];
         if (cells[i] != CellState::Unknown) continue;
-        if (coverage == 0) cells[i] = CellState::Empty;
-        else if (!_canEmpty[i]) cells[i] = CellState::Filled;
+        if (coverage == 0)
+            cells[i] = CellState::Empty;
+        else if (!_canEmpty[i])
+            cells[i] = CellState::Filled;
     }
     return true;
 }

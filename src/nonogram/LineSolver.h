@@ -17,9 +17,9 @@ class LineSolver {
     bool solve(const Clue& clue, CellState* cells, int n);
 
   private:
-    std::vector<int> _empties;        // _empties[i]: known empty cells before cell i
-    std::vector<uint8_t> _head;       // [block j][cell i]: blocks 0..j-1 fit cells 0..i-1
-    std::vector<uint8_t> _tail;       // [block j][cell i]: blocks j.. fit cells i..n-1
-    std::vector<uint8_t> _canEmpty;   // some arrangement leaves the cell empty
-    std::vector<int> _fillCoverage;   // running sum gives the arrangements filling the cell
+    std::vector<int> _empties;       // _empties[i]: known empty cells before cell i
+    std::vector<uint8_t> _head;      // [block j][cell i]: blocks 0..j-1 fit cells 0..i-1
+    std::vector<uint8_t> _tail;      // [block j][cell i]: blocks j.. fit cells i..n-1
+    std::vector<uint8_t> _canEmpty;  // some arrangement leaves the cell empty
+    std::vector<int> _fillCoverage;  // running sum gives the arrangements filling the cell
 };

@@ -25,4 +25,14 @@ void genButtons(const Context& c);
 // theme.cpp, theme_menu.cpp, theme_slice.cpp: the window theme (frames, menu bar, drop-down box).
 void genTheme(const Context& c);
 
+// tiles*.cpp: tile kinds, covers, hover frames and rocks, with "data/tiles.dat" and "data/tilesHide.dat".
+void genTiles(const Context& c);
+void genTreasures(const Context& c);  // tiles_treasure*.cpp: treasures and "data/tresures.dat"
+void genNumbers(const Context& c);    // numbers.cpp: the clue digits
+void genParticles(const Context& c);  // particles*.cpp: particle pictures, "data/particles.dat", wood chips
+
+void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
+
+void genSounds(const Context& c);  // sound_*.cpp: content/sound → sfx/*.wav and music/*.ogg
+
 }  // namespace gen

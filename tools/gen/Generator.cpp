@@ -23,6 +23,12 @@ const std::vector<Generator>& generators() {
         {"cursors", genCursors},
         {"buttons", genButtons},
         {"theme", genTheme},
+        {"tiles", genTiles},
+        {"treasures", genTreasures},
+        {"numbers", genNumbers},
+        {"particles", genParticles},
+        {"levels", genLevels},
+        {"sounds", genSounds},
     };
     return list;
 }
