@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/LogicalScreen.h"
 #include "app/Startup.h"
+#include "audio/GlobalSnd.h"
 #include "gui/Mouse.h"
 #include "progress/Options.h"
 
@@ -23,6 +24,7 @@ void updateSystem(TEkran* screen, int specialMouse) {
         else
             mouse->update(1);
     }
+    if (globalSnd) globalSnd->update();
     if ((KeyDown(kLeftAlt) || KeyDown(kRightAlt)) && KeyHit(kF4)) quitGame(1);
     if ((KeyDown(kLeftAlt) && KeyHit(kEnter)) || (KeyDown(kRightAlt) && KeyHit(kEnter))) {
         if (options) options->switchScreen();
@@ -48,6 +50,7 @@ void endFrame(int allowPause, TEkran* screen) {
 void pauseWhileSuspended(TEkran* screen) {
     if (screen) screen->PauseMyGame();
     Image frozen = LoadImage(GrabPixmap(0, 0, 1024, 768), FILTEREDIMAGE);
+    if (globalSnd) globalSnd->stopAllSounds();
     SetScale(1, 1);
     SetBlend(ALPHABLEND);
     while (AppSuspended()) {
@@ -74,5 +77,6 @@ void pauseWhileSuspended(TEkran* screen) {
         if (!IsHeadless()) Delay(50);
     }
     setBorderColor(0, 0, 0);
+    if (globalSnd) globalSnd->resumeAllSounds();
     if (screen) screen->ResumeMyGame();
 }

@@ -5,6 +5,7 @@
 #include "app/FrameServices.h"
 #include "app/Globals.h"
 #include "app/ImageLoad.h"
+#include "audio/GlobalSnd.h"
 #include "files/TxtFile.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
@@ -32,8 +33,8 @@ TLoadingScreen::TLoadingScreen() {
 std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
     switch (part) {
         case 1:
-            return {{"globalSnd.setup", nullptr},
-                    {"music 6", nullptr},
+            return {{"globalSnd.setup", [] { globalSnd->setup(); }},
+                    {"music 6", [] { globalSnd->_setupExactMusicByNR(6); }},
                     {"cursors", [] { loadCursors(); }},
                     {"leaf images", nullptr},
                     {"winScreen.setup", nullptr},
@@ -52,7 +53,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                     {"puzzle.setup", nullptr}};
         case 2:
             return {{"particles", nullptr},
-                    {"music 7", nullptr},
+                    {"music 7", [] { globalSnd->_setupExactMusicByNR(7); }},
                     {"rock images", nullptr},
                     {"wood tile particles", nullptr},
                     {"power-up cursors", nullptr},
@@ -67,7 +68,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                     {"treasures", nullptr}};
         case 3:
             return {{"mainMenu.setup", [] { mainMenu->setup(); }},
-                    {"music 8", nullptr},
+                    {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
                     {"tutorial.setup", nullptr},
                     {"profileManager.setup", nullptr},
                     {"levelManager.setup", nullptr},
@@ -78,13 +79,14 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                     {"awardScreen.setup", nullptr},
                     {"peFoundScreen.setup", nullptr}};
         case 4:
-            return {{"enterName.setup", nullptr},      {"popUp.setup", nullptr},
-                    {"continueQuest.setup", nullptr},  {"credits.setup", nullptr},
-                    {"highscores.setup", nullptr},     {"introScreen.setup", nullptr},
-                    {"pickFlow.setup", nullptr},       {"music 9", nullptr},
-                    {"findRoutePuzzle.setup", nullptr}};
+            return {
+                {"enterName.setup", nullptr},      {"popUp.setup", nullptr},
+                {"continueQuest.setup", nullptr},  {"credits.setup", nullptr},
+                {"highscores.setup", nullptr},     {"introScreen.setup", nullptr},
+                {"pickFlow.setup", nullptr},       {"music 9", [] { globalSnd->_setupExactMusicByNR(9); }},
+                {"findRoutePuzzle.setup", nullptr}};
         case 5:
-            return {{"music 5", nullptr},
+            return {{"music 5", [] { globalSnd->_setupExactMusicByNR(5); }},
                     {"mainFont", [] { mainFont = getFont(programPrefix + "gfx/fonts/font.ttf", 72); }},
                     {"pauseText",
                      [] { pauseText = getLine(loadTxtFile(programPrefix + "txt/#LANG#/pauseGame.txt"), 1); }},

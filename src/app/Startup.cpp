@@ -7,6 +7,7 @@
 #include "app/DeltaTime.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
+#include "audio/GlobalSnd.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/MainMenu.h"
@@ -73,6 +74,7 @@ void initGlobals() {
     mainMenu = new TMainMenu();
     options = new TOptions();
     new TMouse();  // becomes `mouse`
+    globalSnd = new TGlobalSnd();
     pointImage = LoadImage(programPrefix + "gfx/point.png");
     MidHandleImage(pointImage);
     deltaTimer = TDeltaTime::Create(60);

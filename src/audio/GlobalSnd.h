@@ -24,10 +24,10 @@ class TGlobalSnd : public TEkran {
     std::shared_ptr<TSoundChannel> oldMusicCHN;  // the previous music while it fades out
     std::shared_ptr<TMusicData> oldMusicData;
     std::shared_ptr<TMusicData> newMusicData;
-    float newPer = 0, oldPer = 0;    // levels 0..1 of the current and the previous music
-    float dNewPer = 0, dOldPer = 0;  // the levels they move toward
-    float musicVol = 0;              // the last music volume given to setMusicVol
-    int aktLevelMusic = 0;           // a level music index drawn once at setup (1..count)
+    float newPer = 0, oldPer = 0;      // levels 0..1 of the current and the previous music
+    float dNewPer = 0, dOldPer = 0;    // the levels they move toward
+    float musicVol = 0;                // the last music volume given to setMusicVol
+    int aktLevelMusic = 0;             // a level music index drawn once at setup (1..count)
     int64_t coinTime = INT64_MIN / 2;  // MilliSecs of the last coin sound; long ago at first
     std::string lastMusic;             // the last music started from a stage list
 
@@ -45,7 +45,7 @@ class TGlobalSnd : public TEkran {
     void _setupMusic();
     void _setupSounds();
     void _setupMusicsQue();
-    void _setupExactMusicByNR(int n);           // loads the n-th music of the data file
+    void _setupExactMusicByNR(int n);              // loads the n-th music of the data file
     void _setupExactMusic(const std::string& id);  // loads the musics with exactly this id
 
     void playMySound(const std::string& id);

@@ -30,4 +30,3 @@ void TSoundData::update() {
     for (auto& slot : chn)
         if (slot && !slot->playing()) slot = nullptr;
 }
-

@@ -10,11 +10,11 @@
 
 class TSoundData {
   public:
-    static constexpr int kSlots = 10;      // plays of one effect that may sound at once
+    static constexpr int kSlots = 10;         // plays of one effect that may sound at once
     static constexpr int64_t kRepeatMs = 25;  // a second play within this time is dropped
 
-    std::string id;   // matched without regard to letter case
-    std::string url;  // the game folder + the path from the data file
+    std::string id;                   // matched without regard to letter case
+    std::string url;                  // the game folder + the path from the data file
     std::shared_ptr<TSoundClip> snd;  // null when the file could not be loaded
     std::array<std::shared_ptr<TSoundChannel>, kSlots> chn;
     int64_t lastTime = INT64_MIN / 2;  // MilliSecs of the last play let through; long ago at first

@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include "app/Globals.h"
+#include "audio/GlobalSnd.h"
 #include "engine/Engine.h"
 #include "gui/Belka.h"
 #include "gui/Button.h"
@@ -51,10 +52,13 @@ void TGui::addItem(const std::shared_ptr<TGuiObject>& item) {
 }
 
 int TGui::clickedItem(const std::string& id) const {
-    return !_clicked.empty() && sameId(_clicked, id) ? 1 : 0;
+    if (_clicked.empty() || !sameId(_clicked, id)) return 0;
+    if (soundsOff != 1 && globalSnd) globalSnd->click();
+    return 1;
 }
 
 void TGui::update() {
+    const std::string previousOver = _over;
     _clicked.clear();
     _over.clear();
     for (const auto& item : _listaObiektow) {
@@ -71,6 +75,7 @@ void TGui::update() {
     }
     // Developers reload the file from disk with Ctrl+L (with the cheat flag on).
     if (cheatsOn && KeyDown(162) && KeyHit(76)) reload();
+    if (_over != previousOver && !_over.empty() && soundsOff == 0 && globalSnd) globalSnd->over();
 }
 
 void TGui::draw() {

@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/LogicalScreen.h"
+#include "audio/GlobalSnd.h"
 #include "files/DataFile.h"
 #include "gui/Mouse.h"
 
@@ -44,6 +45,10 @@ void TOptions::loadOptions() {
     musicVol = file->getFloat("settings::musicVolume");
     if (soundVol < 0.05f) soundVol = 0;
     if (musicVol < 0.05f) musicVol = 0;
+    if (globalSnd) {
+        globalSnd->setMusicVol(musicVol);
+        globalSnd->setSoundVol(soundVol);
+    }
 }
 
 bool TOptions::openScreen() {

@@ -21,12 +21,11 @@ class AudioFixture : public ::testing::Test {
     TOptions opts;
     TGlobalSnd snd{out};
 
-    static inline const std::vector<std::string> kMusics = {
-        "title",  "Egypt-1", "Egypt-2", "Iran-1",    "Iran-2",    "Tibet-1", "Tibet-2",
-        "Tibet-3", "Tibet-4", "Neutral-1", "Neutral-2", "broken"};
-    static inline const std::vector<std::string> kSounds = {"click",  "put",    "tile_right", "tile_wrong",
-                                                            "coin_1", "coin_2", "coin_3",     "coin_4",
-                                                            "missing"};
+    static inline const std::vector<std::string> kMusics = {"title",   "Egypt-1",   "Egypt-2",   "Iran-1",
+                                                            "Iran-2",  "Tibet-1",   "Tibet-2",   "Tibet-3",
+                                                            "Tibet-4", "Neutral-1", "Neutral-2", "broken"};
+    static inline const std::vector<std::string> kSounds = {
+        "click", "put", "tile_right", "tile_wrong", "coin_1", "coin_2", "coin_3", "coin_4", "missing"};
 
     void SetUp() override {
         eng::SetHeadless(eng::HeadlessConfig{});
@@ -81,12 +80,13 @@ class AudioFixture : public ::testing::Test {
   private:
     void writeData() {
         // Entries before groups, as the data files need.
-        std::string g = "globalSnd {\n\tmusics = " + std::to_string(kMusics.size()) + "\n\tsounds = " +
-                        std::to_string(kSounds.size()) + "\n";
+        std::string g = "globalSnd {\n\tmusics = " + std::to_string(kMusics.size()) +
+                        "\n\tsounds = " + std::to_string(kSounds.size()) + "\n";
         for (size_t i = 0; i < kMusics.size(); ++i) {
             const bool level = kMusics[i] != "title" && kMusics[i] != "broken";
-            g += "\tmusic" + std::to_string(i + 1) + " {\n\t\tid = \"" + kMusics[i] + "\"\n\t\turl = \"music/" +
-                 kMusics[i] + ".ogg\"\n\t\tlevelMusic = " + (level ? "1" : "0") + "\n\t\tloop = 1\n\t}\n";
+            g += "\tmusic" + std::to_string(i + 1) + " {\n\t\tid = \"" + kMusics[i] +
+                 "\"\n\t\turl = \"music/" + kMusics[i] + ".ogg\"\n\t\tlevelMusic = " + (level ? "1" : "0") +
+                 "\n\t\tloop = 1\n\t}\n";
         }
         for (size_t i = 0; i < kSounds.size(); ++i)
             g += "\tsnd" + std::to_string(i + 1) + " {\n\t\tid = \"" + kSounds[i] + "\"\n\t\turl = \"sfx/" +
@@ -95,7 +95,8 @@ class AudioFixture : public ::testing::Test {
         // Stage 1 has three pieces, stage 2 none; level 3 of stage 1 has its own.
         const std::string q =
             "musics {\n\tstages = 2\n"
-            "\tstage1 {\n\t\ti = 3\n\t\tmusic1 = \"Egypt-1\"\n\t\tmusic2 = \"Egypt-2\"\n\t\tmusic3 = \"Neutral-1\"\n\t}\n"
+            "\tstage1 {\n\t\ti = 3\n\t\tmusic1 = \"Egypt-1\"\n\t\tmusic2 = \"Egypt-2\"\n\t\tmusic3 = "
+            "\"Neutral-1\"\n\t}\n"
             "\tstage2 {\n\t\ti = 0\n\t}\n"
             "\tspecialLevels {\n\t\ti = 1\n"
             "\t\tlvl1 {\n\t\t\tlevel = 3\n\t\t\tstage = 1\n\t\t\tmusic = \"title\"\n\t\t}\n\t}\n}\n";

@@ -3,6 +3,7 @@
 
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <fstream>

@@ -81,7 +81,8 @@ TEST_F(LevelMusic, ExactMusicBySpecialLevelThenStageListThenAnyLevelMusic) {
         {3, 1, {"title"}},
         {1, 1, {"Egypt-1", "Egypt-2", "Neutral-1"}},
         {3, 2, {""}},  // the stage's list is empty: the music stays as it is
-        {1, 9,
+        {1,
+         9,
          {"Egypt-1", "Egypt-2", "Iran-1", "Iran-2", "Tibet-1", "Tibet-2", "Tibet-3", "Tibet-4", "Neutral-1",
           "Neutral-2"}},
     };

@@ -10,10 +10,10 @@
 
 // Behaves as the engine's channels do: cued paused, a stopped channel stays stopped.
 struct RecordedChannel : TSoundChannel {
-    std::string path;      // the file of the sound it plays
+    std::string path;  // the file of the sound it plays
     bool paused = true;
     bool stopped = false;
-    bool ended = false;    // set by a test: a piece that is not looping has run to its end
+    bool ended = false;  // set by a test: a piece that is not looping has run to its end
     float volume = 1.0f;
 
     void resume() override {
@@ -28,8 +28,8 @@ struct RecordedChannel : TSoundChannel {
 };
 
 struct RecordingOutput : TSoundOutput {
-    std::vector<std::string> loads;  // "path|flags" of every load, in order
-    std::set<std::string> broken;    // paths that fail to load
+    std::vector<std::string> loads;                          // "path|flags" of every load, in order
+    std::set<std::string> broken;                            // paths that fail to load
     std::vector<std::shared_ptr<RecordedChannel>> channels;  // every channel cued, in order
 
     struct Clip : TSoundClip {
@@ -54,7 +54,8 @@ struct RecordingOutput : TSoundOutput {
     std::vector<std::shared_ptr<RecordedChannel>> channelsOf(const std::string& name) const {
         std::vector<std::shared_ptr<RecordedChannel>> found;
         for (const auto& c : channels)
-            if (c->path.size() >= name.size() && c->path.compare(c->path.size() - name.size(), name.size(), name) == 0)
+            if (c->path.size() >= name.size() &&
+                c->path.compare(c->path.size() - name.size(), name.size(), name) == 0)
                 found.push_back(c);
         return found;
     }

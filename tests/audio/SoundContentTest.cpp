@@ -21,14 +21,18 @@ namespace fs = std::filesystem;
 namespace {
 
 // The ids the game plays, built from pieces by the code (numbers drawn at random) or named by its screens.
-const char* kSoundIds[] = {
-    "click",      "hint",       "begin",          "bonus_loadup", "bonus_sword",       "bonus_medalion",
-    "bonus_map",  "bonus_eye",  "bonus_skull",    "chest_hit_1",  "chest_hit_2",       "chest_hit_3",
-    "chest_blow", "tile_right", "tile_wrong",     "break_right",  "break_wrong",       "win",
-    "lose",       "coin_1",     "coin_2",         "coin_3",       "coin_4",            "bonus_bag",
-    "put",        "rotate",     "puzzles_end_level", "HO_ok",     "HO_bad",            "HO_hint"};
-const char* kMusicIds[] = {"title",   "intro",   "Outro",   "Cutscene-1", "Cutscene-2", "Cutscene-3",
-                           "Egypt-1", "Egypt-2", "Iran-1",  "Iran-2",     "Tibet-1",    "Tibet-2",
+const char* kSoundIds[] = {"click",        "hint",        "begin",
+                           "bonus_loadup", "bonus_sword", "bonus_medalion",
+                           "bonus_map",    "bonus_eye",   "bonus_skull",
+                           "chest_hit_1",  "chest_hit_2", "chest_hit_3",
+                           "chest_blow",   "tile_right",  "tile_wrong",
+                           "break_right",  "break_wrong", "win",
+                           "lose",         "coin_1",      "coin_2",
+                           "coin_3",       "coin_4",      "bonus_bag",
+                           "put",          "rotate",      "puzzles_end_level",
+                           "HO_ok",        "HO_bad",      "HO_hint"};
+const char* kMusicIds[] = {"title",   "intro",   "Outro",     "Cutscene-1", "Cutscene-2", "Cutscene-3",
+                           "Egypt-1", "Egypt-2", "Iran-1",    "Iran-2",     "Tibet-1",    "Tibet-2",
                            "Tibet-3", "Tibet-4", "Neutral-1", "Neutral-2"};
 
 // The loading screen preloads these numbers: the title's and the first levels' pieces.
@@ -42,7 +46,8 @@ std::set<std::string> idsInSources(const std::string& call) {
         if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path());
         const std::string text((std::istreambuf_iterator<char>(in)), {});
-        for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it) ids.insert((*it)[1]);
+        for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it)
+            ids.insert((*it)[1]);
     }
     return ids;
 }
@@ -80,7 +85,8 @@ TEST_F(SoundContent, EveryListedSoundLoadsAndEveryIdTheGamePlaysIsListed) {
         EXPECT_TRUE(m->snd) << m->id << " " << m->url;
         EXPECT_NE(m->loop, 0) << m->id;
     }
-    std::set<std::string> sounds(std::begin(kSoundIds), std::end(kSoundIds)), musics(std::begin(kMusicIds), std::end(kMusicIds));
+    std::set<std::string> sounds(std::begin(kSoundIds), std::end(kSoundIds)),
+        musics(std::begin(kMusicIds), std::end(kMusicIds));
     for (const std::string& id : idsInSources("playMySound")) sounds.insert(id);
     for (const std::string& id : idsInSources("playMyMusic")) musics.insert(id);
     for (const std::string& id : sounds) EXPECT_TRUE(snd->getSoundData(id)) << "sound " << id;
@@ -109,7 +115,8 @@ TEST_F(SoundContent, NoClippingAndNoClickWhereAMusicLoops) {
             // The step from the last sample to the first is no bigger than the steps around it.
             float local = 0;
             for (size_t i = 1; i < 200; ++i) {
-                local = std::max({local, std::abs(x[i] - x[i - 1]), std::abs(x[x.size() - i] - x[x.size() - i - 1])});
+                local = std::max(
+                    {local, std::abs(x[i] - x[i - 1]), std::abs(x[x.size() - i] - x[x.size() - i - 1])});
             }
             EXPECT_LE(std::abs(x.front() - x.back()), 1.5f * local + 0.002f) << m->id << " channel " << c;
         }
@@ -122,7 +129,7 @@ TEST_F(SoundContent, NoClippingAndNoClickWhereAMusicLoops) {
         for (float v : x) peak = std::max(peak, std::abs(v));
         EXPECT_LT(peak, 0.95f) << s->id;
         EXPECT_GT(peak, 0.1f) << s->id;
-        EXPECT_LE(d.seconds(), 2.5) << s->id;  // effects are short
+        EXPECT_LE(d.seconds(), 2.5) << s->id;            // effects are short
         EXPECT_LT(std::abs(x.front()), 0.01f) << s->id;  // starts and ends without a click
         EXPECT_LT(std::abs(x.back()), 0.01f) << s->id;
     }

@@ -29,9 +29,15 @@ TEST_F(Effects, RepeatGuard) {
         int gapMs;
         size_t plays;
     } cases[] = {
-        {"put", "put", 0, 1},   {"put", "put", 24, 1},  {"put", "PUT", 25, 2},
-        {"put", "put", 30, 2},  {"tile_right", "tile_right", 0, 2}, {"Tile_Right", "TILE_RIGHT", 1, 2},
-        {"tile_wrong", "tile_wrong", 0, 2}, {"put", "click", 0, 2},  {"put", "nothing", 0, 1},
+        {"put", "put", 0, 1},
+        {"put", "put", 24, 1},
+        {"put", "PUT", 25, 2},
+        {"put", "put", 30, 2},
+        {"tile_right", "tile_right", 0, 2},
+        {"Tile_Right", "TILE_RIGHT", 1, 2},
+        {"tile_wrong", "tile_wrong", 0, 2},
+        {"put", "click", 0, 2},
+        {"put", "nothing", 0, 1},
         {"", "", 0, 0},
     };
     for (const Case& c : cases) {

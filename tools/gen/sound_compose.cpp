@@ -1,5 +1,4 @@
-// Composing a piece: section melodies by a guided random walk over the mode, and the arrangement of
-// bass, chords, arpeggios, drones and drums over the chords of each bar.
+// Composing a piece: section melodies by a guided walk over the mode, and bass, chords, arpeggios and drums.
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -53,7 +52,8 @@ struct MelodyNote {
 std::vector<std::pair<int, int>> onsets(const std::string& rhythm) {
     std::vector<std::pair<int, int>> notes;  // step, length
     for (int i = 0; i < static_cast<int>(rhythm.size()); ++i) {
-        if (rhythm[i] == 'x') notes.push_back({i, 1});
+        if (rhythm[i] == 'x')
+            notes.push_back({i, 1});
         else if (rhythm[i] == '-' && !notes.empty() && notes.back().first + notes.back().second == i)
             ++notes.back().second;
     }
@@ -79,12 +79,18 @@ int walk(Rng& rng, int deg, int low, int high) {
 }
 
 // One section's melody: bars 1 and 3 share a rhythm and a contour, the last bar cadences on its chord's root.
-std::vector<MelodyNote> sectionMelody(const Piece& p, const Scale& sc, const std::vector<int>& chords, Rng& rng,
-                                      bool toTonic) {
+std::vector<MelodyNote> sectionMelody(const Piece& p, const Scale& sc, const std::vector<int>& chords,
+                                      Rng& rng, bool toTonic) {
     const int spb = p.stepsPerBar();
     const int free = static_cast<int>(p.rhythms.size()) - 1;
     const int a = rng.below(free), b = rng.below(free), c = rng.below(free);
-    const int low = -2, high = sc.size() + 4;
+    const int low = -2, high = sc.size() + 2;
+    // The first bar's figure comes back on another chord moved by the smallest step that fits.
+    auto shift = [&](int d) {
+        const int n = sc.size();
+        d = ((d % n) + n) % n;
+        return d > n / 2 ? d - n : d;
+    };
     std::vector<MelodyNote> out;
     std::vector<int> motif;  // the steps between the notes of the first bar
     int deg = sc.nearestChordTone(sc.size() / 2 + rng.below(3), chords[0] - 1);
@@ -97,7 +103,8 @@ std::vector<MelodyNote> sectionMelody(const Piece& p, const Scale& sc, const std
         for (size_t k = 0; k < notes.size(); ++k) {
             const auto [step, len] = notes[k];
             if (k == 0 && bar > 0) {
-                deg = repeat ? sc.nearestChordTone(out[0].deg + (root - (chords[0] - 1)), root) : walk(rng, deg, low, high);
+                deg = repeat ? sc.nearestChordTone(out[0].deg + shift(root - (chords[0] - 1)), root)
+                             : walk(rng, deg, low, high);
             } else if (k > 0) {
                 deg = repeat ? std::clamp(deg + motif[k - 1], low, high) : walk(rng, deg, low, high);
             }
@@ -106,7 +113,8 @@ std::vector<MelodyNote> sectionMelody(const Piece& p, const Scale& sc, const std
                 const int target = toTonic ? 0 : root;
                 const int n = sc.size();
                 deg = target + n * static_cast<int>(std::lround(static_cast<double>(deg - target) / n));
-                deg = std::clamp(deg, low, high + 2);
+                while (deg < low) deg += n;  // whole octaves, so it stays on the root
+                while (deg > high + 2) deg -= n;
             }
             if (bar == 0 && k > 0) motif.push_back(deg - out.back().deg);
             out.push_back({bar * spb + step, len, deg});
@@ -151,7 +159,8 @@ std::vector<Event> compose(const Piece& p) {
             Rng rng(p.seed * 7919 + s * 104729 + vi * 31);
             const Instrument* inst = &instrument(v.instrument);
             const float gain = static_cast<float>(v.num("gain", 1) * inst->gain);
-            const float pan = static_cast<float>(v.num("pan", 0)), verb = static_cast<float>(v.num("verb", 0.25));
+            const float pan = static_cast<float>(v.num("pan", 0)),
+                        verb = static_cast<float>(v.num("verb", 0.25));
             const double oct = 12 * v.num("octave", 0);
             const double vel = v.num("vel", 0.8);
             auto add = [&](const Instrument* in, double midi, double time, double hold, double velocity,
@@ -161,7 +170,8 @@ std::vector<Event> compose(const Piece& p) {
             };
             if (v.role == "melody") {
                 if (occurrence % 2 == 1 && v.options.count("alt")) inst = &instrument(v.text("alt", ""));
-                const double grace = v.num("grace", 0), scoop = v.num("scoop", 0), legato = v.num("legato", 0.95);
+                const double grace = v.num("grace", 0), scoop = v.num("scoop", 0),
+                             legato = v.num("legato", 0.95);
                 for (const MelodyNote& m : melodies[key]) {
                     const double time = m.step * step + rng.range(-0.005, 0.005);
                     const double velocity = vel * rng.range(0.85, 1.0) * (m.step % p.steps == 0 ? 1.0 : 0.88);
@@ -193,7 +203,8 @@ std::vector<Event> compose(const Piece& p) {
                         const double time = (bar * spb + i) * step;
                         const double hold = len * step * 0.95;
                         if (v.role == "bass") {
-                            const int fifth = sc.pitch(tones.back()) - sc.pitch(root) > 6.4 ? tones.back() : root;
+                            const int fifth =
+                                sc.pitch(tones.back()) - sc.pitch(root) > 6.4 ? tones.back() : root;
                             const int deg = (ch == 'f' ? fifth : root) - (ch == 'o' ? 0 : sc.size());
                             add(inst, sc.pitch(deg) + oct, time, hold, vel * rng.range(0.9, 1.0));
                         } else if (v.role == "chord") {

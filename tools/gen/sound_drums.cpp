@@ -31,7 +31,8 @@ Wave noiseHit(double hz, double q, double decay, double seconds, Rng& rng, doubl
     Biquad band = Biquad::bandpass(hz, q);
     for (size_t i = 0; i < w.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;
-        w[i] = static_cast<float>(std::min(1.0, t / attack) * std::exp(-t / decay) * band(rng.bipolar()) * 2.0);
+        w[i] =
+            static_cast<float>(std::min(1.0, t / attack) * std::exp(-t / decay) * band(rng.bipolar()) * 2.0);
     }
     return w;
 }

@@ -46,7 +46,8 @@ Biquad Biquad::bandpass(double hz, double q) {
 Biquad Biquad::peak(double hz, double q, double db) {
     const Coeffs c = coeffs(hz, q);
     const double a = std::pow(10.0, db / 40);
-    return normalized(1 + c.alpha * a, -2 * c.cw, 1 - c.alpha * a, 1 + c.alpha / a, -2 * c.cw, 1 - c.alpha / a);
+    return normalized(1 + c.alpha * a, -2 * c.cw, 1 - c.alpha * a, 1 + c.alpha / a, -2 * c.cw,
+                      1 - c.alpha / a);
 }
 
 // A sine from a table with linear interpolation: far cheaper than std::sin and exact to about -140 dB.

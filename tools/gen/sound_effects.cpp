@@ -78,7 +78,8 @@ Wave renderLayer(const Layer& l, Rng& rng) {
         const std::vector<double> p = l.list("partials");  // ratio, amplitude, decay; repeated
         const double hz = l.num("f", 1000);
         for (size_t k = 0; k + 2 < p.size(); k += 3) {
-            Wave m = modal(hz, {{p[k], p[k + 1], p[k + 2]}}, l.num("attack", 0.001), len, rng, l.num("beat", 0));
+            Wave m =
+                modal(hz, {{p[k], p[k + 1], p[k + 2]}}, l.num("attack", 0.001), len, rng, l.num("beat", 0));
             mixInto(w, m, 0, static_cast<float>(amp), false);
         }
         return w;
@@ -114,8 +115,10 @@ Wave renderLayer(const Layer& l, Rng& rng) {
             }
         } else {
             const double hz = glide(f, to, u) * std::pow(2.0, vib * std::sin(2 * kPi * rate * t) / 12);
-            v = wave == "saw" ? osc.saw(hz) : wave == "square" ? osc.square(hz) : wave == "tri" ? osc.triangle(hz)
-                                                                                                : osc.sine(hz);
+            v = wave == "saw"      ? osc.saw(hz)
+                : wave == "square" ? osc.square(hz)
+                : wave == "tri"    ? osc.triangle(hz)
+                                   : osc.sine(hz);
         }
         if (lp > 0) v = lpf(static_cast<float>(v));
         if (hp > 0) v = hpf(static_cast<float>(v));
@@ -138,7 +141,8 @@ std::vector<Effect> readEffects(const std::string& path) {
             std::map<std::string, std::string> o;
             for (std::string w; words >> w;) {
                 const size_t eq = w.find('=');
-                if (eq == std::string::npos) throw std::runtime_error(path + ":" + std::to_string(number) + ": " + w);
+                if (eq == std::string::npos)
+                    throw std::runtime_error(path + ":" + std::to_string(number) + ": " + w);
                 o[w.substr(0, eq)] = w.substr(eq + 1);
             }
             return o;
@@ -188,8 +192,8 @@ Wave renderEffect(const Effect& e, uint64_t seed) {
         loud = std::max(loud, acc);
     }
     loud = std::sqrt(std::max(loud, 0.0) / win);
-    const double gain =
-        std::min(kTargetLoud * dbGain(e.gainDb) / std::max(loud, 1e-9), kPeakLimit / std::max<double>(peakOf(dry), 1e-9));
+    const double gain = std::min(kTargetLoud * dbGain(e.gainDb) / std::max(loud, 1e-9),
+                                 kPeakLimit / std::max<double>(peakOf(dry), 1e-9));
     for (float& v : dry) v *= static_cast<float>(gain);
     // Trim the silent tail; a ring longer than the effect may last fades out smoothly.
     size_t end = dry.size();

@@ -1,7 +1,6 @@
 // WAV and Ogg Vorbis writers. The Vorbis encoder is opened at run time from the system's libvorbisenc.
 #include "sound_files.h"
 
-#include <dlfcn.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -31,54 +30,39 @@ void writeBytes(const std::string& bytes, const std::string& path) {
 }
 
 // The encoder's entry points, looked up once in libogg, libvorbis and libvorbisenc.
-#define VORBIS_FUNCTIONS(X) \
-    X(vorbis_info_init) \
-    X(vorbis_info_clear) \
-    X(vorbis_encode_init_vbr) \
-    X(vorbis_comment_init) \
-    X(vorbis_comment_clear) \
-    X(vorbis_analysis_init) \
-    X(vorbis_block_init) \
-    X(vorbis_block_clear) \
-    X(vorbis_dsp_clear) \
-    X(vorbis_analysis_headerout) \
-    X(vorbis_analysis_buffer) \
-    X(vorbis_analysis_wrote) \
-    X(vorbis_analysis_blockout) \
-    X(vorbis_analysis) \
-    X(vorbis_bitrate_addblock) \
+#define VORBIS_FUNCTIONS(X)       \
+    X(vorbis_info_init)           \
+    X(vorbis_info_clear)          \
+    X(vorbis_encode_init_vbr)     \
+    X(vorbis_comment_init)        \
+    X(vorbis_comment_clear)       \
+    X(vorbis_analysis_init)       \
+    X(vorbis_block_init)          \
+    X(vorbis_block_clear)         \
+    X(vorbis_dsp_clear)           \
+    X(vorbis_analysis_headerout)  \
+    X(vorbis_analysis_buffer)     \
+    X(vorbis_analysis_wrote)      \
+    X(vorbis_analysis_blockout)   \
+    X(vorbis_analysis)            \
+    X(vorbis_bitrate_addblock)    \
     X(vorbis_bitrate_flushpacket) \
-    X(ogg_stream_init) \
-    X(ogg_stream_clear) \
-    X(ogg_stream_packetin) \
-    X(ogg_stream_pageout) \
-    X(ogg_stream_flush) \
+    X(ogg_stream_init)            \
+    X(ogg_stream_clear)           \
+    X(ogg_stream_packetin)        \
+    X(ogg_stream_pageout)         \
+    X(ogg_stream_flush)           \
     X(ogg_page_eos)
 
+// The encoder's functions, reached through one table so the writer below reads as plain calls.
 struct VorbisApi {
-#define VORBIS_DECLARE(name) decltype(&::name) name = nullptr;
+#define VORBIS_DECLARE(name) decltype(&::name) name = &::name;
     VORBIS_FUNCTIONS(VORBIS_DECLARE)
 #undef VORBIS_DECLARE
 };
 
 const VorbisApi& vorbis() {
-    static VorbisApi api;
-    static std::once_flag once;
-    static std::string problem;
-    std::call_once(once, [] {
-        void* libs[3] = {dlopen("libogg.so.0", RTLD_NOW), dlopen("libvorbis.so.0", RTLD_NOW),
-                         dlopen("libvorbisenc.so.2", RTLD_NOW)};
-        auto find = [&](auto& fn, const char* name) {
-            for (void* lib : libs)
-                if (lib && !fn) fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            if (!fn) problem += std::string(" ") + name;
-        };
-#define VORBIS_FIND(name) find(api.name, #name);
-        VORBIS_FUNCTIONS(VORBIS_FIND)
-#undef VORBIS_FIND
-    });
-    if (!problem.empty())
-        throw std::runtime_error("the Vorbis encoder (Debian package libvorbisenc2) is missing:" + problem);
+    static const VorbisApi api;
     return api;
 }
 

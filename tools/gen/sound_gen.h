@@ -1,5 +1,4 @@
-// The sound generator's two halves: sound effects from content/sound/effects.txt, music from
-// content/sound/music/*.txt.
+// The sound generator's halves: effects from content/sound/effects.txt, music from content/sound/music/.
 #pragma once
 
 #include <string>

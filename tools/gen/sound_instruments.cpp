@@ -90,7 +90,8 @@ Wave bass(const NoteSpec& n, Rng& rng) {
     const double hz = noteHz(n.midi);
     for (size_t i = 0; i < w.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;
-        w[i] += static_cast<float>(0.6 * n.vel * o.sine(hz) * std::exp(-t / 0.7) * adsr(t, 0.004, 0, 1, n.hold, 0.08));
+        w[i] += static_cast<float>(0.6 * n.vel * o.sine(hz) * std::exp(-t / 0.7) *
+                                   adsr(t, 0.004, 0, 1, n.hold, 0.08));
     }
     filter(w, Biquad::lowpass(1200, 0.7));
     return w;
@@ -161,7 +162,8 @@ Wave pad(const NoteSpec& n, Rng& rng) {
     for (size_t i = 0; i < w.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double v = 0.5 * a.saw(hz * 1.004) + 0.5 * b.saw(hz * 0.996) + 0.6 * c.triangle(hz * 0.5);
-        w[i] = static_cast<float>(n.vel * adsr(t, 0.6, 0.3, 0.8, n.hold, release) * lp(static_cast<float>(v)));
+        w[i] =
+            static_cast<float>(n.vel * adsr(t, 0.6, 0.3, 0.8, n.hold, release) * lp(static_cast<float>(v)));
     }
     return w;
 }
@@ -220,23 +222,26 @@ Wave horn(const NoteSpec& n, Rng& rng) {
             lp.retune(Biquad::lowpass(180 + 900 * env, 1.2));
             hz = pitchAt(n, t, 0.06, 3.1, 0.4);
         }
-        const float v = static_cast<float>(0.7 * a.saw(hz) + 0.3 * b.square(hz * 1.001, 0.3) + 0.05 * rng.bipolar());
+        const float v =
+            static_cast<float>(0.7 * a.saw(hz) + 0.3 * b.square(hz * 1.001, 0.3) + 0.05 * rng.bipolar());
         w[i] = static_cast<float>(n.vel * env * lp(v) * 1.6);
     }
     return w;
 }
 
 Wave kalimba(const NoteSpec& n, Rng& rng) {
-    return modal(noteHz(n.midi), {{1, 1, 1.1}, {5.4, 0.28, 0.12}, {11.1, 0.08, 0.05}}, 0.002, n.hold + 1.2, rng);
+    return modal(noteHz(n.midi), {{1, 1, 1.1}, {5.4, 0.28, 0.12}, {11.1, 0.08, 0.05}}, 0.002, n.hold + 1.2,
+                 rng);
 }
 Wave marimba(const NoteSpec& n, Rng& rng) {
-    Wave w = modal(noteHz(n.midi), {{1, 1, 0.8}, {3.93, 0.35, 0.22}, {9.25, 0.08, 0.06}}, 0.003, n.hold + 0.9, rng);
+    Wave w = modal(noteHz(n.midi), {{1, 1, 0.8}, {3.93, 0.35, 0.22}, {9.25, 0.08, 0.06}}, 0.003, n.hold + 0.9,
+                   rng);
     for (float& v : w) v *= static_cast<float>(n.vel);
     return w;
 }
 Wave bell(const NoteSpec& n, Rng& rng) {
-    Wave w = modal(noteHz(n.midi), {{1, 1, 2.4}, {2.76, 0.45, 1.1}, {5.4, 0.25, 0.5}, {8.93, 0.12, 0.3}}, 0.001,
-                   n.hold + 2.5, rng, 0.4);
+    Wave w = modal(noteHz(n.midi), {{1, 1, 2.4}, {2.76, 0.45, 1.1}, {5.4, 0.25, 0.5}, {8.93, 0.12, 0.3}},
+                   0.001, n.hold + 2.5, rng, 0.4);
     for (float& v : w) v *= static_cast<float>(n.vel);
     return w;
 }
@@ -248,17 +253,38 @@ Wave bowl(const NoteSpec& n, Rng& rng) {
 }
 
 const Instrument kInstruments[] = {
-    {"oud", oud, 1.3},         {"santur", santur, 1.2},       {"harp", harp, 1.2},
-    {"guitar", guitar, 1.2},   {"dranyen", dranyen, 1.2},     {"bass", bass, 1.3},
-    {"ney", ney, 0.45},        {"flute", flute, 0.5},         {"kamancheh", kamancheh, 0.9},
-    {"strings", strings, 0.8}, {"pad", pad, 0.45},            {"choir", choir, 0.7},
-    {"drone", drone, 0.9},     {"horn", horn, 0.6},           {"kalimba", kalimba, 0.6},
-    {"marimba", marimba, 0.65}, {"bell", bell, 0.35},         {"bowl", bowl, 0.35},
-    {"doum", drumDoum, 1.0},   {"tek", drumTek, 0.8},         {"ka", drumKa, 0.5},
-    {"daf", drumDaf, 0.9},     {"tombak", drumTombak, 1.0},   {"tombaktek", drumTombakTek, 0.7},
-    {"nga", drumNga, 1.1},     {"kick", drumKick, 1.0},       {"timpani", drumTimpani, 0.9},
-    {"shaker", drumShaker, 0.35}, {"snap", drumSnap, 0.5},    {"woodblock", drumWoodblock, 0.5},
-    {"tingsha", drumTingsha, 0.3}, {"zill", drumZill, 0.3},
+    {"oud", oud, 1.3},
+    {"santur", santur, 1.2},
+    {"harp", harp, 1.2},
+    {"guitar", guitar, 1.2},
+    {"dranyen", dranyen, 1.2},
+    {"bass", bass, 1.3},
+    {"ney", ney, 0.45},
+    {"flute", flute, 0.5},
+    {"kamancheh", kamancheh, 0.9},
+    {"strings", strings, 0.8},
+    {"pad", pad, 0.45},
+    {"choir", choir, 0.7},
+    {"drone", drone, 0.9},
+    {"horn", horn, 0.6},
+    {"kalimba", kalimba, 0.6},
+    {"marimba", marimba, 0.65},
+    {"bell", bell, 0.35},
+    {"bowl", bowl, 0.35},
+    {"doum", drumDoum, 1.0},
+    {"tek", drumTek, 0.8},
+    {"ka", drumKa, 0.5},
+    {"daf", drumDaf, 0.9},
+    {"tombak", drumTombak, 1.0},
+    {"tombaktek", drumTombakTek, 0.7},
+    {"nga", drumNga, 1.1},
+    {"kick", drumKick, 1.0},
+    {"timpani", drumTimpani, 0.9},
+    {"shaker", drumShaker, 0.35},
+    {"snap", drumSnap, 0.5},
+    {"woodblock", drumWoodblock, 0.5},
+    {"tingsha", drumTingsha, 0.3},
+    {"zill", drumZill, 0.3},
 };
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace snd {
 
 namespace {
 
-constexpr double kTargetRms = 0.1;  // -20 dBFS: every piece equally loud
+constexpr double kTargetRms = 0.1;   // -20 dBFS: every piece equally loud
 constexpr double kPeakLimit = 0.84;  // headroom for the encoder's small overshoots
 constexpr double kQuality = 3.5;
 
@@ -83,7 +83,8 @@ void writeMusic(const gen::Context& c) {
     const fs::path dir = c.contentDir / "sound" / "music";
     std::vector<fs::path> files;
     for (const auto& e : fs::directory_iterator(dir))
-        if (e.path().extension() == ".txt" && !upToDate(c.gameDir / "music" / (e.path().stem().string() + ".ogg"), e.path()))
+        if (e.path().extension() == ".txt" &&
+            !upToDate(c.gameDir / "music" / (e.path().stem().string() + ".ogg"), e.path()))
             files.push_back(e.path());
     std::sort(files.begin(), files.end());
     // Each piece is independent of the others: render them side by side.

@@ -77,7 +77,8 @@ Piece readPiece(const std::string& path) {
         }
         if (words.fail() && !words.eof()) fail("bad value");
     }
-    if (p.mode.empty() || p.form.empty() || p.rhythms.size() < 2) throw std::runtime_error(path + ": incomplete");
+    if (p.mode.empty() || p.form.empty() || p.rhythms.size() < 2)
+        throw std::runtime_error(path + ": incomplete");
     for (const std::string& s : p.form)
         if (!p.chords.count(s)) throw std::runtime_error(path + ": no chords for section " + s);
     return p;

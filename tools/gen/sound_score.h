@@ -22,17 +22,17 @@ struct VoiceLine {
 
 struct Piece {
     std::string name;
-    double tempo = 100;          // beats per minute
-    int beats = 4, steps = 4;    // beats per bar, steps per beat
-    double key = 60;             // the tonic as a MIDI note
-    std::vector<double> mode;    // the scale, semitones above the tonic
+    double tempo = 100;        // beats per minute
+    int beats = 4, steps = 4;  // beats per bar, steps per beat
+    double key = 60;           // the tonic as a MIDI note
+    std::vector<double> mode;  // the scale, semitones above the tonic
     uint64_t seed = 1;
-    int bars = 4;                // bars per section
-    std::vector<std::string> form;                    // section letters in playing order
-    std::map<std::string, std::vector<int>> chords;   // per section letter: the chord root degree of each bar
-    std::vector<std::string> rhythms;                 // one-bar melody rhythms; the last ends a section
+    int bars = 4;                                    // bars per section
+    std::vector<std::string> form;                   // section letters in playing order
+    std::map<std::string, std::vector<int>> chords;  // per section letter: the chord root degree of each bar
+    std::vector<std::string> rhythms;                // one-bar melody rhythms; the last ends a section
     std::vector<VoiceLine> voices;
-    double room = 0.75, damp = 0.5, width = 0.9;      // the reverb
+    double room = 0.75, damp = 0.5, width = 0.9;  // the reverb
 
     double stepSeconds() const { return 60.0 / tempo / steps; }
     int stepsPerBar() const { return beats * steps; }
