@@ -30,7 +30,7 @@ struct Scene {
     eng::ImageFont font;
 };
 
-// The pictures every scene shares (needs an open graphics mode for nothing; images upload on first draw).
+// The eight pictures every scene shares; they reach the GPU on their first draw.
 std::vector<eng::Image> makeSpriteImages();
 // `count` sprites in runs of 100 alternating between alpha and light blending, and 20 lines of text.
 Scene makeScene(const std::vector<eng::Image>& images, const eng::ImageFont& font, int count);

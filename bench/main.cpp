@@ -18,14 +18,17 @@ namespace {
 struct Case {
     int w, h, count;
     bool raw;
-    std::vector<double> ms;  // CPU per frame
+    std::vector<double> ms;  // CPU per frame, of every repetition
     int drawCalls = 0;
 };
 
 std::vector<std::unique_ptr<Case>> cases;
 
+// Frames per repetition; every case runs kRepetitions times, interleaved with the others, so a
+// change in the machine's load mid-run touches both paths alike.
+constexpr int kRepetitions = 5;
 int framesFor(int count) {
-    return count <= 300 ? 300 : count <= 2000 ? 150 : 50;
+    return count <= 300 ? 60 : count <= 2000 ? 30 : 12;
 }
 
 void runCase(benchmark::State& state, Case& c) {
@@ -41,19 +44,20 @@ void runCase(benchmark::State& state, Case& c) {
         submitFrame(scene, c.raw);
         eng::Flip(0);
     }
-    c.ms.clear();
+    std::vector<double> ms;
     for (auto _ : state) {
         eng::PollSystem();
         animate(scene, frame++);
         clearFrame();
-        const double ms = submitFrame(scene, c.raw);
+        const double cpu = submitFrame(scene, c.raw);
         eng::Flip(0);
-        state.SetIterationTime(ms / 1e3);
-        c.ms.push_back(ms);
+        state.SetIterationTime(cpu / 1e3);
+        ms.push_back(cpu);
         c.drawCalls = frameDrawCalls(c.raw);
     }
-    state.counters["median_ms"] = median(c.ms);
-    state.counters["p95_ms"] = quantile(c.ms, 0.95);
+    c.ms.insert(c.ms.end(), ms.begin(), ms.end());
+    state.counters["median_ms"] = median(ms);
+    state.counters["p95_ms"] = quantile(ms, 0.95);
     state.counters["draw_calls"] = c.drawCalls;
 }
 
@@ -148,8 +152,13 @@ int main(int argc, char** argv) {
             --argc;
             --i;
         }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // Interleave the repetitions of all cases unless told otherwise.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
 
     eng::SetHeadless(eng::HeadlessConfig{});  // no frame-rate cap: frames run back to back
     if (!setMode(1024, 768)) {
@@ -180,6 +189,8 @@ int main(int argc, char** argv) {
                 benchmark::RegisterBenchmark(name.c_str(), [c](benchmark::State& st) { runCase(st, *c); })
                     ->UseManualTime()
                     ->Iterations(framesFor(n))
+                    ->Repetitions(kRepetitions)
+                    ->DisplayAggregatesOnly(true)
                     ->Unit(benchmark::kMillisecond);
             }
     benchmark::RunSpecifiedBenchmarks();

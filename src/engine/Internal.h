@@ -90,6 +90,9 @@ void mouseWheelEvent(int notches);
 void logicalToVirtual(float lx, float ly, float& vx, float& vy);
 }  // namespace input
 
+// Closes the audio device when the program ends.
+void shutdownAudio();
+
 // Decoding of picture files.
 Pixmap decodeImageFile(const std::string& bytes);
 
