@@ -239,8 +239,15 @@ void SetChannelVolume(const Channel& c, float volume) {
     alSourcef(c->source, AL_GAIN, volume < 0 ? 0.0f : volume);
 }
 
-bool AudioAvailable() {
-    return ensureDevice();
+bool AudioAvailable() { return ensureDevice(); }
+
+void shutdownAudio() {
+    if (!A.device) return;
+    alcMakeContextCurrent(nullptr);
+    if (A.context) alcDestroyContext(A.context);
+    alcCloseDevice(A.device);
+    A.context = nullptr;
+    A.device = nullptr;
 }
 
 }  // namespace eng

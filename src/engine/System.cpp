@@ -304,6 +304,7 @@ void End() {
         auto hook = std::move(Y.exitHook);
         hook();
     }
+    shutdownAudio();
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(0);
