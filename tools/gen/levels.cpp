@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../../src/nonogram/NonogramSolver.h"
 #include "Entries.h"
 #include "levels_source.h"
+#include "nonogram/NonogramSolver.h"
 
 namespace fs = std::filesystem;
 
