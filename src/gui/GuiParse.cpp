@@ -101,6 +101,19 @@ std::vector<int> guiNumbers(const std::string& value) {
     return out;
 }
 
+TRGB guiRGB(const std::string& value) {
+    std::vector<int> n = guiNumbers(value);
+    n.resize(3, 0);
+    return TRGB{n[0], n[1], n[2]};
+}
+
+void guiPosition(const std::string& value, int& x, int& y, float& width) {
+    const std::vector<int> n = guiNumbers(value);
+    x = n.size() > 0 ? n[0] : 0;
+    y = n.size() > 1 ? n[1] : 0;
+    if (n.size() > 2) width = static_cast<float>(n[2]);
+}
+
 int guiBool(const std::string& value) {
     return Upper(Trim(value)) == "TRUE" ? 1 : 0;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Dim.h"
+
 struct TSimpleEntry {
     std::string _typ;    // the key
     std::string _value;  // the value, quotes removed
@@ -35,4 +37,7 @@ void endGuiErrors();
 // Value helpers shared by the item readers.
 std::vector<int> guiNumbers(const std::string& value);  // whole numbers separated by blanks
 int guiBool(const std::string& value);                  // 1 for "TRUE" in any letter case
-std::string guiText(const std::string& value);          // resolves a [path|n] reference
+TRGB guiRGB(const std::string& value);                  // "r g b"; missing parts read as 0
+// "x y [width]": sets x and y (0 when missing) and the width only when a third number is given.
+void guiPosition(const std::string& value, int& x, int& y, float& width);
+std::string guiText(const std::string& value);  // resolves a [path|n] reference

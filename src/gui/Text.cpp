@@ -62,23 +62,16 @@ std::shared_ptr<TText> TText::createFromList(const std::string& id, const std::v
     for (const TSimpleEntry& e : entries) {
         const std::string key = Upper(e._typ);
         if (key == "POSITION") {
-            auto n = guiNumbers(e._value);
-            x = n.size() > 0 ? n[0] : 0;
-            y = n.size() > 1 ? n[1] : 0;
-            if (n.size() > 2) width = static_cast<float>(n[2]);
+            guiPosition(e._value, x, y, width);
         } else if (key == "TXT") {
             t->_txt = guiText(e._value);
         } else if (key == "FONT") {
             t->_font = guiFont(e._value, gui);
         } else if (key == "RGB") {
-            auto n = guiNumbers(e._value);
-            n.resize(3, 0);
-            t->setRGB(n[0], n[1], n[2]);
+            t->rgb = guiRGB(e._value);
         } else if (key == "SHADOW") {
-            auto n = guiNumbers(e._value);
-            n.resize(3, 0);
             t->_shadow = 1;
-            t->shRGB = createRGB(n[0], n[1], n[2]);
+            t->shRGB = std::make_shared<TRGB>(guiRGB(e._value));
         } else if (key == "ALIGN") {
             t->_align = 1;
             t->setAlign(e._value);

@@ -59,20 +59,16 @@ std::shared_ptr<TTextEntry> TTextEntry::createFromList(const std::string& id,
     auto t = std::make_shared<TTextEntry>();
     t->_id = id;
     t->_maxZnakow = 25;
-    int x = 0, y = 0, width = 300;
+    int x = 0, y = 0;
+    float width = 300;
     for (const TSimpleEntry& e : entries) {
         const std::string key = Upper(e._typ);
         if (key == "POSITION") {
-            auto n = guiNumbers(e._value);
-            x = n.size() > 0 ? n[0] : 0;
-            y = n.size() > 1 ? n[1] : 0;
-            if (n.size() > 2) width = n[2];
+            guiPosition(e._value, x, y, width);
         } else if (key == "WIDTH") {
             t->_maxZnakow = std::atoi(e._value.c_str());
         } else if (key == "RGB") {
-            auto n = guiNumbers(e._value);
-            n.resize(3, 0);
-            t->setRGB(n[0], n[1], n[2]);
+            t->rgb = guiRGB(e._value);
         } else if (key == "FONT") {
             t->_font = guiFont(e._value, gui);
         } else if (key == "VISIBLE") {
@@ -86,7 +82,7 @@ std::shared_ptr<TTextEntry> TTextEntry::createFromList(const std::string& id,
     t->dim->x = static_cast<float>(x);
     t->dim->y = static_cast<float>(y);
     t->dim->h = static_cast<float>(TextHeight("A"));
-    t->dim->w = static_cast<float>(width);
+    t->dim->w = width;
     t->_curWidth = static_cast<float>(TextWidth("A"));
     t->_curHeight = static_cast<float>(TextHeight("A"));
     SetImageFont(before);

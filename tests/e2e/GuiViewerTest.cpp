@@ -12,9 +12,22 @@ size_t count(const std::string& text, const std::string& what) {
 }
 }  // namespace
 
-TEST(GuiViewer, TextEntryTakesTypingAndEnterReportsOneClick) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+// Each test shows one fixture file on the viewer screen with its own data and grab folders.
+class GuiViewer : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
+        user = makeTempDir("gui-user");
+        out = makeTempDir("gui-out");
+    }
+    void TearDown() override {
+        if (!user.empty()) std::filesystem::remove_all(user);
+        if (!out.empty()) std::filesystem::remove_all(out);
+    }
+    std::string user, out;
+};
+
+TEST_F(GuiViewer, TextEntryTakesTypingAndEnterReportsOneClick) {
     const std::string script =
         "waitscreen MAIN-MENU\nwait 5\ntype abc\nwait 5\nkey backspace\nwait 3\ngrab typed\nkey enter\nwait "
         "5\n"
@@ -24,13 +37,9 @@ TEST(GuiViewer, TextEntryTakesTypingAndEnterReportsOneClick) {
     EXPECT_EQ(count(run.output, "clicked: name"), 1u) << run.output;
     EXPECT_EQ(count(run.output, "[message]"), 0u) << run.output;  // the fixture loads without complaint
     EXPECT_TRUE(run.has("end: game")) << run.output;
-    std::filesystem::remove_all(user);
-    std::filesystem::remove_all(out);
 }
 
-TEST(GuiViewer, MalformedFileGivesOneMessageAndTheScreenRuns) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+TEST_F(GuiViewer, MalformedFileGivesOneMessageAndTheScreenRuns) {
     DriverRun run = runDriver("waitscreen MAIN-MENU\nwait 30\ngrab malformed\nkey escape\nwait 40\n", user,
                               out, std::string(SOURCE_DIR) + "/tests/gui/fixtures/malformed.gui");
     EXPECT_EQ(run.exitCode, 0) << run.output;
@@ -38,13 +47,9 @@ TEST(GuiViewer, MalformedFileGivesOneMessageAndTheScreenRuns) {
     // Five problems (the unquoted position gives two), all in the one message.
     EXPECT_EQ(count(run.output, " >> BLAD! << : "), 5u) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;
-    std::filesystem::remove_all(user);
-    std::filesystem::remove_all(out);
 }
 
-TEST(GuiViewer, ButtonsReactToTheMouseAndReportOneClick) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+TEST_F(GuiViewer, ButtonsReactToTheMouseAndReportOneClick) {
     DriverRun run = runDriver(
         "waitscreen MAIN-MENU\nwait 10\nmove 900 700\nwait 5\ngrab idle\nmove 190 70\nwait 30\ngrab grown\n"
         "move 520 150\nwait 10\ngrab over\npress\nwait 3\ngrab pressed\nrelease\nwait 5\nkey escape\nwait "
@@ -64,13 +69,9 @@ TEST(GuiViewer, ButtonsReactToTheMouseAndReportOneClick) {
     EXPECT_NE(at(idle, 190 - 145, 70), at(grown, 190 - 145, 70));
     EXPECT_GT(at(over, 520, 150), at(idle, 520, 150));
     EXPECT_LT(at(pressed, 520, 150), at(idle, 520, 150));
-    std::filesystem::remove_all(user);
-    std::filesystem::remove_all(out);
 }
 
-TEST(GuiViewer, MenuCommandIsReportedThroughTheContainer) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-    const std::string user = makeTempDir("gui-user"), out = makeTempDir("gui-out");
+TEST_F(GuiViewer, MenuCommandIsReportedThroughTheContainer) {
     DriverRun run = runDriver(
         "waitscreen MAIN-MENU\nwait 10\nclick 40 32\nwait 20\nmove 70 113\nwait 20\nmove 150 113\nwait 2\n"
         "move 240 117\nwait 20\ngrab submenu\nclick 240 117\nwait 10\nkey escape\nwait 40\n",
@@ -78,6 +79,4 @@ TEST(GuiViewer, MenuCommandIsReportedThroughTheContainer) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(count(run.output, "clicked: sound"), 1u) << run.output;
     EXPECT_EQ(count(run.output, "clicked:"), 1u) << run.output;
-    std::filesystem::remove_all(user);
-    std::filesystem::remove_all(out);
 }
