@@ -6,10 +6,16 @@
 #include "app/Globals.h"
 #include "app/ImageLoad.h"
 #include "audio/GlobalSnd.h"
+#include "effects/Particle.h"
 #include "files/TxtFile.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "gui/Theme.h"
+#include "nonogram/Caption.h"
+#include "nonogram/Number.h"
+#include "nonogram/Plate.h"
+#include "nonogram/TextCaption.h"
+#include "nonogram/TileData.h"
 #include "progress/MainMenu.h"
 
 using namespace eng;
@@ -52,20 +58,28 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                     {"puzzleExpress.setup", nullptr},
                     {"puzzle.setup", nullptr}};
         case 2:
-            return {{"particles", nullptr},
+            return {{"particles", [] { TParticle::setup(); }},
                     {"music 7", [] { globalSnd->_setupExactMusicByNR(7); }},
-                    {"rock images", nullptr},
-                    {"wood tile particles", nullptr},
+                    {"rock images", [] { loadTileImages(); }},
+                    {"wood tile particles", [] { loadChipSheets(); }},
                     {"power-up cursors", nullptr},
-                    {"caption images", nullptr},
+                    {"caption images",
+                     [] {
+                         TTextCaption::setup();
+                         loadCaptionImages();
+                     }},
                     {"sword effect", nullptr},
                     {"weather particles", nullptr},
-                    {"clue numbers", nullptr},
+                    {"clue numbers", [] { loadNumberImages(); }},
                     {"stripe images", nullptr},
                     {"pause", [] {}},
                     {"dialogBox.setup", nullptr},
-                    {"tiles", nullptr},
-                    {"treasures", nullptr}};
+                    {"tiles",
+                     [] {
+                         loadTileData();
+                         loadTileHide();
+                     }},
+                    {"treasures", [] { loadTresures(); }}};
         case 3:
             return {{"mainMenu.setup", [] { mainMenu->setup(); }},
                     {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},

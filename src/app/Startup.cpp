@@ -10,8 +10,10 @@
 #include "audio/GlobalSnd.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "nonogram/MainGame.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
+#include "progress/ProfileManager.h"
 
 using namespace eng;
 
@@ -73,6 +75,8 @@ void initGlobals() {
     loadingScreen = new TLoadingScreen();
     mainMenu = new TMainMenu();
     options = new TOptions();
+    mainGame = std::make_shared<TMainGame>();
+    profileManager = std::make_shared<TProfileManager>();
     new TMouse();  // becomes `mouse`
     globalSnd = new TGlobalSnd();
     pointImage = LoadImage(programPrefix + "gfx/point.png");

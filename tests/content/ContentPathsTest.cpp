@@ -5,6 +5,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <vector>
 
 #include "engine/Engine.h"
 
@@ -14,10 +15,49 @@ namespace {
 
 // Paths the code builds from pieces (language folder, numbers); the literal scan cannot see them whole.
 const char* kBuiltPaths[] = {
+    "gfx/captions/cyfry/0.png",
+    "gfx/captions/cyfry/1.png",
+    "gfx/captions/cyfry/2.png",
+    "gfx/captions/cyfry/3.png",
+    "gfx/captions/cyfry/4.png",
+    "gfx/captions/cyfry/5.png",
+    "gfx/captions/cyfry/6.png",
+    "gfx/captions/cyfry/7.png",
+    "gfx/captions/cyfry/8.png",
+    "gfx/captions/cyfry/9.png",
+    "gfx/captions/txt/en/fantastic.png",
+    "gfx/captions/txt/en/great.png",
+    "gfx/captions/txt/en/level-completed.png",
+    "gfx/captions/txt/en/magnificent.png",
+    "gfx/captions/txt/en/superb.png",
     "gfx/gui/loading/en/logo.png",
     "txt/en/name.txt",
     "txt/lang.txt",
 };
+
+// Pictures made for every tile size: <s> stands for the size names 50, 36, 30, 24 and 20, <d> for the
+// digits 0 to 9.
+const char* kSizedPaths[] = {
+    "gfx/tiles/over-size-<s>.png",
+    "gfx/tresures/rock-size-<s>.png",
+    "gfx/efekty/rock-<s>.png",
+    "gfx/numbers/<d>-<s>.png",
+};
+
+std::vector<std::string> expandSized(const std::string& pattern) {
+    std::vector<std::string> out;
+    for (const char* size : {"50", "36", "30", "24", "20"})
+        for (int d = 0; d < 10; ++d) {
+            std::string p = pattern;
+            size_t at;
+            if ((at = p.find("<s>")) != std::string::npos) p.replace(at, 3, size);
+            const bool digits = (at = p.find("<d>")) != std::string::npos;
+            if (digits) p.replace(at, 3, std::to_string(d));
+            out.push_back(p);
+            if (!digits) break;
+        }
+    return out;
+}
 
 // Every string literal in the game's sources that names something below gfx/, data/ or txt/.
 std::set<std::string> literalPaths() {
@@ -43,6 +83,8 @@ TEST(Content, EveryPathTheCodeReadsExistsAndLoads) {
     std::set<std::string> paths = literalPaths();
     ASSERT_FALSE(paths.empty());
     for (const char* p : kBuiltPaths) paths.insert(p);
+    for (const char* pattern : kSizedPaths)
+        for (const std::string& p : expandSized(pattern)) paths.insert(p);
     for (const std::string& rel : paths) {
         const std::string full = std::string(GAME_DIR) + "/" + rel;
         if (rel.back() == '/') {

@@ -20,14 +20,13 @@ inline std::string makeTempDir(const std::string& name) {
     return p.string();
 }
 
-// `gui` names a GUI file to show on the viewer screen in place of the title screen.
-inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir,
-                           const std::string& gui = "") {
+// `options` are further driver options, for example " --level data/levels/ankh.lvl".
+inline DriverRun runDriverWith(const std::string& script, const std::string& userDir,
+                               const std::string& outDir, const std::string& options) {
     const std::string scriptPath = outDir + "/script.txt";
     std::ofstream(scriptPath) << script;
     const std::string cmd = std::string(BINARY_DIR "/tools/driver") + " --user " + userDir + " --out " +
-                            outDir + " --script " + scriptPath + (gui.empty() ? "" : " --gui " + gui) +
-                            " 2>&1";
+                            outDir + " --script " + scriptPath + options + " 2>&1";
     DriverRun run;
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return run;
@@ -37,4 +36,10 @@ inline DriverRun runDriver(const std::string& script, const std::string& userDir
     int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// `gui` names a GUI file to show on the viewer screen in place of the title screen.
+inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir,
+                           const std::string& gui = "") {
+    return runDriverWith(script, userDir, outDir, gui.empty() ? "" : " --gui " + gui);
 }

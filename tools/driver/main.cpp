@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GuiViewer.h"
+#include "LevelScene.h"
 #include "Script.h"
 #include "app/Control.h"
 #include "app/Startup.h"
@@ -205,7 +206,10 @@ void usage() {
         "  --script FILE the script to run ('-' or none: standard input)\n"
         "  --gui FILE    show this GUI file (path as the game gives it, below the program folder) in place "
         "of\n"
-        "                the title screen; every click prints 'clicked: ID'");
+        "                the title screen; every click prints 'clicked: ID'\n"
+        "  --level FILE  play this level file (for example data/levels/cat.lvl) on an empty screen in place "
+        "of\n"
+        "                the title screen: left button uncovers, right button breaks");
 }
 
 }  // namespace
@@ -213,10 +217,11 @@ void usage() {
 int main(int argc, char** argv) {
     D.startWall = wallMs();
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
-    std::string userDir, scriptPath = "-", guiPath;
+    std::string userDir, scriptPath = "-", guiPath, levelPath;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui") &&
+        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
+             a == "--level") &&
             i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--game") gameDir = v;
@@ -224,6 +229,7 @@ int main(int argc, char** argv) {
             if (a == "--out") D.outDir = v;
             if (a == "--script") scriptPath = v;
             if (a == "--gui") guiPath = v;
+            if (a == "--level") levelPath = v;
         } else {
             usage();
             return 2;
@@ -265,6 +271,11 @@ int main(int argc, char** argv) {
         static TGuiViewer viewer(guiPath);
         for (auto& row : control.table)
             if (row.name == "MAIN-MENU") row.run = [] { return viewer.mainLoop(); };
+    }
+    if (!levelPath.empty()) {
+        static TLevelScene scene(levelPath);
+        for (auto& row : control.table)
+            if (row.name == "MAIN-MENU") row.run = [] { return scene.mainLoop(); };
     }
     eng::SetFrameHook(onFrame);
     eng::SetExitHook([] {

@@ -30,6 +30,7 @@ void genTiles(const Context& c);
 void genTreasures(const Context& c);  // tiles_treasure*.cpp: treasures and "data/tresures.dat"
 void genNumbers(const Context& c);    // numbers.cpp: the clue digits
 void genParticles(const Context& c);  // particles*.cpp: particle pictures, "data/particles.dat", wood chips
+void genCaptions(const Context& c);   // captions.cpp: score digits, plus sign, praise lettering
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

@@ -27,6 +27,7 @@ const std::vector<Generator>& generators() {
         {"treasures", genTreasures},
         {"numbers", genNumbers},
         {"particles", genParticles},
+        {"captions", genCaptions},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

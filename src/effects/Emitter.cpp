@@ -1,0 +1,83 @@
+// Emitters: timed particle sources at a point that sparkle at a fixed interval until they expire.
+#include "effects/Emitter.h"
+
+#include "effects/ParticleEffects.h"
+#include "engine/Engine.h"
+#include "nonogram/Level.h"
+#include "nonogram/MainGame.h"
+
+using namespace eng;
+
+TEmitterList emitterList;
+
+void TEmitter::update() {
+    const int64_t now = MilliSecs();
+    if (now < startTime) return;
+    if (waitTime < now) {
+        waitTime = now + inter;
+        generate();
+    }
+    if (endTime < now) destroy();
+}
+
+void TEmitter::generate() {
+    auto v = [] { return Rand(200, 255); };
+    switch (typ) {
+        case 1:
+            for (int i = 0; i < 2; ++i)
+                emitterSparkle(x, y, TRGB{Rand(245, 255), Rand(145, 155), Rand(23, 27)});
+            emitterSparkle(x, y, TRGB{});
+            break;
+        case 10:
+            emitterSparkle(x, y, TRGB{v(), 0, 0});
+            emitterSparkle(x, y, TRGB{});
+            break;
+        case 11:
+        case 12: {
+            const int c = v();
+            emitterSparkle(x, y, TRGB{0, c, c});
+            emitterSparkle(x, y, TRGB{0, 0, v()});
+            emitterSparkle(x, y, TRGB{});
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void TEmitter::destroy() {
+    if (lista) {
+        TEmitterList* from = lista;
+        lista = nullptr;
+        from->remove_if([this](const std::shared_ptr<TEmitter>& e) { return e.get() == this; });
+    }
+    if (useString != "REVEAL_TILE" || !mainGame || !mainGame->level) return;
+    const std::shared_ptr<TTile> tile = mainGame->level->tileAt(useDataR, useDataC);
+    if (!tile) return;
+    tile->reveal();
+    lightFlash(TRGB{}, tile->dim.x, tile->dim.y, 0.5f, 0.1f);
+}
+
+std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, int interval, int duration,
+                                        const TRGB& rgb, TEmitterList* list) {
+    auto e = std::make_shared<TEmitter>();
+    e->x = x;
+    e->y = y;
+    e->typ = typ;
+    const int64_t now = MilliSecs();
+    e->startTime = now + delay;
+    e->inter = interval;
+    e->endTime = now + delay + duration;
+    e->lista = list ? list : &emitterList;
+    e->lista->push_back(e);
+    return e;
+}
+
+void updateEmitters(TEmitterList* list) {
+    TEmitterList& l = list ? *list : emitterList;
+    for (auto it = l.begin(); it != l.end();) {
+        const std::shared_ptr<TEmitter> e = *it;  // survives its own removal from the list
+        ++it;
+        e->update();
+    }
+}

@@ -1,0 +1,37 @@
+// Emitters: timed particle sources at a point that sparkle at a fixed interval until they expire.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+
+#include "app/Dim.h"
+
+class TEmitter;
+using TEmitterList = std::list<std::shared_ptr<TEmitter>>;
+
+class TEmitter {
+  public:
+    float x = 0, y = 0;
+    int64_t startTime = 0;  // first emission
+    int64_t endTime = 0;    // expiry
+    int64_t waitTime = 0;   // next emission
+    int inter = 0;          // emission interval in ms
+    TEmitterList* lista = nullptr;
+    int typ = 0;            // 1 orange, 10 red, 11 and 12 blue; others emit nothing
+    std::string useString;  // "REVEAL_TILE": reveal the cell (useDataR, useDataC) on expiry
+    int useDataR = 0, useDataC = 0;
+
+    void update();
+    void generate();
+    void destroy();
+};
+
+extern TEmitterList emitterList;
+
+// An emitter starting after `delay` ms and expiring `duration` ms later, appended to `list` (emitterList when
+// null). The colour is not kept: the type chooses the colours.
+std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, int interval, int duration,
+                                        const TRGB& rgb, TEmitterList* list = nullptr);
+void updateEmitters(TEmitterList* list = nullptr);

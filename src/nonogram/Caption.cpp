@@ -1,0 +1,125 @@
+// Captions over the grid: score popups, praise and the level-completed picture.
+#include "nonogram/Caption.h"
+
+#include "app/DeltaTime.h"
+#include "app/Globals.h"
+#include "app/ImageLoad.h"
+#include "nonogram/Level.h"
+#include "nonogram/MainGame.h"
+#include "nonogram/SpecCaption.h"
+#include "nonogram/TextCaption.h"
+
+using namespace eng;
+
+std::array<Image, PRAISE_PICTURES> praiseImages;
+TCaptionList captionList;
+
+void loadCaptionImages() {
+    const char* const names[PRAISE_PICTURES] = {"magnificent", "great", "fantastic",
+                                                "superb",      nullptr, "level-completed"};
+    for (int i = 0; i < PRAISE_PICTURES; ++i) {
+        praiseImages[i] = nullptr;
+        if (!names[i]) continue;
+        const std::string path = programPrefix + "gfx/captions/txt/" + languageCode + "/" + names[i] + ".png";
+        praiseImages[i] = loadImageOrWarn(path, FILTEREDIMAGE | MIPMAPPEDIMAGE);
+        if (praiseImages[i]) MidHandleImage(praiseImages[i]);
+    }
+}
+
+void TCaption::draw() const {
+    SetRotation(0);
+    SetScale(sx, sy);
+    SetColor(255, 255, 255);
+    SetAlpha(a);
+    SetBlend(ALPHABLEND);
+    if (n >= 0 && n < PRAISE_PICTURES) DrawImage(praiseImages[n], x, y);
+    SetScale(1, 1);
+}
+
+void TCaption::_updateAlpha() {
+    approach(a, da, aSpeed);
+    if (a == da) destroy();
+}
+
+void TCaption::_updateScale() {
+    approach(sx, dsx, sxSpeed);
+    approach(sy, dsy, sySpeed);
+}
+
+void TCaption::_updatePercent() {
+    approach(p, dp, pSpeed);
+}
+
+void TCaption::_updateRotation() {
+    r += rSpeed * frameDelta;
+}
+
+void TCaption::_updatePosition() {
+    x += ax * frameDelta;
+    y += ay * frameDelta;
+}
+
+void TCaption::_updateAll() {
+    _updateScale();
+    _updatePercent();
+    _updateRotation();
+    _updatePosition();
+    _updateAlpha();
+}
+
+void TCaption::update() {
+    if (MilliSecs() < startTime) return;
+    _updateAll();
+}
+
+void TCaption::destroy() {
+    if (!list) return;
+    TCaptionList* from = list;
+    list = nullptr;
+    from->remove_if([this](const std::shared_ptr<TCaption>& c) { return c.get() == this; });
+}
+
+std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList* list) {
+    auto c = std::make_shared<TCaption>();
+    c->n = n;
+    c->x = x;
+    c->y = y;
+    c->aSpeed = 0.01f;
+    c->sx = c->sy = 2;
+    c->dsx = c->dsy = 1;
+    c->a = 1;
+    c->da = 0;
+    c->ay = -0.1f;
+    c->list = list ? list : &captionList;
+    c->list->push_back(c);
+    return c;
+}
+
+void offerPraise(float x) {
+    if (mainGame && mainGame->level && mainGame->level->checkCompleted() == 1) return;
+    for (const auto& c : captionList)
+        if (c->n >= 0 && c->n <= 3 && !dynamic_cast<const TTextCaption*>(c.get())) return;
+    startPraise(Rand(0, 3), x, 120);
+}
+
+void showLevelCompleted() {
+    startPraise(5, 400, 350);
+}
+
+void updateCaptions(TCaptionList* list) {
+    TCaptionList& l = list ? *list : captionList;
+    for (auto it = l.begin(); it != l.end();) {
+        const std::shared_ptr<TCaption> c = *it;  // survives its own removal from the list
+        ++it;
+        c->update();
+    }
+}
+
+void drawCaptions(TCaptionList* list) {
+    for (const auto& c : list ? *list : captionList) c->draw();
+}
+
+void clearCaptions() {
+    for (const auto& c : captionList) c->list = nullptr;
+    captionList.clear();
+}

@@ -1,0 +1,4 @@
+// The holder of the active profile.
+#include "progress/ProfileManager.h"
+
+std::shared_ptr<TProfileManager> profileManager;

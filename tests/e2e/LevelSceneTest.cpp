@@ -1,0 +1,58 @@
+// A shipped level played by mouse clicks on the driver's level scene, from the opening flight to the end.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "DriverRun.h"
+
+namespace {
+
+// The picture of a level source: the lines after the header's blank line, comments left out.
+std::vector<std::string> pictureOf(const std::string& name) {
+    std::ifstream in(std::string(SOURCE_DIR) + "/content/levels/" + name + ".level");
+    std::vector<std::string> rows;
+    bool header = true;
+    for (std::string line; std::getline(in, line);) {
+        if (header) {
+            header = !line.empty();
+            continue;
+        }
+        if (!line.empty() && line[0] != '#') rows.push_back(line);
+    }
+    return rows;
+}
+
+TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
+    const std::string user = makeTempDir("scene-user"), out = makeTempDir("scene-out");
+    const std::string level = " --level data/levels/ankh.lvl";
+    // First run: where the cells land.
+    DriverRun look = runDriverWith("waitscreen MAIN-MENU\nwait 120\nquit\n", user, out, level);
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_search(look.output, m, std::regex(R"(cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))")))
+        << look.output;
+    const int x0 = std::stoi(m[1]), y0 = std::stoi(m[2]), w = std::stoi(m[3]), h = std::stoi(m[4]);
+
+    // Second run: the hand on every picture cell, the hook on every empty one, one wrong move first.
+    const auto picture = pictureOf("ankh");
+    ASSERT_EQ(picture.size(), 5u);
+    std::ostringstream script;
+    script << "waitscreen MAIN-MENU\nwait 120\n";
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c) {
+            const bool filled = picture[r][c] != '.';
+            const bool wrong = r == 0 && c == 0;  // an empty cell uncovered by hand
+            script << "click " << x0 + c * w + 4 * (c / 5) << " " << y0 + r * h + 4 * (r / 5) << " "
+                   << ((filled != wrong) ? "left" : "right") << "\n";
+        }
+    script << "wait 100\ngrab ankh-finished\nkey s\nwait 2\nquit\n";
+    DriverRun play = runDriverWith(script.str(), user, out, level);
+    EXPECT_EQ(play.exitCode, 0) << play.output;
+    EXPECT_TRUE(play.has("scene: level completed")) << play.output;
+    EXPECT_TRUE(play.has("scene: score 600")) << play.output;  // 24 right moves of 25
+    EXPECT_TRUE(std::ifstream(out + "/ankh-finished.png").good());
+}
+
+}  // namespace

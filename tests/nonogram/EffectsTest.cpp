@@ -1,0 +1,297 @@
+// The main game's effect objects: flying cells, wooden chips, score popups and praise captions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "LevelFixture.h"
+#include "app/Globals.h"
+#include "common/TestPixmaps.h"
+#include "nonogram/Caption.h"
+#include "nonogram/FlyingTile.h"
+#include "nonogram/MainGame.h"
+#include "nonogram/Plate.h"
+#include "nonogram/SpecCaption.h"
+#include "nonogram/TextCaption.h"
+
+namespace {
+
+class Effects : public testing::Test {
+  protected:
+    void SetUp() override {
+        eng::SetHeadless(eng::HeadlessConfig{});
+        frameDelta = 1;
+        savedKinds = tileDataList;
+        tileDataList.clear();
+        clearFlyingTiles();
+        clearPlates();
+        clearCaptions();
+    }
+    void TearDown() override {
+        clearFlyingTiles();
+        clearPlates();
+        clearCaptions();
+        mainGame.reset();
+        tileDataList = savedKinds;
+        captionDigits = {};
+        captionPlus = nullptr;
+    }
+    std::vector<std::shared_ptr<TTileData>> savedKinds;
+
+    static bool openDisplay() {
+        if (!std::getenv("DISPLAY") || !eng::Graphics(320, 240, 0, 60, 0)) return false;
+        eng::SetVirtualResolution(320, 240);
+        eng::SetViewport(0, 0, 320, 240);
+        eng::SetOrigin(0, 0);
+        eng::SetClsColor(0, 0, 0);
+        return true;
+    }
+    static int greenAt(int x, int y) { return eng::GrabPixmap(x, y, 1, 1)->rgba[1]; }
+};
+
+}  // namespace
+
+TEST_F(Effects, AFlyingCellWaitsForItsTimeAndHandsTheCellBackWhenLanded) {
+    auto level = fixture::pictureLevel({"#."}, 0, false);
+    auto cell = level->tileAt(0, 0);
+    cell->dim.x = 100;
+    cell->dim.y = 60;
+    cell->tdHide->hideImg[0] = eng::LoadImage(solidPixmap(20, 20, 0, 255, 0));
+    eng::MidHandleImage(cell->tdHide->hideImg[0]);
+    const bool display = openDisplay();
+
+    auto f = makeFlyingTile(cell);
+    EXPECT_EQ(cell->_flyingTile, f.get());
+    f->rotate = 0;
+    f->perSpeed = 0.02f;
+    f->startFrom(100, 200, 500);
+    flyingTileList.push_back(f);
+    for (int i = 0; i < 20; ++i) {
+        eng::Delay(20);  // 400 ms: still before its time
+        updateFlyingTiles();
+    }
+    EXPECT_EQ(f->per, 0);
+    EXPECT_EQ(f->x, 100);
+    EXPECT_EQ(f->y, 200);
+    if (display) {
+        // Not even drawn invisibly: the frame gets no picture at all.
+        eng::Cls();
+        drawFlyingTiles();
+        eng::Flip();
+        EXPECT_EQ(eng::GetRenderStats().quads, 0) << "drawn before its time";
+        eng::Cls();
+        cell->draw();
+        eng::Flip();
+        EXPECT_EQ(eng::GetRenderStats().quads, 0) << "the cell showed itself";
+    }
+
+    eng::Delay(100);
+    int frames = 0;
+    while (f->per < 1 && frames < 100) {
+        updateFlyingTiles();
+        ++frames;
+        EXPECT_EQ(cell->_flyingTile, f.get()) << "the cell shows itself before the copy landed";
+        if (frames == 25 && display) {
+            eng::Cls();
+            drawFlyingTiles();
+            EXPECT_GT(greenAt(static_cast<int>(f->x), static_cast<int>(f->y)), 100)
+                << "the copy is not drawn";
+            EXPECT_LT(f->y, 200);
+            EXPECT_GT(f->y, 60);
+        }
+    }
+    EXPECT_GE(frames, 50);  // steps of 0.02
+    EXPECT_LE(frames, 51);
+    EXPECT_EQ(f->x, 100);
+    EXPECT_EQ(f->y, 60);
+    EXPECT_EQ(flyingTileList.size(), 1u) << "it leaves in the frame after landing";
+    updateFlyingTiles();
+    EXPECT_TRUE(flyingTileList.empty());
+    EXPECT_EQ(cell->_flyingTile, nullptr);
+
+    // Clearing the list hands every cell back at once.
+    auto g = makeFlyingTile(level->tileAt(0, 1));
+    g->startFromRandomPosition(0);
+    flyingTileList.push_back(g);
+    clearFlyingTiles();
+    EXPECT_EQ(level->tileAt(0, 1)->_flyingTile, nullptr);
+    EXPECT_TRUE(flyingTileList.empty());
+}
+
+TEST_F(Effects, ABoardBreaksIntoChipsThatCoverItAndVanishWithinFiftyFrames) {
+    struct Case {
+        int size, chips, side, chip;
+    } cases[] = {{0, 25, 50, 10}, {1, 36, 36, 6}, {2, 36, 30, 5}, {3, 16, 24, 6}, {4, 16, 20, 5}};
+    for (const Case& c : cases) {
+        clearPlates();
+        breakIntoChips(c.size, 40, 60);
+        ASSERT_EQ(plateList.size(), static_cast<size_t>(c.chips)) << "size " << c.size;
+        std::set<int> frames;
+        std::set<std::pair<float, float>> places;
+        float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
+        for (const auto& p : plateList) {
+            frames.insert(p->frameN);
+            places.insert({p->x, p->y});
+            left = std::min(left, p->x - c.chip / 2.0f);
+            right = std::max(right, p->x + c.chip / 2.0f);
+            top = std::min(top, p->y - c.chip / 2.0f);
+            bottom = std::max(bottom, p->y + c.chip / 2.0f);
+            EXPECT_TRUE(p->ax == -1.5f || p->ax == 0 || p->ax == 1.5f) << p->ax;
+            EXPECT_TRUE(p->ay >= -4 && p->ay <= -3) << p->ay;
+            EXPECT_EQ(p->imgN, c.size);
+        }
+        EXPECT_EQ(frames.size(), static_cast<size_t>(c.chips));
+        EXPECT_EQ(*frames.rbegin(), c.chips - 1);
+        EXPECT_EQ(places.size(), static_cast<size_t>(c.chips)) << "two chips on one place";
+        EXPECT_EQ(left, 40);
+        EXPECT_EQ(top, 60);
+        EXPECT_EQ(right, 40 + c.side);
+        EXPECT_EQ(bottom, 60 + c.side);
+    }
+
+    // The first update only starts the chips; then they fade by 0.02 .. 0.03 a frame.
+    clearPlates();
+    breakIntoChips(2, 40, 60);
+    const float startY = plateList.front()->y;
+    for (int i = 0; i < 34; ++i) updatePlates();
+    EXPECT_EQ(plateList.size(), 36u) << "a chip vanished within 33 frames of flight";
+    EXPECT_GT(plateList.front()->r, 0);
+    EXPECT_NE(plateList.front()->y, startY);
+    for (int i = 0; i < 18; ++i) updatePlates();
+    EXPECT_TRUE(plateList.empty()) << "a chip outlived 51 frames of flight";
+}
+
+TEST_F(Effects, AScorePopupStaysBetweenFiftyAndNineHundredFifty) {
+    // A plus sign 10 wide and digits 20 wide: "+25" is 10 + 40 + 10 of margin = 60 wide.
+    captionPlus = eng::LoadImage(solidPixmap(10, 30, 255, 255, 255));
+    for (auto& d : captionDigits) d = eng::LoadImage(solidPixmap(20, 30, 255, 255, 255));
+    struct Case {
+        float x;
+        int value;
+        float expected;
+    } cases[] = {{20, 25, 50}, {500, 25, 500}, {890, 25, 890}, {940, 25, 890}, {2000, 125, 870}};
+    for (const Case& c : cases) {
+        auto pop = startScorePopup(0, c.value, c.x, 300, 0, 0);
+        EXPECT_EQ(pop->x, c.expected) << "at " << c.x;
+        EXPECT_EQ(pop->valueList.size(), std::to_string(c.value).size());
+        EXPECT_EQ(pop->ss, 1) << "no tile kinds: full size";
+    }
+    EXPECT_EQ(captionList.size(), std::size(cases));
+
+    // Smaller cells draw smaller digits: the width of kind 1's picture at the size, over its full width, +
+    // 0.1.
+    auto kind = fixture::kind(1);
+    const int widths[] = {50, 36, 30, 24, 20};
+    for (int s = 0; s < TILE_SIZES; ++s)
+        kind->gfx[s] = eng::LoadImage(solidPixmap(widths[s], widths[s], 9, 9, 9));
+    tileDataList = {fixture::kind(0), kind};
+    const float scales[] = {1, 0.82f, 0.7f, 0.58f, 0.5f};
+    for (int s = 0; s < TILE_SIZES; ++s)
+        EXPECT_FLOAT_EQ(startScorePopup(0, 25, 500, 300, 0, s)->ss, scales[s]);
+
+    // It rises and fades, and goes when the alpha reaches 0.
+    clearCaptions();
+    auto pop = startScorePopup(0, 25, 500, 300, 0, 0);
+    int frames = 0;
+    while (!captionList.empty() && frames < 200) {
+        updateCaptions();
+        ++frames;
+    }
+    EXPECT_GE(frames, 100);  // 1 → 0 by 0.01
+    EXPECT_LE(frames, 101);
+    EXPECT_EQ(pop->a, 0);
+    EXPECT_NEAR(pop->y, 300 - 0.15f * frames, 1e-3);
+}
+
+TEST_F(Effects, PraiseIsOfferedOnlyWhenNoneIsShowingAndTheLevelGoesOn) {
+    mainGame = std::make_shared<TMainGame>();
+    mainGame->level = fixture::pictureLevel({"#.", ".#"}, 0, false);
+
+    startScorePopup(0, 25, 500, 300, 0, 0);
+    offerPraise(300);
+    ASSERT_EQ(captionList.size(), 2u) << "a score popup does not block praise";
+    auto praise = std::dynamic_pointer_cast<TSpecCaption>(captionList.back());
+    ASSERT_TRUE(praise);
+    EXPECT_GE(praise->n, 0);
+    EXPECT_LE(praise->n, 3);
+    EXPECT_EQ(praise->x, 300);
+    EXPECT_EQ(praise->y, 120);
+
+    offerPraise(400);
+    EXPECT_EQ(captionList.size(), 2u) << "a second praise while one shows";
+
+    clearCaptions();
+    mainGame->level = fixture::pictureLevel({"..", ".."}, 0, false);  // nothing left to uncover
+    offerPraise(300);
+    EXPECT_TRUE(captionList.empty()) << "praise for a finished level";
+
+    mainGame.reset();
+    offerPraise(300);
+    EXPECT_EQ(captionList.size(), 1u) << "without a level the praise still shows";
+}
+
+TEST_F(Effects, PraiseWobblesInHoldsAndFadesAway) {
+    struct Case {
+        int kind;
+        float base;  // the scale it settles at
+    } cases[] = {{2, 0.6f}, {5, 1}};
+    for (const Case& c : cases) {
+        clearCaptions();
+        if (c.kind == 5)
+            showLevelCompleted();
+        else
+            startPraise(c.kind, 300, 120);
+        auto praise = std::dynamic_pointer_cast<TSpecCaption>(captionList.back());
+        ASSERT_TRUE(praise);
+        const float y0 = praise->y;
+        float top = 0;
+        int frames = 0, wobbling = 0;
+        bool settled = false;
+        while (!captionList.empty() && frames < 400) {
+            updateCaptions();
+            ++frames;
+            ASSERT_GE(praise->a, 0);
+            ASSERT_LE(praise->a, 1);
+            top = std::max(top, praise->a);
+            if (praise->state == "START") {
+                ++wobbling;
+            } else if (!settled) {
+                settled = true;
+                EXPECT_NEAR(praise->sx, c.base, 1e-5);
+                EXPECT_NEAR(praise->sy, c.base, 1e-5);
+            }
+        }
+        EXPECT_TRUE(captionList.empty()) << "kind " << c.kind << " never went";
+        EXPECT_EQ(top, 1) << "kind " << c.kind;
+        EXPECT_EQ(praise->a, 0);
+        EXPECT_EQ(wobbling, c.kind == 5 ? 66 : 33) << "the wobble runs at 0.03 (0.015 for level completed)";
+        EXPECT_NEAR(praise->y, y0 - 0.1f * frames, 1e-2);
+    }
+}
+
+TEST_F(Effects, CaptionPicturesLoadFromTheProgramFolder) {
+    programPrefix = std::string(GAME_DIR) + "/";
+    languageCode = "en";
+    TTextCaption::setup();
+    loadCaptionImages();
+    programPrefix = "";
+    for (const auto& d : captionDigits) {
+        ASSERT_TRUE(d);
+        EXPECT_GE(eng::ImageHeight(d), 26);
+        EXPECT_LE(eng::ImageHeight(d), 40);
+    }
+    ASSERT_TRUE(captionPlus);
+    float hx = 0, hy = 0;
+    eng::GetImageHandle(captionPlus, hx, hy);
+    EXPECT_EQ(hx, -2);
+    EXPECT_EQ(hy, 0);
+    for (int i = 0; i < PRAISE_PICTURES; ++i) {
+        EXPECT_EQ(praiseImages[i] != nullptr, i != 4) << i;
+        if (!praiseImages[i]) continue;
+        eng::GetImageHandle(praiseImages[i], hx, hy);
+        EXPECT_EQ(hx, eng::ImageWidth(praiseImages[i]) / 2.0f);
+        EXPECT_GE(eng::ImageWidth(praiseImages[i]), 280);
+        EXPECT_LE(eng::ImageWidth(praiseImages[i]), 540);
+    }
+}
