@@ -16,6 +16,15 @@ TEST(Random, RangesAndRepeatability) {
         ASSERT_LT(f, 3.0);
         ASSERT_EQ(eng::Rand(1, 1), 1);
     }
+    // Reversed bounds give a value between them (a chip's drift is Rand(0, -1)).
+    int seen[2] = {0, 0};
+    for (int i = 0; i < 200; ++i) {
+        const int v = eng::Rand(0, -1);
+        ASSERT_TRUE(v == 0 || v == -1) << v;
+        ++seen[-v];
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
     EXPECT_NE(std::count(first.begin(), first.end(), -3), 0);
     EXPECT_NE(std::count(first.begin(), first.end(), 5), 0);
     eng::SeedRnd(42);

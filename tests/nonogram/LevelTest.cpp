@@ -169,6 +169,16 @@ TEST_F(ShippedData, AMissingToleranceBecomesOneAndAnUnknownCoverGetsAPlainOne) {
     EXPECT_EQ(level->tile[0][0]->tresure, nullptr) << "a saved level takes its treasures from the file";
 }
 
+TEST_F(ShippedData, NoTreasureIsPlacedWhenNoTreasureKindsAreLoaded) {
+    const auto kinds = tresureDataList;
+    tresureDataList.clear();
+    auto level = loadLevel(levelPath("cat.lvl"), 1);
+    tresureDataList = kinds;
+    ASSERT_NE(level, nullptr);
+    for (auto& row : level->tile)
+        for (auto& t : row) EXPECT_EQ(t->tresure, nullptr);
+}
+
 TEST_F(ShippedData, PictureStripsAreCutIntoTheirFrames) {
     const auto floor = getTileDataById(0);
     const auto stone = getTileDataById(1);
