@@ -9,7 +9,7 @@ PACKAGES=(
   libpng-dev libjpeg62-turbo-dev libfreetype-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth
-  fonts-dejavu-core fonts-comfortaa fonts-crosextra-caladea
+  fonts-dejavu-core fonts-comfortaa fonts-crosextra-caladea fonts-cherrybomb
 )
 
 missing=()

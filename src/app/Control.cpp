@@ -2,17 +2,18 @@
 #include "app/Control.h"
 
 #include "app/Globals.h"
+#include "nonogram/MainGame.h"
 #include "progress/MainMenu.h"
 
 using namespace eng;
 
-TControl control;
+TScreenSwitcher control;
 
-TControl::TControl() {
+TScreenSwitcher::TScreenSwitcher() {
     buildTable();
 }
 
-void TControl::buildTable() {
+void TScreenSwitcher::buildTable() {
     // Screens without an object yet have no action; a run of one of them returns to the title.
     auto noProfile = [] { return std::string("MAIN-MENU"); };  // no profile can be active yet
     table = {
@@ -36,7 +37,8 @@ void TControl::buildTable() {
         {"STORY-GO-TO-TIBET", nullptr},
         {"STORY-WATERFALL", nullptr},
         {"MAPA", nullptr},
-        {"MAIN-GAME", nullptr},
+        {"MAIN-GAME",
+         [] { return (mainGame && mainGame->level) ? mainGame->mainLoop() : std::string("MAIN-MENU"); }},
         {"FINDROUTE-PUZZLE", nullptr},
         {"PUZZLE-EXPRESS", nullptr},
         {"HIDDEN-OBJECT", nullptr},
@@ -46,13 +48,13 @@ void TControl::buildTable() {
     };
 }
 
-void TControl::setWhere(const std::string& name) {
+void TScreenSwitcher::setWhere(const std::string& name) {
     FlushMouse();
     FlushKeys();
     where = Upper(name);
 }
 
-bool TControl::step() {
+bool TScreenSwitcher::step() {
     for (const Row& row : table) {
         if (row.name != where) continue;
         if (!row.run) break;
@@ -65,7 +67,7 @@ bool TControl::step() {
     return false;
 }
 
-void TControl::mainloop() {
+void TScreenSwitcher::mainloop() {
     where = "MAIN-MENU";
     do {
         FlushKeys();

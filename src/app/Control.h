@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class TControl {
+class TScreenSwitcher {
   public:
     // One row of the screen table; an empty `run` is a screen not built yet.
     struct Row {
@@ -18,7 +18,7 @@ class TControl {
     // Told every screen name the switcher is about to run (the driver prints them).
     std::function<void(const std::string&)> onSwitch;
 
-    TControl();
+    TScreenSwitcher();
     void buildTable();
     void mainloop();
     void setWhere(const std::string& name);
@@ -26,4 +26,4 @@ class TControl {
     bool step();
 };
 
-extern TControl control;
+extern TScreenSwitcher control;

@@ -12,6 +12,7 @@
 #include "gui/MyFont.h"
 #include "gui/Theme.h"
 #include "nonogram/Caption.h"
+#include "nonogram/MainGame.h"
 #include "nonogram/Number.h"
 #include "nonogram/Plate.h"
 #include "nonogram/TextCaption.h"
@@ -54,7 +55,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                          windowTheme =
                              loadThemeFile("temat1", programPrefix + "gfx/gui/window/temat.txt", nullptr);
                      }},
-                    {"mainGame.setup", nullptr},
+                    {"mainGame.setup", [] { mainGame->setup(); }},
                     {"puzzleExpress.setup", nullptr},
                     {"puzzle.setup", nullptr}};
         case 2:

@@ -170,3 +170,21 @@ void updateFlyingTresures(TLevel& level) {
 void drawFlyingTresures(const TLevel& level) {
     for (const auto& t : level.flyingTresures) t->draw();
 }
+
+void sendAllDown(TLevel& level) {
+    for (const auto& t : level.flyingTresures) t->sendDown();
+}
+
+void placeAllInChest(TLevel& level) {
+    const auto copy = level.flyingTresures;
+    for (const auto& t : copy) {
+        t->per = 1;
+        t->update();
+        t->update();
+    }
+}
+
+int treasuresFalling(const TLevel& level) {
+    return static_cast<int>(std::count_if(level.flyingTresures.begin(), level.flyingTresures.end(),
+                                          [](const auto& t) { return t->goingDown == 1; }));
+}

@@ -54,3 +54,9 @@ void chestPlace(const TLevel& level, float& x, float& y);
 // Every collected treasure of the level updates once (a copy of the list: some leave it).
 void updateFlyingTresures(TLevel& level);
 void drawFlyingTresures(const TLevel& level);
+// The chest bursts: every collected treasure falls out of it.
+void sendAllDown(TLevel& level);
+// Every collected treasure lands at once: one still flying into the chest comes to rest in it.
+void placeAllInChest(TLevel& level);
+// How many treasures are still falling out of the burst chest.
+int treasuresFalling(const TLevel& level);

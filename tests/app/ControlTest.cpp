@@ -32,13 +32,13 @@ TEST(Control, TableListsEveryScreenNameInOrder) {
                                             "PUZZLE",
                                             "CREDITS",
                                             "END-OF-LEVELS"};
-    TControl c;
+    TScreenSwitcher c;
     ASSERT_EQ(c.table.size(), names.size());
     for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(c.table[i].name, names[i]);
 }
 
 TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
-    TControl c;
+    TScreenSwitcher c;
     std::vector<std::string> ran;
     c.table = {{"MAIN-MENU",
                 [&] {
@@ -70,7 +70,7 @@ TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
 }
 
 TEST(Control, SwitchingFlushesPendingInput) {
-    TControl c;
+    TScreenSwitcher c;
     eng::InjectKey(27, true);
     eng::InjectKey(27, false);
     eng::InjectMouseButton(1, true);
@@ -81,7 +81,7 @@ TEST(Control, SwitchingFlushesPendingInput) {
 }
 
 TEST(Control, LevelNamesWithoutAProfileGoToTheTitle) {
-    TControl c;
+    TScreenSwitcher c;
     for (const char* name : {"START-NEW-GAME", "GET-NEXT-LEVEL", "RESTART-LEVEL"}) {
         c.setWhere(name);
         c.step();

@@ -59,6 +59,30 @@ std::vector<std::string> expandSized(const std::string& pattern) {
     return out;
 }
 
+// The main game's pictures, named in pieces by its set-up and its GUI file.
+std::vector<std::string> mainGamePaths() {
+    const std::string dir = "gfx/gui/mainGame/";
+    std::vector<std::string> out = {dir + "en/game.gui"};
+    for (const char* name :
+         {"gui.png",        "chest-back.png",    "chest-front.png", "chest.pnt",    "chest-cover.png",
+          "worek.png",      "punkt.png",         "klepsydra.png",   "gwiazda.png",  "ramka-powerup.png",
+          "shell-over.png", "gradient-left.png", "gradient-up.png", "divLeft.png",  "divUp.png",
+          "back.png",       "scarabNormal.png",  "hint-anim.png",   "btn-menu.png", "btn-skip.png"})
+        out.push_back(dir + name);
+    for (const char* tool : {"reka-", "hak-"})
+        for (const char* state : {"over", "click", "normal"}) out.push_back(dir + tool + state + ".png");
+    for (const char* power : {"sword", "medallion", "map", "eye", "skull"})
+        out.push_back(dir + "pu-" + power + "_4.png");
+    for (int i = 0; i < 21; ++i) out.push_back(dir + "frame" + std::to_string(i) + ".png");
+    for (int i = 0; i < 5; ++i) {
+        out.push_back(dir + "darker" + std::to_string(i) + ".png");
+        out.push_back(dir + "grid-" + std::to_string(i) + ".png");
+    }
+    for (int i = 1; i <= 19; ++i) out.push_back("gfx/particles/chest/part-" + std::to_string(i) + ".png");
+    for (int i = 1; i <= 6; ++i) out.push_back("gfx/backgrounds/background-" + std::to_string(i) + ".jpg");
+    return out;
+}
+
 // Every string literal in the game's sources that names something below gfx/, data/ or txt/.
 std::set<std::string> literalPaths() {
     std::set<std::string> paths;
@@ -83,6 +107,7 @@ TEST(Content, EveryPathTheCodeReadsExistsAndLoads) {
     std::set<std::string> paths = literalPaths();
     ASSERT_FALSE(paths.empty());
     for (const char* p : kBuiltPaths) paths.insert(p);
+    for (const std::string& p : mainGamePaths()) paths.insert(p);
     for (const char* pattern : kSizedPaths)
         for (const std::string& p : expandSized(pattern)) paths.insert(p);
     for (const std::string& rel : paths) {

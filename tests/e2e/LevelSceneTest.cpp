@@ -26,7 +26,7 @@ std::vector<std::string> pictureOf(const std::string& name) {
 
 TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
     const std::string user = makeTempDir("scene-user"), out = makeTempDir("scene-out");
-    const std::string level = " --level data/levels/ankh.lvl";
+    const std::string level = " --scene data/levels/ankh.lvl";
     // First run: where the cells land.
     DriverRun look = runDriverWith("waitscreen MAIN-MENU\nwait 120\nquit\n", user, out, level);
     std::smatch m;

@@ -15,6 +15,9 @@
 #include "app/Control.h"
 #include "app/Startup.h"
 #include "engine/Engine.h"
+#include "nonogram/Level.h"
+#include "nonogram/MainGame.h"
+#include "progress/ProfileManager.h"
 
 namespace {
 
@@ -181,9 +184,13 @@ void onFrame() {
     double now = threadCpuMs();
     if (eng::FrameCount() > 0 || D.lastCpu > 0) D.cpuMs.push_back(now - D.lastCpu);
     D.lastCpu = now;
-    if (D.pendingRelease > 0) eng::InjectMouseButton(D.pendingRelease, false);
-    if (D.pendingRelease < 0) eng::InjectKey(-D.pendingRelease, false);
-    D.pendingRelease = 0;
+    // A release gets a frame of its own, so the game sees the button up before the next press.
+    if (D.pendingRelease != 0) {
+        if (D.pendingRelease > 0) eng::InjectMouseButton(D.pendingRelease, false);
+        if (D.pendingRelease < 0) eng::InjectKey(-D.pendingRelease, false);
+        D.pendingRelease = 0;
+        return;
+    }
     if (D.dragLeft > 0) {  // move the pointer a step along the drag; release at its end
         --D.dragLeft;
         const float k = 1.0f / (D.dragLeft + 1);  // reaches the end point on the last step
@@ -194,6 +201,30 @@ void onFrame() {
         return;
     }
     advance();
+}
+
+// The first time: a casual profile, the level file loaded fresh and given to the main game. After that the
+// main game has answered and the run ends.
+std::string startLevel(const std::string& path) {
+    static bool started = false;
+    if (started) return "END";
+    started = true;
+    if (!profileManager) profileManager = std::make_shared<TProfileManager>();
+    if (!profileManager->profile) {
+        profileManager->profile = std::make_shared<TProfile>();
+        profileManager->profile->name = "DRIVER";
+        profileManager->profile->flowType = "CASUAL";
+    }
+    auto level = loadLevel(path, 1);
+    if (!level || !mainGame) return "END";
+    level->backGroundUrl =
+        "gfx/backgrounds/background-" + std::to_string(1 + (level->rows + level->cols) % 6) + ".jpg";
+    mainGame->setLevel(level);
+    const auto& first = level->tile[0][0]->dim;
+    std::printf("level: cell 0,0 at %d,%d; pitch %d x %d\n", static_cast<int>(first.x),
+                static_cast<int>(first.y), level->singleW, level->singleH);
+    std::fflush(stdout);
+    return "MAIN-GAME";
 }
 
 void usage() {
@@ -217,11 +248,11 @@ void usage() {
 int main(int argc, char** argv) {
     D.startWall = wallMs();
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
-    std::string userDir, scriptPath = "-", guiPath, levelPath;
+    std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
-             a == "--level") &&
+             a == "--level" || a == "--scene") &&
             i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--game") gameDir = v;
@@ -230,6 +261,7 @@ int main(int argc, char** argv) {
             if (a == "--script") scriptPath = v;
             if (a == "--gui") guiPath = v;
             if (a == "--level") levelPath = v;
+            if (a == "--scene") scenePath = v;
         } else {
             usage();
             return 2;
@@ -272,10 +304,16 @@ int main(int argc, char** argv) {
         for (auto& row : control.table)
             if (row.name == "MAIN-MENU") row.run = [] { return viewer.mainLoop(); };
     }
-    if (!levelPath.empty()) {
-        static TLevelScene scene(levelPath);
+    if (!scenePath.empty()) {
+        static TLevelScene scene(scenePath);
         for (auto& row : control.table)
             if (row.name == "MAIN-MENU") row.run = [] { return scene.mainLoop(); };
+    }
+    if (!levelPath.empty()) {
+        // The title screen hands the level to the main game once; when the game answers, the run ends.
+        static std::string path = levelPath;
+        for (auto& row : control.table)
+            if (row.name == "MAIN-MENU") row.run = [] { return startLevel(path); };
     }
     eng::SetFrameHook(onFrame);
     eng::SetExitHook([] {

@@ -6,10 +6,11 @@
 namespace gen {
 
 // files.cpp: trees and files copied as they are.
-void genTexts(const Context& c);  // content/txt → txt/
-void genData(const Context& c);   // content/data → data/
-void genFonts(const Context& c);  // the game's fonts → gfx/fonts/
-void genPoint(const Context& c);  // gfx/point.png
+void genTexts(const Context& c);     // content/txt → txt/
+void genData(const Context& c);      // content/data → data/
+void genGuiFiles(const Context& c);  // content/gui → gfx/gui/ (GUI description files)
+void genFonts(const Context& c);     // the game's fonts → gfx/fonts/
+void genPoint(const Context& c);     // gfx/point.png
 
 // loading_back.cpp, loading_logo.cpp, loading.cpp: the loading screen.
 void genLoadingBack(const Context& c);
@@ -31,6 +32,15 @@ void genTreasures(const Context& c);  // tiles_treasure*.cpp: treasures and "dat
 void genNumbers(const Context& c);    // numbers.cpp: the clue digits
 void genParticles(const Context& c);  // particles*.cpp: particle pictures, "data/particles.dat", wood chips
 void genCaptions(const Context& c);   // captions.cpp: score digits, plus sign, praise lettering
+
+// maingame_hud*.cpp: the main game's panel, tool icons, hourglass, bag, slot frames, hint shells, buttons.
+void genMainGameHud(const Context& c);
+// maingame_chest*.cpp: the treasure chest strips, its cover and the 19 pieces it bursts into.
+void genMainGameChest(const Context& c);
+// maingame_grid*.cpp: grid lines, drag shades, grid back, number-panel gradients and frame pieces.
+void genMainGameGrid(const Context& c);
+// backgrounds*.cpp: the level backgrounds gfx/backgrounds/background-<n>.jpg.
+void genBackgrounds(const Context& c);
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

@@ -15,6 +15,7 @@ const std::vector<Generator>& generators() {
     static const std::vector<Generator> list = {
         {"texts", genTexts},
         {"data", genData},
+        {"gui-files", genGuiFiles},
         {"fonts", genFonts},
         {"point", genPoint},
         {"loading-back", genLoadingBack},
@@ -28,6 +29,10 @@ const std::vector<Generator>& generators() {
         {"numbers", genNumbers},
         {"particles", genParticles},
         {"captions", genCaptions},
+        {"maingame-hud", genMainGameHud},
+        {"maingame-chest", genMainGameChest},
+        {"maingame-grid", genMainGameGrid},
+        {"backgrounds", genBackgrounds},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

@@ -14,6 +14,8 @@ inline constexpr SystemFont kRoundedBold{"/usr/share/fonts/truetype/comfortaa/Co
                                          "fonts-comfortaa"};
 inline constexpr SystemFont kSerifBold{"/usr/share/fonts/truetype/crosextra/Caladea-Bold.ttf",
                                        "fonts-crosextra-caladea"};
+inline constexpr SystemFont kDisplay{"/usr/share/fonts/opentype/cherrybomb/CherryBomb-Regular.otf",
+                                     "fonts-cherrybomb"};
 
 // The font's path; throws with the package to install when the file is missing.
 std::string requireFont(const SystemFont& f);

@@ -43,9 +43,15 @@ void genData(const Context& c) {
     if (fs::is_directory(src)) copyTree(src, c.gameDir / "data");
 }
 
+void genGuiFiles(const Context& c) {
+    const fs::path src = c.contentDir / "gui";
+    if (fs::is_directory(src)) copyTree(src, c.gameDir / "gfx/gui");
+}
+
 void genFonts(const Context& c) {
     copyFile(requireFont(kRoundedBold), c.out("gfx/fonts/font.ttf"));
     copyFile(requireFont(kSerifBold), c.out("gfx/fonts/storyFont.ttf"));
+    copyFile(requireFont(kDisplay), c.out("gfx/fonts/berry.ttf"));  // the head-up display's rounded face
 }
 
 void genPoint(const Context& c) {

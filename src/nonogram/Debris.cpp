@@ -1,0 +1,85 @@
+// A falling piece of debris: the pieces of a burst chest and the bag that flies away once full.
+#include "nonogram/Debris.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/Globals.h"
+
+using namespace eng;
+
+TOdpadList debrisList;
+
+namespace {
+
+// Written with (1 - t) so that t = 1 lands exactly on the end point.
+float bezier(float a, float m, float b, float t) {
+    const float u = 1 - t;
+    return u * u * a + 2 * u * t * m + t * t * b;
+}
+
+}  // namespace
+
+void TOdpad::update() {
+    per = std::min(per + 0.02f * speed * frameDelta, 1.0f);
+    s = a = 1;
+    rot = obr * per;
+    x = bezier(x1, mx, x2, per);
+    y = bezier(y1, my, y2, per);
+    if (y > 830) per = 1;
+    if (per >= 1) destroy();
+}
+
+void TOdpad::draw() const {
+    SetColor(255, 255, 255);
+    SetAlpha(a);
+    SetScale(s, s);
+    SetBlend(ALPHABLEND);
+    SetRotation(rot);
+    DrawImage(img, x, y, static_cast<int>(frame));
+    SetRotation(0);
+    SetScale(1, 1);
+    SetAlpha(1);
+}
+
+void TOdpad::destroy() {
+    debrisList.remove_if([this](const std::shared_ptr<TOdpad>& d) { return d.get() == this; });
+}
+
+std::shared_ptr<TOdpad> startDebris(Image img, float x1, float y1, float x2, float y2, float mx, float my,
+                                    float frame) {
+    auto d = std::make_shared<TOdpad>();
+    d->img = std::move(img);
+    d->x = d->x1 = x1;
+    d->y = d->y1 = y1;
+    d->x2 = x2;
+    d->y2 = y2;
+    d->mx = mx;
+    d->my = my;
+    d->frame = frame;
+    debrisList.push_back(d);
+    return d;
+}
+
+std::shared_ptr<TOdpad> startChestPiece(Image img, float x1, float y1, float x2, float y2, float mx, float my,
+                                        int delay) {
+    auto d = startDebris(std::move(img), x1, y1, x2, y2, mx, my, 0);
+    d->obr = 25;
+    d->speed = 0.45f;
+    d->startTime = delay;
+    return d;
+}
+
+void updateDebris() {
+    // A snapshot: pieces leave the list while it is walked.
+    const std::vector<std::shared_ptr<TOdpad>> pieces(debrisList.begin(), debrisList.end());
+    for (const auto& d : pieces) d->update();
+}
+
+void drawDebris() {
+    for (const auto& d : debrisList) d->draw();
+}
+
+void clearDebris() {
+    debrisList.clear();
+}

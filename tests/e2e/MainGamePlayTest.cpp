@@ -1,0 +1,99 @@
+// A shipped level played on the main game screen through the driver: solved with clicks and drags to
+// the next level, or lost by wrong moves until the chest bursts.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "DriverRun.h"
+
+namespace {
+
+struct Geometry {
+    int x0 = 0, y0 = 0, w = 0, h = 0;
+    int x(int c) const { return x0 + c * w + 4 * (c / 5); }
+    int y(int r) const { return y0 + r * h + 4 * (r / 5); }
+};
+
+std::vector<std::string> pictureOf(const std::string& name) {
+    std::ifstream in(std::string(SOURCE_DIR) + "/content/levels/" + name + ".level");
+    std::vector<std::string> rows;
+    bool header = true;
+    for (std::string line; std::getline(in, line);) {
+        if (header) {
+            header = !line.empty();
+            continue;
+        }
+        if (!line.empty() && line[0] != '#') rows.push_back(line);
+    }
+    return rows;
+}
+
+class MainGamePlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        user = makeTempDir("play-user");
+        out = makeTempDir(std::string("play-") +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        DriverRun look = runDriverWith("waitscreen MAIN-GAME\nquit\n", user, out, options);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(look.output, m,
+                                      std::regex(R"(level: cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))")))
+            << look.output;
+        g = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
+    }
+    std::string user, out, options = " --level data/levels/cat.lvl";
+    Geometry g;
+};
+
+TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
+    const auto picture = pictureOf("cat");
+    std::ostringstream s;
+    s << "waitscreen MAIN-GAME\nwait 20\ngrab opening-flight\nwait 200\n";
+    for (int r = 0; r < static_cast<int>(picture.size()); ++r) {
+        // Each run of equal cells: one click, or one drag along the run (left uncovers, right breaks).
+        for (int c = 0; c < static_cast<int>(picture[r].size());) {
+            const bool filled = picture[r][c] != '.';
+            int end = c;
+            while (end + 1 < static_cast<int>(picture[r].size()) && (picture[r][end + 1] != '.') == filled)
+                ++end;
+            const char* button = filled ? "left" : "right";
+            if (end == c) {
+                s << "click " << g.x(c) << " " << g.y(r) << " " << button << "\n";
+            } else if (r == 3) {  // one drag held still for a picture of its labels
+                s << "move " << g.x(c) << " " << g.y(r) << "\npress " << button << "\nmove " << g.x(end)
+                  << " " << g.y(r) << "\nwait 2\ngrab drag-labels\nrelease " << button << "\n";
+            } else {
+                s << "drag " << g.x(c) << " " << g.y(r) << " " << g.x(end) << " " << g.y(r) << " 6 " << button
+                  << "\n";
+            }
+            c = end + 1;
+        }
+    }
+    s << "wait 30\ngrab finished-picture\nwaitscreen GET-NEXT-LEVEL 1200\n";
+    DriverRun run = runDriverWith(s.str(), user, out, options);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    EXPECT_FALSE(run.has("screen: RESTART-LEVEL"));
+}
+
+TEST_F(MainGamePlay, WrongMovesBurstTheChestAndTheLevelStartsAgain) {
+    // Five mistakes are tolerated: the sixth wrong move bursts the chest. The hand on empty cells.
+    const auto picture = pictureOf("cat");
+    std::ostringstream s;
+    s << "waitscreen MAIN-GAME\nwait 200\n";
+    int wrong = 0;
+    for (int r = 0; r < 10 && wrong < 6; ++r)
+        for (int c = 0; c < 10 && wrong < 6; ++c)
+            if (picture[r][c] == '.') {
+                s << "click " << g.x(c) << " " << g.y(r) << " left\nwait 40\n";
+                if (++wrong == 1) s << "wait 95\ngrab stone-hits-chest\n";
+            }
+    s << "waitscreen RESTART-LEVEL 1200\n";
+    DriverRun run = runDriverWith(s.str(), user, out, options);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: RESTART-LEVEL")) << run.output;
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The main game screen with the shipped pictures, fonts and GUI, a level started and played frame by
+// frame with injected mouse and keys under a virtual clock.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LevelFixture.h"
+#include "app/DeltaTime.h"
+#include "app/Globals.h"
+#include "engine/Engine.h"
+#include "gui/Mouse.h"
+#include "nonogram/Caption.h"
+#include "nonogram/MainGame.h"
+#include "nonogram/Number.h"
+#include "nonogram/Stone.h"
+#include "nonogram/TextCaption.h"
+#include "nonogram/TileData.h"
+#include "progress/ProfileManager.h"
+
+class MainGameTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        eng::SetHeadless(eng::HeadlessConfig{});
+        ASSERT_TRUE(eng::Graphics(1024, 768, 0, 60, 0));
+        programPrefix = std::string(GAME_DIR) + "/";
+        languageCode = "en";
+        loadTileData();
+        loadTileHide();
+        loadTresures();
+        loadTileImages();
+        loadNumberImages();
+        TTextCaption::setup();
+        loadCaptionImages();
+        if (!mouse) new TMouse();
+        game = std::make_shared<TMainGame>();
+        game->setup();
+    }
+
+    void SetUp() override {
+        profileManager = std::make_shared<TProfileManager>();
+        profileManager->profile = std::make_shared<TProfile>();
+        profileManager->profile->flowType = "CASUAL";
+        mainGame = game;
+        release();
+    }
+
+    // Starts the level and runs frames until the cells have landed and play begins.
+    void start(const std::shared_ptr<TLevel>& level) {
+        game->mnoznik = 1;
+        game->setLevel(level);
+        game->restartWorek();
+        game->prepare();
+        for (int i = 0; i < 400 && game->state != "NORMAL"; ++i) frame();
+        ASSERT_EQ(game->state, "NORMAL");
+    }
+
+    // A level of `rows` picture rows ('#') and empty cells ('.'), tolerating `mistakes` hits.
+    std::shared_ptr<TLevel> level(const std::vector<std::string>& picture, int mistakes = 5) {
+        auto l = fixture::pictureLevel(picture, 0);
+        l->maxMistakes = mistakes;
+        return l;
+    }
+
+    static void frame(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            eng::Delay(17);
+            game->update();
+        }
+    }
+
+    static void moveTo(const TTile& t) { eng::InjectMouseMove(t.dim.x, t.dim.y); }
+    static void button(int b, bool down) {
+        eng::InjectMouseButton(b, down);
+        frame();
+    }
+    static void release() {
+        eng::InjectMouseButton(1, false);
+        eng::InjectMouseButton(2, false);
+        eng::InjectKey(162, false);
+        eng::FlushMouse();
+        eng::FlushKeys();
+        if (mouse) mouse->clear();
+    }
+    // Presses `b` on `from`, moves to `to` over a few frames and keeps the button down.
+    void dragTo(const TTile& from, const TTile& to, int b = 1) {
+        moveTo(from);
+        button(b, true);
+        for (int i = 1; i <= 3; ++i) {
+            eng::InjectMouseMove(from.dim.x + (to.dim.x - from.dim.x) * i / 3,
+                                 from.dim.y + (to.dim.y - from.dim.y) * i / 3);
+            frame();
+        }
+    }
+    // Runs frames until no stone flies any more.
+    static void landStones() {
+        for (int i = 0; i < 600 && !stoneList.empty(); ++i) frame();
+    }
+
+    static TProfile& profile() { return *profileManager->profile; }
+    static inline std::shared_ptr<TMainGame> game;
+};

@@ -1,0 +1,301 @@
+// The chest's moving objects: thrown stones, falling debris and the collected treasures' landing and fall.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "LevelFixture.h"
+#include "app/Globals.h"
+#include "effects/Particle.h"
+#include "nonogram/Debris.h"
+#include "nonogram/FlyingTresure.h"
+#include "nonogram/MainGame.h"
+#include "nonogram/Stone.h"
+#include "progress/ProfileManager.h"
+
+namespace {
+
+class Chest : public testing::Test {
+  protected:
+    void SetUp() override {
+        eng::SetHeadless(eng::HeadlessConfig{});
+        frameDelta = 1;
+        clearStones();
+        clearDebris();
+        clearParticles();
+        mainGame = std::make_shared<TMainGame>();
+        savedProfiles = profileManager;
+        profileManager = std::make_shared<TProfileManager>();
+        profileManager->profile = std::make_shared<TProfile>();
+    }
+    void TearDown() override {
+        clearStones();
+        clearDebris();
+        clearParticles();
+        mainGame.reset();
+        profileManager = savedProfiles;
+    }
+    std::shared_ptr<TProfileManager> savedProfiles;
+
+    static TProfile& profile() { return *profileManager->profile; }
+
+    // Frames (one update of every stone, 20 ms apart) until `done` holds; 1000 at most.
+    static int framesUntil(const std::function<bool()>& done) {
+        int frames = 0;
+        while (!done() && frames < 1000) {
+            eng::Delay(20);
+            updateStones();
+            ++frames;
+        }
+        return frames;
+    }
+    static bool listed(const std::shared_ptr<TKamien>& k) {
+        for (const auto& p : stoneList)
+            if (p == k) return true;
+        return false;
+    }
+};
+
+// Steps of `step` reach 1 after ceil(1 / step) frames; float rounding may cost one more.
+void expectFrames(int frames, float step, const char* phase) {
+    const int ideal = static_cast<int>(std::ceil(1 / step - 1e-4f));
+    EXPECT_GE(frames, ideal) << phase;
+    EXPECT_LE(frames, ideal + 1) << phase;
+}
+
+}  // namespace
+
+TEST_F(Chest, AStonePopsUpHitsTheChestOnceAndBouncesOffTheScreen) {
+    for (const float speed : {0.5f, 1.0f}) {
+        SCOPED_TRACE(speed);
+        profile().mistakes = 0;
+        auto k = startStone(0, 300, 400, 900, 480, 2);
+        ASSERT_TRUE(listed(k));
+        EXPECT_EQ(k->state, "START");
+        EXPECT_GE(k->speed, 0.5f);
+        EXPECT_LE(k->speed, 1.0f);
+        k->speed = speed;
+
+        // It grows to 1.3 times its size over the cell, then shrinks back, without moving.
+        float biggest = 0;
+        int frames = framesUntil([&] {
+            biggest = std::max(biggest, k->s);
+            return k->state != "START";
+        });
+        expectFrames(frames, 0.05f, "START");
+        EXPECT_EQ(k->state, "HIDE");
+        EXPECT_FLOAT_EQ(biggest, 1.3f);
+        frames = framesUntil([&] { return k->state != "HIDE"; });
+        expectFrames(frames, 0.05f, "HIDE");
+        EXPECT_FLOAT_EQ(k->s, 1.0f);
+        EXPECT_EQ(k->x, 300);
+        EXPECT_EQ(k->y, 400);
+
+        // The throw: a high arc from the cell to the chest point.
+        ASSERT_EQ(k->state, "FLY");
+        EXPECT_EQ(k->x1, 300);
+        EXPECT_EQ(k->y1, 400);
+        EXPECT_EQ(k->x2, 900);
+        EXPECT_EQ(k->y2, 480);
+        EXPECT_EQ(k->mx, 600);
+        EXPECT_GE(k->my, 250);
+        EXPECT_LE(k->my, 300);
+        // On the way it leaves 7 - size dust puffs at a time, every other frame at 20 ms a frame.
+        float highest = 400;
+        size_t particles = particleList.size(), puffs = 0;
+        frames = framesUntil([&] {
+            if (k->state != "FLY") return true;
+            highest = std::min(highest, k->y);
+            EXPECT_EQ(profile().mistakes, 0) << "damaged before it arrived";
+            const size_t added = particleList.size() - particles;
+            EXPECT_TRUE(added == 0 || added == 5) << added;
+            puffs += added / 5;
+            particles = particleList.size();
+            return false;
+        });
+        expectFrames(frames, 0.02f * speed, "FLY");
+        EXPECT_NEAR(static_cast<float>(puffs), frames / 2.0f, 1.5f);
+        EXPECT_LT(highest, 380) << "no arc";
+        EXPECT_EQ(profile().mistakes, 1);
+        EXPECT_EQ(profile().kamienieWWorku, 0);
+        const size_t burst = particleList.size() - particles;
+        EXPECT_GE(burst, 50u) << "no splinters at the impact";
+        EXPECT_LE(burst, 55u);
+
+        // It bounces off the impact point down to the bottom.
+        ASSERT_EQ(k->state, "FLY-DOWN");
+        EXPECT_EQ(k->x1, 900);
+        EXPECT_EQ(k->y1, 480);
+        EXPECT_GE(k->x2, 400);
+        EXPECT_LE(k->x2, 800);
+        EXPECT_EQ(k->y2, 800);
+        EXPECT_GE(k->my, 330);
+        EXPECT_LE(k->my, 430);
+        frames = framesUntil([&] { return !listed(k); });
+        expectFrames(frames, 0.02f * speed, "FLY-DOWN");
+        EXPECT_EQ(k->x, k->x2);
+        EXPECT_EQ(k->y, 800);
+        EXPECT_EQ(k->rot, 1440);
+        EXPECT_EQ(profile().mistakes, 1) << "the bounce damaged the chest again";
+        clearParticles();
+    }
+}
+
+TEST_F(Chest, TwoStonesThrownInOneFrameDamageTheChestEachWhenItArrives) {
+    auto fast = startStone(0, 300, 400, 880, 470, 0);
+    auto slow = startStone(0, 320, 400, 900, 480, 0);
+    fast->speed = 1;
+    slow->speed = 0.5f;
+    framesUntil([&] { return fast->state != "FLY" && fast->state != "START" && fast->state != "HIDE"; });
+    EXPECT_EQ(fast->state, "FLY-DOWN");
+    EXPECT_EQ(slow->state, "FLY");
+    EXPECT_EQ(profile().mistakes, 1);
+    framesUntil([&] { return slow->state != "FLY"; });
+    EXPECT_EQ(slow->state, "FLY-DOWN");
+    EXPECT_EQ(profile().mistakes, 2);
+    framesUntil([&] { return stoneList.empty(); });
+    EXPECT_TRUE(stoneList.empty());
+    EXPECT_EQ(profile().mistakes, 2);
+}
+
+TEST_F(Chest, AStoneForTheBagFollowsTheRisingBagAndCountsUntilItIsIn) {
+    auto chestStone = startStone(0, 200, 300, 900, 480, 1);
+    auto k = startStone(0, 300, 400, 0, 0, 1);
+    k->gotoworek = 1;
+    k->speed = 0.5f;
+    EXPECT_EQ(stonesFlyingToBag(), 1) << "only the stone for the bag takes a place in it";
+
+    framesUntil([&] { return k->state == "FLY-TO-WOREK"; });
+    ASSERT_EQ(k->state, "FLY-TO-WOREK");
+    EXPECT_EQ(k->x2, mainGame->bagX());
+    EXPECT_EQ(k->y2, mainGame->getWorekY());
+    const float restingY = mainGame->getWorekY();
+
+    // Halfway the bag lifts by its full 50 pixels; the stone's target lifts with it.
+    framesUntil([&] { return k->per >= 0.5f; });
+    mainGame->worekAdY = 1;
+    updateStones();
+    EXPECT_FLOAT_EQ(k->y2, restingY - 50);
+    EXPECT_EQ(stonesFlyingToBag(), 1);
+    EXPECT_EQ(profile().kamienieWWorku, 0);
+
+    framesUntil([&] { return !listed(k); });
+    EXPECT_FALSE(listed(k));
+    EXPECT_EQ(k->x, mainGame->bagX());
+    EXPECT_EQ(k->y, mainGame->getWorekY());
+    EXPECT_EQ(profile().kamienieWWorku, 1);
+    EXPECT_EQ(stonesFlyingToBag(), 0);
+    framesUntil([&] { return stoneList.empty(); });
+    EXPECT_EQ(profile().kamienieWWorku, 1);
+    EXPECT_EQ(profile().mistakes, 1) << "the other stone went to the chest";
+}
+
+TEST_F(Chest, ClearingTheStonesDuringAFrameStopsTheRest) {
+    auto a = startStone(0, 300, 400, 900, 480, 0);
+    auto b = startStone(0, 300, 400, 900, 480, 0);
+    clearStones();
+    updateStones();
+    EXPECT_EQ(a->per, 0);
+    EXPECT_EQ(b->per, 0);
+    EXPECT_EQ(stonesFlyingToBag(), 0);
+}
+
+TEST_F(Chest, DebrisFallsAlongItsCurveAndLeavesBelowTheScreenOrAtItsEnd) {
+    struct Case {
+        const char* what;
+        bool chestPiece;
+        float x1, y1, x2, y2, mx, my;
+        float step;      // progress per frame
+        bool offScreen;  // leaves once below y 830 rather than at the end
+    };
+    const Case cases[] = {
+        {"bag", false, 664, 722, 764, 822, 714, 772, 0.02f, false},
+        {"bag dropping far", false, 500, 500, 500, 1000, 500, 750, 0.02f, true},
+        {"chest piece", true, 860, 450, 660, 700, 860, 600, 0.009f, false},
+        {"chest piece dropping far", true, 860, 450, 660, 1150, 660, 450, 0.009f, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto d = c.chestPiece ? startChestPiece(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 500)
+                              : startDebris(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 2);
+        const float turn = c.chestPiece ? 25.0f : 1440.0f;
+        EXPECT_EQ(d->obr, turn);
+        int frames = 0;
+        float lastY = c.y1, lastRot = 0;
+        while (!debrisList.empty() && frames < 500) {
+            lastY = d->y;
+            updateDebris();
+            ++frames;
+            EXPECT_GE(d->rot, lastRot);
+            EXPECT_LE(d->rot, turn);
+            lastRot = d->rot;
+        }
+        ASSERT_TRUE(debrisList.empty());
+        if (c.offScreen) {
+            EXPECT_GT(d->y, 830);
+            EXPECT_LE(lastY, 830);
+            EXPECT_LT(frames, static_cast<int>(1 / c.step));
+        } else {
+            expectFrames(frames, c.step, c.what);
+            EXPECT_EQ(d->x, c.x2);
+            EXPECT_EQ(d->y, c.y2);
+            EXPECT_EQ(d->rot, turn);
+        }
+        EXPECT_EQ(d->s, 1);
+        EXPECT_EQ(d->a, 1);
+    }
+}
+
+TEST_F(Chest, LeavingALevelLandsTheTreasuresStillFlyingIntoTheChest) {
+    auto level = fixture::pictureLevel({"##"}, 0, false);
+    auto kind = std::make_shared<TTresureData>();
+    auto flying = startFlyingTresure(kind, 0, 0, 100, 200, level->tileAt(0, 0));
+    level->tileAt(0, 0)->_myTresure = flying.get();
+    auto lying = startFlyingTresure(kind, 0, 0, 140, 200, level->tileAt(0, 1));
+    lying->myEnd = 1;
+    lying->x = lying->x2;
+    lying->y = lying->y2;
+    for (int i = 0; i < 10; ++i) updateFlyingTresures(*level);
+    ASSERT_EQ(flying->myEnd, 0);
+
+    placeAllInChest(*level);
+    EXPECT_EQ(flying->myEnd, 1);
+    EXPECT_FLOAT_EQ(flying->x, flying->x2);
+    EXPECT_FLOAT_EQ(flying->y, flying->y2);
+    EXPECT_EQ(level->tileAt(0, 0)->_myTresure, nullptr) << "the cell still waits for its treasure";
+    EXPECT_EQ(lying->myEnd, 1);
+    EXPECT_EQ(lying->x, lying->x2);
+    EXPECT_EQ(level->flyingTresures.size(), 2u);
+    EXPECT_EQ(treasuresFalling(*level), 0);
+}
+
+TEST_F(Chest, ABurstChestDropsEveryTreasureAndEmptiesTheList) {
+    auto level = fixture::pictureLevel({"###"}, 0, false);
+    auto kind = std::make_shared<TTresureData>();
+    std::vector<std::shared_ptr<TFlyingTresure>> treasures;
+    for (int i = 0; i < 3; ++i)
+        treasures.push_back(startFlyingTresure(kind, 0, 0, 100, 200, level->tileAt(0, i)));
+    placeAllInChest(*level);
+
+    sendAllDown(*level);
+    EXPECT_EQ(treasuresFalling(*level), 3);
+    std::vector<float> startY;
+    for (const auto& t : treasures) startY.push_back(t->y);
+    int frames = 0;
+    while (!level->flyingTresures.empty() && frames < 500) {
+        std::vector<float> before;
+        for (const auto& t : treasures) before.push_back(t->y);
+        eng::Delay(20);
+        updateFlyingTresures(*level);
+        ++frames;
+        for (size_t i = 0; i < treasures.size(); ++i) EXPECT_GE(treasures[i]->y, before[i]);
+        EXPECT_EQ(treasuresFalling(*level), static_cast<int>(level->flyingTresures.size()));
+    }
+    EXPECT_TRUE(level->flyingTresures.empty());
+    EXPECT_GE(frames, 67);
+    EXPECT_LE(frames, 202);
+    for (size_t i = 0; i < treasures.size(); ++i) {
+        EXPECT_FLOAT_EQ(treasures[i]->y, startY[i] + 700);
+        EXPECT_NEAR(treasures[i]->a, 0, 1e-5);
+    }
+}
