@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     std::printf("update+draw cpu (ms): median %.3f, p95 %.3f\n", cpu.pct(0.5), cpu.pct(0.95));
     std::printf("update+draw wall (ms): median %.3f, p95 %.3f\n", wall.pct(0.5), wall.pct(0.95));
     std::printf("swap and fill wall (ms): median %.3f, p95 %.3f\n", swap.pct(0.5), swap.pct(0.95));
+    std::printf("textures: %d\n", eng::GetRenderStats().textures);
     std::printf("draw calls per frame: median %d, max %d; quads median %d, max %d\n", calls[calls.size() / 2],
                 calls.back(), quads[quads.size() / 2], quads.back());
     std::fflush(stdout);

@@ -31,6 +31,15 @@ int blockStyleIndex(int count) {
     }
 }
 
+namespace {
+void resetAfterHighlight() {
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+}
+}  // namespace
+
 std::shared_ptr<TTile> TLevel::tileAt(int row, int col) const {
     if (row < 0 || col < 0 || row >= static_cast<int>(tile.size())) return nullptr;
     if (col >= static_cast<int>(tile[row].size())) return nullptr;
@@ -122,16 +131,19 @@ void TLevel::drawOver(const TTile* t) {
     if (!t) return;
     for (int r = 0; r < rows; ++r) tile[r][t->c]->drawOverBlend();
     for (int c = 0; c < cols; ++c) tile[t->r][c]->drawOverBlend();
+    resetAfterHighlight();
 }
 
 void TLevel::drawOverOko(const TTile* t) {
     if (!t || t->isDone()) return;
     for (int r = 0; r < rows; ++r) tile[r][t->c]->drawOverBlend();
+    resetAfterHighlight();
 }
 
 void TLevel::drawOverCzacha(const TTile* t) {
     if (!t || t->isDone()) return;
     for (int c = 0; c < cols; ++c) tile[t->r][c]->drawOverBlend();
+    resetAfterHighlight();
 }
 
 void TLevel::drawOverMapa(const TTile* t) {
@@ -139,6 +151,7 @@ void TLevel::drawOverMapa(const TTile* t) {
     for (int r = std::max(t->r - 1, 0); r <= std::min(t->r + 1, rows - 1); ++r)
         for (int c = std::max(t->c - 1, 0); c <= std::min(t->c + 1, cols - 1); ++c)
             tile[r][c]->drawOverBlend();
+    resetAfterHighlight();
 }
 
 void TLevel::getBackEffectsByBackground(const std::string& name) {

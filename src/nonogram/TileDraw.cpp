@@ -119,9 +119,7 @@ void TTile::drawOverBlend() const {
         SetAlpha(1);
         if (tresure) tresure->draw(dim.x, dim.y, s, animTime);
     }
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetAlpha(1);
+    // The blend stays additive for the next lit cell of the line (one batch); the level resets it.
 }
 
 void TTile::drawPosibility() const {
