@@ -50,7 +50,7 @@ class MainGamePlay : public ::testing::Test {
 TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
     const auto picture = pictureOf("cat");
     std::ostringstream s;
-    s << "waitscreen MAIN-GAME\nwait 20\ngrab opening-flight\nwait 200\n";
+    s << "waitscreen MAIN-GAME\nwait 48\ngrab opening-flight\nwait 175\n";
     for (int r = 0; r < static_cast<int>(picture.size()); ++r) {
         // Each run of equal cells: one click, or one drag along the run (left uncovers, right breaks).
         for (int c = 0; c < static_cast<int>(picture[r].size());) {
