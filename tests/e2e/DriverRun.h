@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 struct DriverRun {
     int exitCode = -1;
@@ -42,4 +43,20 @@ inline DriverRun runDriverWith(const std::string& script, const std::string& use
 inline DriverRun runDriver(const std::string& script, const std::string& userDir, const std::string& outDir,
                            const std::string& gui = "") {
     return runDriverWith(script, userDir, outDir, gui.empty() ? "" : " --gui " + gui);
+}
+
+// The picture of a level source in content/levels: the lines after the header's blank line, comments
+// left out.
+inline std::vector<std::string> levelPicture(const std::string& name) {
+    std::ifstream in(std::string(SOURCE_DIR) + "/content/levels/" + name + ".level");
+    std::vector<std::string> rows;
+    bool header = true;
+    for (std::string line; std::getline(in, line);) {
+        if (header) {
+            header = !line.empty();
+            continue;
+        }
+        if (!line.empty() && line[0] != '#') rows.push_back(line);
+    }
+    return rows;
 }

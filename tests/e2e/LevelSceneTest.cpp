@@ -9,21 +9,6 @@
 
 namespace {
 
-// The picture of a level source: the lines after the header's blank line, comments left out.
-std::vector<std::string> pictureOf(const std::string& name) {
-    std::ifstream in(std::string(SOURCE_DIR) + "/content/levels/" + name + ".level");
-    std::vector<std::string> rows;
-    bool header = true;
-    for (std::string line; std::getline(in, line);) {
-        if (header) {
-            header = !line.empty();
-            continue;
-        }
-        if (!line.empty() && line[0] != '#') rows.push_back(line);
-    }
-    return rows;
-}
-
 TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
     const std::string user = makeTempDir("scene-user"), out = makeTempDir("scene-out");
     const std::string level = " --scene data/levels/ankh.lvl";
@@ -36,7 +21,7 @@ TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
     const int x0 = std::stoi(m[1]), y0 = std::stoi(m[2]), w = std::stoi(m[3]), h = std::stoi(m[4]);
 
     // Second run: the hand on every picture cell, the hook on every empty one, one wrong move first.
-    const auto picture = pictureOf("ankh");
+    const auto picture = levelPicture("ankh");
     ASSERT_EQ(picture.size(), 5u);
     std::ostringstream script;
     script << "waitscreen MAIN-MENU\nwait 120\n";

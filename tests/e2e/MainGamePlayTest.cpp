@@ -16,20 +16,6 @@ struct Geometry {
     int y(int r) const { return y0 + r * h + 4 * (r / 5); }
 };
 
-std::vector<std::string> pictureOf(const std::string& name) {
-    std::ifstream in(std::string(SOURCE_DIR) + "/content/levels/" + name + ".level");
-    std::vector<std::string> rows;
-    bool header = true;
-    for (std::string line; std::getline(in, line);) {
-        if (header) {
-            header = !line.empty();
-            continue;
-        }
-        if (!line.empty() && line[0] != '#') rows.push_back(line);
-    }
-    return rows;
-}
-
 class MainGamePlay : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -48,7 +34,7 @@ class MainGamePlay : public ::testing::Test {
 };
 
 TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
-    const auto picture = pictureOf("cat");
+    const auto picture = levelPicture("cat");
     std::ostringstream s;
     s << "waitscreen MAIN-GAME\nwait 48\ngrab opening-flight\nwait 175\n";
     for (int r = 0; r < static_cast<int>(picture.size()); ++r) {
@@ -80,7 +66,7 @@ TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
 
 TEST_F(MainGamePlay, WrongMovesBurstTheChestAndTheLevelStartsAgain) {
     // Five mistakes are tolerated: the sixth wrong move bursts the chest. The hand on empty cells.
-    const auto picture = pictureOf("cat");
+    const auto picture = levelPicture("cat");
     std::ostringstream s;
     s << "waitscreen MAIN-GAME\nwait 200\n";
     int wrong = 0;

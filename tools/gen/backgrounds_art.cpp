@@ -71,18 +71,7 @@ void paintLitShape(Canvas& c, const Mask& m, const Fill& fill, Color rim, int ri
 
 Mask palmTrunk(const scene::PalmSpec& p) {
     Mask m(kW, kH);
-    const Vec2 crown = p.base + Vec2{p.lean, -p.height};
-    const Vec2 bend = p.base + Vec2{-p.lean * 0.3f, -p.height * 0.55f};
-    std::vector<Vec2> trunk;
-    std::vector<float> widths;
-    constexpr int kSteps = 30;
-    for (int i = 0; i <= kSteps; ++i) {
-        const float t = static_cast<float>(i) / kSteps;
-        trunk.push_back(quad(p.base, bend, crown, t));
-        const float ring = 0.8f * std::abs(std::sin(t * 38.0f));
-        widths.push_back((mixf(19.0f, 10.0f, std::sqrt(t)) + ring) * p.scale);
-    }
-    Shape::stroke(trunk, widths).drawInto(m);
+    scene::drawPalmTrunk(m, p);
     return m;
 }
 

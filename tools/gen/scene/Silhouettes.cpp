@@ -52,8 +52,7 @@ void drawFrond(Mask& into, Vec2 crown, float angleDeg, float len, float scale, R
 
 }  // namespace
 
-void drawPalm(Mask& into, const PalmSpec& p) {
-    Rng rng(p.seed);
+void drawPalmTrunk(Mask& into, const PalmSpec& p) {
     const Vec2 crown = p.base + Vec2{p.lean, -p.height};
     const Vec2 bend = p.base + Vec2{-p.lean * 0.3f, -p.height * 0.55f};  // rises, then leans
     std::vector<Vec2> trunk;
@@ -67,6 +66,12 @@ void drawPalm(Mask& into, const PalmSpec& p) {
         widths.push_back((mixf(19.0f, 10.0f, std::sqrt(t)) + ring) * p.scale);
     }
     Shape::stroke(trunk, widths).drawInto(into);
+}
+
+void drawPalm(Mask& into, const PalmSpec& p) {
+    Rng rng(p.seed);
+    const Vec2 crown = p.base + Vec2{p.lean, -p.height};
+    drawPalmTrunk(into, p);
 
     const float len = 120.0f * p.scale;
     const float angles[] = {-168, -140, -112, -82, -52, -22, 8, 150, 188, 35};

@@ -20,6 +20,8 @@ struct PalmSpec {
 
 // Adds a palm (trunk, fronds with leaflets, a few dates) to the coverage mask.
 void drawPalm(paint::Mask& into, const PalmSpec& p);
+// The trunk alone, as drawPalm draws it.
+void drawPalmTrunk(paint::Mask& into, const PalmSpec& p);
 
 // Adds a tuft of grass blades fanning up from `base`.
 void drawTuft(paint::Mask& into, paint::Vec2 base, float height, uint32_t seed);
