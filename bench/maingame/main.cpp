@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
 
     // The script: the pointer sweeps to the next cell in reading order; a click every 4 frames with the
     // button that is right for the cell (a wrong move every 40 cells throws a stone).
-    Stats cpu, wall, swap;
+    Stats cpu, wall, swap, frame;
     std::vector<int> calls, quads;
     int cell = 0;
     for (int f = 0; f < frames && game.wynik.empty(); ++f) {
@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
         cpu.v.push_back(c1 - c0);
         wall.v.push_back(w1 - w0);
         swap.v.push_back(w2 - w1);
+        frame.v.push_back(w2 - w0);
         calls.push_back(eng::GetRenderStats().drawCalls);
         quads.push_back(eng::GetRenderStats().quads);
     }
@@ -108,6 +109,7 @@ int main(int argc, char** argv) {
     std::printf("update+draw cpu (ms): median %.3f, p95 %.3f\n", cpu.pct(0.5), cpu.pct(0.95));
     std::printf("update+draw wall (ms): median %.3f, p95 %.3f\n", wall.pct(0.5), wall.pct(0.95));
     std::printf("swap and fill wall (ms): median %.3f, p95 %.3f\n", swap.pct(0.5), swap.pct(0.95));
+    std::printf("whole frame wall (ms): median %.3f, p95 %.3f\n", frame.pct(0.5), frame.pct(0.95));
     std::printf("textures: %d\n", eng::GetRenderStats().textures);
     std::printf("draw calls per frame: median %d, max %d; quads median %d, max %d\n", calls[calls.size() / 2],
                 calls.back(), quads[quads.size() / 2], quads.back());

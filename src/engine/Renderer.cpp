@@ -19,6 +19,10 @@ namespace {
 
 constexpr int kPageSize = 2048;
 constexpr int kPad = 2;  // extruded border around every atlas block
+// Mipmapped pages keep wider borders and stop at level 3, where a border is still a texel wide, so a
+// picture never samples its neighbour.
+constexpr int kMipPad = 8;
+constexpr int kMipLevels = 3;
 constexpr int kOwnTextureArea = 600 * 600;
 
 struct Vertex {
@@ -31,6 +35,7 @@ struct Texture {
     int width = 0, height = 0;
     bool linear = false;
     bool atlas = false;
+    bool mipDirty = false;  // a mipmapped page got a new picture: its levels are rebuilt before drawing
     SkylinePacker packer;
     TexRegion white;  // a small opaque white block, so untextured shapes share the page's batch
 };
@@ -58,7 +63,7 @@ struct State {
     GLuint program = 0, vao = 0, vbo = 0, ibo = 0;
     GLint uView = -1, uAlphaTest = -1, uPremul = -1, uTex = -1;
     std::vector<Texture> textures;
-    std::vector<int> atlasPages[2];  // nearest, linear
+    std::vector<int> atlasPages[3];  // nearest, linear, linear and mipmapped
 
     // the batch
     std::vector<Vertex> vertices;
@@ -179,6 +184,7 @@ int newTexture(int w, int h, bool linear, bool mip, bool atlas) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                     mip ? GL_LINEAR_MIPMAP_LINEAR : (linear ? GL_LINEAR : GL_NEAREST));
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    if (atlas && mip) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, kMipLevels);
     if (atlas) {
         t.packer = SkylinePacker(w, h);
         int x = 0, y = 0;
@@ -197,13 +203,13 @@ int newTexture(int w, int h, bool linear, bool mip, bool atlas) {
 }
 
 // Copies a w x h RGBA block into a padded buffer whose border repeats the block's edge pixels.
-std::vector<uint8_t> extrude(const uint8_t* src, int w, int h) {
-    int pw = w + 2 * kPad, ph = h + 2 * kPad;
+std::vector<uint8_t> extrude(const uint8_t* src, int w, int h, int pad) {
+    int pw = w + 2 * pad, ph = h + 2 * pad;
     std::vector<uint8_t> out(static_cast<size_t>(pw) * ph * 4);
     for (int y = 0; y < ph; ++y) {
-        int sy = std::clamp(y - kPad, 0, h - 1);
+        int sy = std::clamp(y - pad, 0, h - 1);
         for (int x = 0; x < pw; ++x) {
-            int sx = std::clamp(x - kPad, 0, w - 1);
+            int sx = std::clamp(x - pad, 0, w - 1);
             std::memcpy(&out[(static_cast<size_t>(y) * pw + x) * 4],
                         &src[(static_cast<size_t>(sy) * w + sx) * 4], 4);
         }
@@ -214,7 +220,7 @@ std::vector<uint8_t> extrude(const uint8_t* src, int w, int h) {
 TexRegion upload(const uint8_t* rgba, int w, int h, bool linear, bool mip) {
     TexRegion r;
     r.generation = S.generation;
-    if (mip || w * h > kOwnTextureArea || w > kPageSize / 2 || h > kPageSize / 2) {
+    if (w * h > kOwnTextureArea || w > kPageSize / 2 || h > kPageSize / 2) {
         int t = newTexture(w, h, linear || mip, mip, false);
         bindForUpload(S.textures[t].id);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -228,30 +234,32 @@ TexRegion upload(const uint8_t* rgba, int w, int h, bool linear, bool mip) {
         r.v1 = 1;
         return r;
     }
-    auto& pages = S.atlasPages[linear ? 1 : 0];
+    auto& pages = S.atlasPages[mip ? 2 : (linear ? 1 : 0)];
+    const int pad = mip ? kMipPad : kPad;
     int x = 0, y = 0, page = -1;
     for (int p : pages) {
-        if (S.textures[p].packer.insert(w + 2 * kPad, h + 2 * kPad, x, y)) {
+        if (S.textures[p].packer.insert(w + 2 * pad, h + 2 * pad, x, y)) {
             page = p;
             break;
         }
     }
     if (page < 0) {
-        page = newTexture(kPageSize, kPageSize, linear, false, true);
+        page = newTexture(kPageSize, kPageSize, linear || mip, mip, true);
         pages.push_back(page);
-        S.textures[page].packer.insert(w + 2 * kPad, h + 2 * kPad, x, y);
+        S.textures[page].packer.insert(w + 2 * pad, h + 2 * pad, x, y);
     }
-    std::vector<uint8_t> padded = extrude(rgba, w, h);
+    std::vector<uint8_t> padded = extrude(rgba, w, h, pad);
     bindForUpload(S.textures[page].id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w + 2 * kPad, h + 2 * kPad, GL_RGBA, GL_UNSIGNED_BYTE,
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w + 2 * pad, h + 2 * pad, GL_RGBA, GL_UNSIGNED_BYTE,
                     padded.data());
     endUpload();
+    if (mip) S.textures[page].mipDirty = true;
     r.texture = page;
-    r.u0 = float(x + kPad) / kPageSize;
-    r.v0 = float(y + kPad) / kPageSize;
-    r.u1 = float(x + kPad + w) / kPageSize;
-    r.v1 = float(y + kPad + h) / kPageSize;
+    r.u0 = float(x + pad) / kPageSize;
+    r.v0 = float(y + pad) / kPageSize;
+    r.u1 = float(x + pad + w) / kPageSize;
+    r.v1 = float(y + pad + h) / kPageSize;
     return r;
 }
 
@@ -375,6 +383,10 @@ void flush() {
     glBindBuffer(GL_ARRAY_BUFFER, S.vbo);
     glBufferData(GL_ARRAY_BUFFER, S.vertices.size() * sizeof(Vertex), S.vertices.data(), GL_STREAM_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, S.ibo);
+    if (S.batchTexture >= 0 && S.textures[S.batchTexture].mipDirty) {
+        glGenerateMipmap(GL_TEXTURE_2D);  // the batch's page is bound to the drawing unit
+        S.textures[S.batchTexture].mipDirty = false;
+    }
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * 6), GL_UNSIGNED_INT, nullptr);
     S.drawCallsThisFrame++;
     S.quadsThisFrame += static_cast<int>(quads);

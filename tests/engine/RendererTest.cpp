@@ -128,6 +128,28 @@ TEST_F(Renderer, SpritesShareOneBatchUntilTextureOrBlendChanges) {
     EXPECT_EQ(eng::GetRenderStats().drawCalls, 10);
 }
 
+TEST_F(Renderer, MipmappedPicturesShareAPageWithoutBleedingIntoEachOther) {
+    const int mip = eng::FILTEREDIMAGE | eng::MIPMAPPEDIMAGE;
+    eng::Image red = eng::LoadImage(solidPixmap(64, 64, 255, 0, 0), mip);
+    eng::Image green = eng::LoadImage(solidPixmap(64, 64, 0, 255, 0), mip);
+    eng::Image blue = eng::LoadImage(solidPixmap(32, 32, 0, 0, 255), mip);
+    eng::Flip(0);
+    for (int i = 0; i < 30; ++i) {
+        eng::SetScale(0.25f + (i % 4) * 0.25f, 0.25f + (i % 4) * 0.25f);
+        const eng::Image& img = i % 3 == 0 ? red : (i % 3 == 1 ? green : blue);
+        eng::DrawImage(img, static_cast<float>(20 * i), 200);
+    }
+    eng::Flip(0);
+    EXPECT_EQ(eng::GetRenderStats().drawCalls, 1);
+    // Shrunk to an eighth, each still shows only its own colour.
+    eng::Cls();
+    eng::SetScale(0.125f, 0.125f);
+    eng::DrawImage(red, 100, 100);
+    eng::DrawImage(green, 200, 100);
+    expectNear(at(104, 104), {255, 0, 0}, "shrunk red");
+    expectNear(at(204, 104), {0, 255, 0}, "shrunk green");
+}
+
 TEST_F(Renderer, ImagesSurviveAModeChange) {
     eng::Image red = eng::LoadImage(solidPixmap(10, 10, 255, 0, 0), -1);
     eng::DrawImage(red, 5, 5);
