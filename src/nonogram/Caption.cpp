@@ -79,17 +79,21 @@ void TCaption::destroy() {
     from->remove_if([this](const std::shared_ptr<TCaption>& c) { return c.get() == this; });
 }
 
+void TCaption::shrinkAndFade(float px, float py, float rise) {
+    x = px;
+    y = py;
+    aSpeed = 0.01f;
+    sx = sy = 2;
+    dsx = dsy = 1;
+    a = 1;
+    da = 0;
+    ay = -rise;
+}
+
 std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList* list) {
     auto c = std::make_shared<TCaption>();
     c->n = n;
-    c->x = x;
-    c->y = y;
-    c->aSpeed = 0.01f;
-    c->sx = c->sy = 2;
-    c->dsx = c->dsy = 1;
-    c->a = 1;
-    c->da = 0;
-    c->ay = -0.1f;
+    c->shrinkAndFade(x, y, 0.1f);
     c->list = list ? list : &captionList;
     c->list->push_back(c);
     return c;

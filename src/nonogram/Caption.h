@@ -45,6 +45,8 @@ class TCaption {
     virtual void update();
     void destroy();
     void checkPosition() {}
+    // At (px, py): from double size toward full size, fading out while rising `rise` pixels a frame.
+    void shrinkAndFade(float px, float py, float rise);
 
   protected:
     // Every value one step toward its target; leaves the list when the alpha gets there.

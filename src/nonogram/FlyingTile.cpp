@@ -147,3 +147,16 @@ void clearFlyingTiles() {
         if (f->tile && f->tile->_flyingTile == f.get()) f->tile->_flyingTile = nullptr;
     flyingTileList.clear();
 }
+
+void startOpeningFlight(TLevel& level) {
+    clearFlyingTiles();
+    int n = 0;
+    for (auto& row : level.tile)
+        for (auto& t : row) {
+            auto f = makeFlyingTile(t);
+            f->rotate = 0;
+            f->perSpeed = 0.02f;
+            f->startFrom(t->dim.x, t->dim.y + 800, 500 + 5 * n++);
+            flyingTileList.push_back(f);
+        }
+}

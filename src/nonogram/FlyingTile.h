@@ -6,6 +6,7 @@
 #include <memory>
 
 class TTile;
+class TLevel;
 
 class TFlyingTile {
   public:
@@ -41,3 +42,6 @@ void updateFlyingTiles();
 void drawFlyingTiles();
 // Drops every copy and gives each cell back to itself.
 void clearFlyingTiles();
+// The opening of a level: every cell rises from 800 pixels below into place, 500 ms from now and 5 ms
+// apart in reading order, without turning, in 50 frames each.
+void startOpeningFlight(TLevel& level);

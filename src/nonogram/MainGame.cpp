@@ -184,7 +184,7 @@ std::string TMainGame::mainLoop() {
 
 void TMainGame::prepare() {
     _prepareSelf();
-    _prepareFlyingTiles();
+    startOpeningFlight(*level);
     if (!level->backGroundUrl.empty()) {
         level->background = loadImageOrWarn(programPrefix + level->backGroundUrl);
         level->getBackEffectsByBackground(StripAll(level->backGroundUrl));
@@ -225,20 +225,6 @@ void TMainGame::_prepareSelf() {
         if (auto bag = Gui->getItem("bonus6")) bag->setState(_bagOwned() ? 1 : 0, 0);
     }
     _updateGUI();
-}
-
-// Every cell rises from 800 pixels below into place, 500 ms after the start and 5 ms apart.
-void TMainGame::_prepareFlyingTiles() {
-    clearFlyingTiles();
-    int n = 0;
-    for (auto& row : level->tile)
-        for (auto& t : row) {
-            auto f = makeFlyingTile(t);
-            f->rotate = 0;
-            f->perSpeed = 0.02f;
-            f->startFrom(t->dim.x, t->dim.y + 800, 500 + 5 * n++);
-            flyingTileList.push_back(f);
-        }
 }
 
 // Leaving the level: nothing that acts on cells may outlive it, and treasures land where they belong.

@@ -121,7 +121,6 @@ class TMainGame : public TEkran {
 
   private:
     void _prepareSelf();
-    void _prepareFlyingTiles();
     void _setupDims();
     void _setupFonts();
     void _setupImages();

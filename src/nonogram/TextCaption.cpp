@@ -59,15 +59,8 @@ std::shared_ptr<TTextCaption> startScorePopup(int imageNumber, int value, float 
                                               int size, TCaptionList* list) {
     auto c = std::make_shared<TTextCaption>();
     c->imageNumber = imageNumber;
-    c->x = x;
-    c->y = y;
-    c->aSpeed = 0.01f;
-    c->sx = c->sy = 2;
-    c->dsx = c->dsy = 1;
-    c->a = 1;
-    c->da = 0;
+    c->shrinkAndFade(x, y, 0.15f);
     c->v = value;
-    c->ay = -0.15f;
     c->countValue();
     // Smaller cells, smaller digits: the popup scales with the picture of tile kind 1.
     c->ss = 1;

@@ -39,7 +39,6 @@ std::string TLevelScene::mainLoop() {
     return wynik;
 }
 
-// The opening flight: every cell rises from 800 pixels below, 500 ms after the start and 5 ms apart.
 void TLevelScene::_prepare() {
     if (!mainGame) mainGame = std::make_shared<TMainGame>();
     mainGame->level = level_;
@@ -49,16 +48,7 @@ void TLevelScene::_prepare() {
     level_->InitNumberBack();
     level_->setNumbersAlpha(0);
     level_->hideNumbers();
-    clearFlyingTiles();
-    int n = 0;
-    for (auto& row : level_->tile)
-        for (auto& t : row) {
-            auto f = makeFlyingTile(t);
-            f->rotate = 0;
-            f->perSpeed = 0.02f;
-            f->startFrom(t->dim.x, t->dim.y + 800, 500 + 5 * n++);
-            flyingTileList.push_back(f);
-        }
+    startOpeningFlight(*level_);
     flying_ = true;
     completed_ = false;
 }
