@@ -34,6 +34,17 @@ void drawText(const std::string& text, float x, float y) {
     DrawText(text, std::floor(x), std::floor(y));
 }
 
+// Black under the text: a half-transparent shadow `shadow` pixels down and right, and a one-pixel outline
+// at the four diagonals. The caller then sets the colour and draws the text itself.
+void drawTextBacking(const std::string& text, float x, float y, float shadow) {
+    SetColor(0, 0, 0);
+    SetAlpha(0.5f);
+    drawText(text, x + shadow, y + shadow);
+    SetAlpha(1);
+    for (int dx : {-1, 1})
+        for (int dy : {-1, 1}) drawText(text, x + dx, y + dy);
+}
+
 }  // namespace
 
 void TMainGame::draw() {
@@ -207,12 +218,7 @@ void TMainGame::_drawHoldedTiles() {
         const int n = std::abs(t->r - startTile->r) + std::abs(t->c - startTile->c) + 1;
         const std::string label = std::to_string(n);
         const float x = t->dim.x - TextWidth(label) / 2.0f, y = t->dim.y - TextHeight(label) / 2.0f;
-        SetColor(0, 0, 0);
-        SetAlpha(0.5f);
-        drawText(label, x + 2, y + 2);
-        SetAlpha(1);
-        for (int dx : {-1, 1})
-            for (int dy : {-1, 1}) drawText(label, x + dx, y + dy);
+        drawTextBacking(label, x, y, 2);
         if (uncovers)
             SetColor(255, 255, 255);
         else
@@ -327,12 +333,7 @@ void TMainGame::_drawMistakes() {
     const std::string text = txtMist + std::to_string(used) + "/" + std::to_string(allowed);
     SetImageFont(mistFont);
     const float x = 890 - TextWidth(text) / 2.0f, y = 367 - TextHeight(text) / 2.0f;
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f);
-    drawText(text, x + 3, y + 3);
-    SetAlpha(1);
-    for (int dx : {-1, 1})
-        for (int dy : {-1, 1}) drawText(text, x + dx, y + dy);
+    drawTextBacking(text, x, y, 3);
     SetColor(kGold[0], kGold[1], kGold[2]);
     drawText(text, x, y);
     if (used == allowed) {

@@ -64,14 +64,19 @@ void TTile::setZadanie(const std::string& task, const std::string& after) {
     poZadaniu = Upper(after);
 }
 
-int TTile::updateOver() const {
+void TTile::pictureSize(float& w, float& h) const {
     const int s = sizeIndex();
-    float w = tileSizes[s], h = tileSizes[s];
+    w = h = tileSizes[s];
     const Image img = td ? td->gfx[s] : nullptr;
     if (img) {
         w = static_cast<float>(ImageWidth(img));
         h = static_cast<float>(ImageHeight(img));
     }
+}
+
+int TTile::updateOver() const {
+    float w, h;
+    pictureSize(w, h);
     const float x0 = dim.x - w / 2, y0 = dim.y - h / 2;
     const int mx = MouseX(), my = MouseY();
     return (mx >= x0 && mx < x0 + w && my >= y0 && my < y0 + h) ? 1 : 0;
@@ -324,12 +329,7 @@ void TTile::generateOko() {
 }
 
 void TTile::rozbijNaKwadraty() const {
-    const int s = sizeIndex();
-    float w = tileSizes[s], h = tileSizes[s];
-    const Image img = td ? td->gfx[s] : nullptr;
-    if (img) {
-        w = static_cast<float>(ImageWidth(img));
-        h = static_cast<float>(ImageHeight(img));
-    }
-    breakIntoChips(s, dim.x - w / 2, dim.y - h / 2);
+    float w, h;
+    pictureSize(w, h);
+    breakIntoChips(sizeIndex(), dim.x - w / 2, dim.y - h / 2);
 }

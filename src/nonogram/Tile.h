@@ -96,6 +96,8 @@ class TTile : public std::enable_shared_from_this<TTile> {
     float hideFrames() const;
     // The level's size index (0 without a level).
     int sizeIndex() const;
+    // The size of the cell's picture rectangle: its kind's picture, or the nominal size without one.
+    void pictureSize(float& w, float& h) const;
 
   private:
     int _play(int delay, bool hook);  // a move of the hand or the hook

@@ -8,17 +8,6 @@ using namespace eng;
 
 namespace {
 
-// The picture rectangle of a cell: its kind's picture size, or the nominal size without a picture.
-void pictureSize(const TTile& t, float& w, float& h) {
-    const int s = t.sizeIndex();
-    w = h = tileSizes[s];
-    const Image img = t.td ? t.td->gfx[s] : nullptr;
-    if (img) {
-        w = static_cast<float>(ImageWidth(img));
-        h = static_cast<float>(ImageHeight(img));
-    }
-}
-
 void drawCover(const TTile& t, float frame) {
     if (t.tdHide) drawClampedFrame(t.tdHide->hideImg[t.sizeIndex()], t.dim.x, t.dim.y, frame);
 }
@@ -26,7 +15,7 @@ void drawCover(const TTile& t, float frame) {
 // A plain rectangle over the cell, free of the cell's scale and rotation.
 void cellRect(const TTile& t) {
     float w, h;
-    pictureSize(t, w, h);
+    t.pictureSize(w, h);
     SetScale(1, 1);
     SetRotation(0);
     DrawRect(t.dim.x - w / 2, t.dim.y - h / 2, w, h);
