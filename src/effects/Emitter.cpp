@@ -1,6 +1,7 @@
 // Emitters: timed particle sources at a point that sparkle at a fixed interval until they expire.
 #include "effects/Emitter.h"
 
+#include "effects/EffectList.h"
 #include "effects/ParticleEffects.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
@@ -75,9 +76,5 @@ std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, in
 
 void updateEmitters(TEmitterList* list) {
     TEmitterList& l = list ? *list : emitterList;
-    for (auto it = l.begin(); it != l.end();) {
-        const std::shared_ptr<TEmitter> e = *it;  // survives its own removal from the list
-        ++it;
-        e->update();
-    }
+    updateEach(l);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Globals.h"
+#include "effects/EffectList.h"
 #include "files/DataFile.h"
 
 using namespace eng;
@@ -133,11 +134,7 @@ std::shared_ptr<TParticle> createParticle(int n, float x1, float y1, float x2, f
 
 void updateParticles(TParticleList* list) {
     TParticleList& l = list ? *list : particleList;
-    for (auto it = l.begin(); it != l.end();) {
-        const std::shared_ptr<TParticle> p = *it;  // survives its own removal from the list
-        ++it;
-        p->update();
-    }
+    updateEach(l);
 }
 
 void drawParticles(TParticleList* list) {

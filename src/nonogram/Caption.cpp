@@ -4,6 +4,7 @@
 #include "app/DeltaTime.h"
 #include "app/Globals.h"
 #include "app/ImageLoad.h"
+#include "effects/EffectList.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/SpecCaption.h"
@@ -112,11 +113,7 @@ void showLevelCompleted() {
 
 void updateCaptions(TCaptionList* list) {
     TCaptionList& l = list ? *list : captionList;
-    for (auto it = l.begin(); it != l.end();) {
-        const std::shared_ptr<TCaption> c = *it;  // survives its own removal from the list
-        ++it;
-        c->update();
-    }
+    updateEach(l);
 }
 
 void drawCaptions(TCaptionList* list) {

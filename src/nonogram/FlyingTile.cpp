@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Globals.h"
+#include "effects/EffectList.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
 #include "nonogram/Tile.h"
@@ -128,11 +129,7 @@ std::shared_ptr<TFlyingTile> makeFlyingTile(std::shared_ptr<TTile> tile) {
 }
 
 void updateFlyingTiles() {
-    for (auto it = flyingTileList.begin(); it != flyingTileList.end();) {
-        const std::shared_ptr<TFlyingTile> f = *it;  // survives its own removal from the list
-        ++it;
-        f->update();
-    }
+    updateEach(flyingTileList);
 }
 
 void drawFlyingTiles() {

@@ -6,6 +6,7 @@
 
 #include "app/Globals.h"
 #include "app/ImageLoad.h"
+#include "effects/EffectList.h"
 
 using namespace eng;
 
@@ -92,11 +93,7 @@ std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d) 
 }
 
 void updatePlates() {
-    for (auto it = plateList.begin(); it != plateList.end();) {
-        const std::shared_ptr<TPlate> p = *it;  // survives its own removal from the list
-        ++it;
-        p->update();
-    }
+    updateEach(plateList);
 }
 
 void drawPlates() {
