@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameServices.h"
-#include "app/Globals.h"
-#include "app/LogicalScreen.h"
 #include "app/Startup.h"
+#include "core/Globals.h"
+#include "core/LogicalScreen.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "progress/ProfileManager.h"
+#include "screen/FrameServices.h"
 
 namespace {
 

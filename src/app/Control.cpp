@@ -1,7 +1,7 @@
 // The screen switcher and its table of screen names.
 #include "app/Control.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "nonogram/MainGame.h"
 #include "progress/MainMenu.h"
 

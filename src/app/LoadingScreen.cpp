@@ -1,11 +1,10 @@
 // The loading screen's pictures, its 55 set-up steps and the fade of the logo and bar at the end.
 #include "app/LoadingScreen.h"
 
-#include "app/DeltaTime.h"
-#include "app/FrameServices.h"
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
 #include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "effects/Particle.h"
 #include "files/TxtFile.h"
 #include "gui/Mouse.h"
@@ -18,6 +17,7 @@
 #include "nonogram/TextCaption.h"
 #include "nonogram/TileData.h"
 #include "progress/MainMenu.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 

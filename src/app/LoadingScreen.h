@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Ekran.h"
+#include "screen/Ekran.h"
 
 class TLoadingScreen : public TEkran {
   public:

@@ -4,16 +4,19 @@
 #include <cstdlib>
 
 #include "app/Control.h"
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "nonogram/MainGame.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
 #include "progress/ProfileManager.h"
+#include "progress/SaveAll.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 
@@ -48,6 +51,18 @@ std::string makeUserFolder(const std::string& common) {
     return folder;
 }
 
+// The layers below call up through hooks: the frame services drive the sound manager, Alt+Enter and the
+// save-everything step; every GUI clicks and hovers through the sound manager.
+void connectServices() {
+    frameHooks.sound = [] { globalSnd->update(); };
+    frameHooks.suspendSound = [] { globalSnd->stopAllSounds(); };
+    frameHooks.resumeSound = [] { globalSnd->resumeAllSounds(); };
+    frameHooks.switchScreenMode = [] { options->switchScreen(); };
+    frameHooks.saveAll = saveAll;
+    guiSounds.click = [] { globalSnd->click(); };
+    guiSounds.over = [] { globalSnd->over(); };
+}
+
 }  // namespace
 
 void prepareUserFolder() {
@@ -79,6 +94,7 @@ void initGlobals() {
     profileManager = std::make_shared<TProfileManager>();
     new TMouse();  // becomes `mouse`
     globalSnd = new TGlobalSnd();
+    connectServices();
     pointImage = LoadImage(programPrefix + "gfx/point.png");
     MidHandleImage(pointImage);
     deltaTimer = TDeltaTime::Create(60);
@@ -109,18 +125,6 @@ void runGame() {
     storyFont = getFont(programPrefix + "gfx/fonts/storyFont.ttf", 36);
     control.mainloop();
     quitGame(1);
-}
-
-void quitGame(int mode) {
-    FlushMouse();
-    FlushKeys();
-    if (mode == 0) saveAll();
-    End();
-}
-
-void saveAll() {
-    ShowMouse();
-    if (options) options->saveOptions();
 }
 
 void runProgram() {

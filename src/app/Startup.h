@@ -13,5 +13,3 @@ void initGlobals();
 void startGame();
 [[noreturn]] void runGame();
 void prepareUserFolder();
-[[noreturn]] void quitGame(int mode);
-void saveAll();

@@ -3,19 +3,12 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
-#include "progress/Options.h"
+#include "core/Globals.h"
 
 using namespace eng;
 
 namespace {
 
-float soundVolume() {
-    return options ? options->soundVol : 0.0f;
-}
-float musicVolume() {
-    return options ? options->musicVol : 0.0f;
-}
 bool isPlaying(const std::shared_ptr<TSoundChannel>& channel) {
     return channel && channel->playing();
 }
@@ -28,7 +21,7 @@ void TGlobalSnd::playMySound(const std::string& id) {
 
 void TGlobalSnd::playMySound(const std::shared_ptr<TSoundData>& sound) {
     // A slider dragged past its left end gives a volume just below 0: silent as well.
-    const float volume = soundVolume();
+    const float volume = soundVol;
     if (volume <= 0 || !sound) return;
     sound->playMe(volume);
 }
@@ -63,7 +56,7 @@ void TGlobalSnd::_startMusic(const std::shared_ptr<TMusicData>& music) {
     newPer = 0;
     dNewPer = 1;
     if (!newMusicCHN) return;
-    newMusicCHN->setVolume(musicVolume() * newPer);
+    newMusicCHN->setVolume(musicVol * newPer);
     newMusicCHN->resume();
 }
 
@@ -96,10 +89,10 @@ void TGlobalSnd::update() {
             oldMusicCHN->stop();
             oldMusicCHN = nullptr;
         } else {
-            oldMusicCHN->setVolume(musicVolume() * oldPer);
+            oldMusicCHN->setVolume(musicVol * oldPer);
         }
     }
-    if (isPlaying(newMusicCHN)) newMusicCHN->setVolume(musicVolume() * newPer);
+    if (isPlaying(newMusicCHN)) newMusicCHN->setVolume(musicVol * newPer);
     for (auto& s : sounds) s->update();
 }
 
@@ -120,8 +113,8 @@ void TGlobalSnd::setMusicVol(float v) {
     musicVol = v;
 }
 
-void TGlobalSnd::setSoundVol(float) {
-    // Every play reads the sound volume from the options afresh.
+void TGlobalSnd::setSoundVol(float v) {
+    soundVol = v;
 }
 
 void TGlobalSnd::stopAllSounds() {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Ekran.h"
 #include "audio/MusicData.h"
 #include "audio/SoundData.h"
 #include "audio/SoundOutput.h"
+#include "screen/Ekran.h"
 
 // Never shown as a screen: only `setup` and `update` of the screen protocol matter.
 class TGlobalSnd : public TEkran {
@@ -27,6 +27,7 @@ class TGlobalSnd : public TEkran {
     float newPer = 0, oldPer = 0;      // levels 0..1 of the current and the previous music
     float dNewPer = 0, dOldPer = 0;    // the levels they move toward
     float musicVol = 0;                // the last music volume given to setMusicVol
+    float soundVol = 0;                // the last sound volume given to setSoundVol
     int aktLevelMusic = 0;             // a level music index drawn once at setup (1..count)
     int64_t coinTime = INT64_MIN / 2;  // MilliSecs of the last coin sound; long ago at first
     std::string lastMusic;             // the last music started from a stage list

@@ -1,9 +1,9 @@
 // Reading "data/globalSnd.dat" and "data/musicQ.txt", loading musics, and looking records up by id.
 #include <string>
 
-#include "app/Globals.h"
 #include "audio/EngineSoundOutput.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "files/DataFile.h"
 
 using namespace eng;

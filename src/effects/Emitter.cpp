@@ -4,8 +4,6 @@
 #include "effects/EffectList.h"
 #include "effects/ParticleEffects.h"
 #include "engine/Engine.h"
-#include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
 
 using namespace eng;
 
@@ -52,11 +50,7 @@ void TEmitter::destroy() {
         lista = nullptr;
         from->remove_if([this](const std::shared_ptr<TEmitter>& e) { return e.get() == this; });
     }
-    if (useString != "REVEAL_TILE" || !mainGame || !mainGame->level) return;
-    const std::shared_ptr<TTile> tile = mainGame->level->tileAt(useDataR, useDataC);
-    if (!tile) return;
-    tile->reveal();
-    lightFlash(TRGB{}, tile->dim.x, tile->dim.y, 0.5f, 0.1f);
+    if (onExpire) onExpire(*this);
 }
 
 std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, int interval, int duration,

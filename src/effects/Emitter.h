@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 
 class TEmitter;
 using TEmitterList = std::list<std::shared_ptr<TEmitter>>;
@@ -22,6 +23,7 @@ class TEmitter {
     int typ = 0;            // 1 orange, 10 red, 11 and 12 blue; others emit nothing
     std::string useString;  // "REVEAL_TILE": reveal the cell (useDataR, useDataC) on expiry
     int useDataR = 0, useDataC = 0;
+    std::function<void(const TEmitter&)> onExpire;  // what its expiry does (the game sets it with useString)
 
     void update();
     void generate();

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/EffectList.h"
 #include "files/DataFile.h"
 

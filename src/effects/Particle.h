@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 
 class TParticle;

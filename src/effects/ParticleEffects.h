@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "effects/Particle.h"
 
 // Two flashes fixed at (x, y) growing from scale s0 to 1.5 x size: the end of a cell-revealing emitter.

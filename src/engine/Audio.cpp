@@ -239,7 +239,9 @@ void SetChannelVolume(const Channel& c, float volume) {
     alSourcef(c->source, AL_GAIN, volume < 0 ? 0.0f : volume);
 }
 
-bool AudioAvailable() { return ensureDevice(); }
+bool AudioAvailable() {
+    return ensureDevice();
+}
 
 void shutdownAudio() {
     if (!A.device) return;

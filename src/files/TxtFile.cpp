@@ -1,7 +1,7 @@
 // Localised text files: one text per line, picked by line number counted from 1.
 #include "files/TxtFile.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 
 std::shared_ptr<TTxtFile> loadTxtFile(const std::string& path) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DeltaTime.h"
+#include "core/DeltaTime.h"
 #include "gui/Belka.h"
 #include "gui/Mouse.h"
 #include "gui/Theme.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 
 class TBelka;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "files/SplitText.h"
 #include "gui/RGMFont.h"
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 #include "gui/Button.h"
 
 using namespace eng;

@@ -3,8 +3,7 @@
 
 #include <strings.h>
 
-#include "app/Globals.h"
-#include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Belka.h"
 #include "gui/Button.h"
@@ -16,6 +15,8 @@
 #include "gui/Window.h"
 
 using namespace eng;
+
+TGuiSounds guiSounds;
 
 namespace {
 bool sameId(const std::string& a, const std::string& b) {
@@ -53,7 +54,7 @@ void TGui::addItem(const std::shared_ptr<TGuiObject>& item) {
 
 int TGui::clickedItem(const std::string& id) const {
     if (_clicked.empty() || !sameId(_clicked, id)) return 0;
-    if (soundsOff != 1 && globalSnd) globalSnd->click();
+    if (soundsOff != 1 && guiSounds.click) guiSounds.click();
     return 1;
 }
 
@@ -75,7 +76,7 @@ void TGui::update() {
     }
     // Developers reload the file from disk with Ctrl+L (with the cheat flag on).
     if (cheatsOn && KeyDown(162) && KeyHit(76)) reload();
-    if (_over != previousOver && !_over.empty() && soundsOff == 0 && globalSnd) globalSnd->over();
+    if (_over != previousOver && !_over.empty() && soundsOff == 0 && guiSounds.over) guiSounds.over();
 }
 
 void TGui::draw() {

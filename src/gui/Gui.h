@@ -1,6 +1,7 @@
 // The GUI container: a screen's items read from a GUI description file, updated and drawn in order.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,13 @@ class TGui {
     void dodajObiekt(const std::string& type, const std::string& id, const TSmallObject& declaration,
                      int offsetX, int offsetY);
 };
+
+// The sound every GUI makes when an item is clicked and when the mouse comes over a new item; the
+// start-up points them at the sound manager (empty: silent).
+struct TGuiSounds {
+    std::function<void()> click, over;
+};
+extern TGuiSounds guiSounds;
 
 // The container for the GUI file at `path`, read from the language folder beside it.
 std::shared_ptr<TGui> loadGui(const std::string& path, int offsetX = 0, int offsetY = 0);

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/DeltaTime.h"
+#include "core/DeltaTime.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 
 class TGuiObject {
   public:

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "files/SplitText.h"
 #include "files/TxtFile.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 
 struct TSimpleEntry {
     std::string _typ;    // the key

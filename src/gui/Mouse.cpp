@@ -3,9 +3,8 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
-#include "progress/Options.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 
 using namespace eng;
 
@@ -55,7 +54,7 @@ void TMouse::_readPosition(int logical, bool wheel) {
     y = MouseY();
     if (logical == 1 && wheel) z = static_cast<float>(MouseZ());
     // In full screen the side bars are not part of the game: keep the pointer on the logical screen.
-    if (logical == 1 && options && options->fullScreen) {
+    if (logical == 1 && keepOnScreen) {
         const int cx = x < 0 ? 0 : (x >= 1024 ? 1023 : x);
         const int cy = y < 0 ? 0 : (y >= 768 ? 767 : y);
         if (cx != x || cy != y) {

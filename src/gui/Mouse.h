@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 #include "gui/Cursor.h"
 
@@ -24,6 +24,7 @@ class TMouse {
     int64_t _leftHoldedTime = 0;   // special sampling: MilliSecs when the left button went down
     float z = 0, pz = 0, vz = 0;   // wheel position, its value the frame before, pz - z
     int _leftHoldReported = 0;     // special sampling: this press has already been reported as held
+    int keepOnScreen = 0;  // full screen: the side bars are not the game's, the pointer stays off them
 
     // Becomes the module's `mouse`.
     TMouse();

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "files/SplitText.h"
 
 using namespace eng;

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/Gui.h"
 #include "gui/MyFont.h"
 

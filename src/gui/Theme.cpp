@@ -1,13 +1,14 @@
 // Loading themes from their description files, and finding them by name.
 #include "gui/Theme.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "files/DataFile.h"
 #include "gui/Gui.h"
 
 using namespace eng;
 
 std::vector<std::shared_ptr<TTheme>> themeList;
+std::shared_ptr<TTheme> windowTheme;
 std::shared_ptr<TTheme> currentTheme;
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 #include "gui/GuiParse.h"
 
@@ -35,6 +35,7 @@ class TTheme {
 
 extern std::vector<std::shared_ptr<TTheme>> themeList;
 extern std::shared_ptr<TTheme> currentTheme;
+extern std::shared_ptr<TTheme> windowTheme;  // the window theme "temat1", loaded at start-up
 
 std::shared_ptr<TTheme> loadThemeFile(const std::string& id, const std::string& path, TGui* gui);
 std::shared_ptr<TTheme> findTheme(const std::string& id, const TGui* gui);

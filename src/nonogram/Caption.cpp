@@ -1,9 +1,9 @@
 // Captions over the grid: score popups, praise and the level-completed picture.
 #include "nonogram/Caption.h"
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "effects/EffectList.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 
 class TCaption;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 using namespace eng;
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/EffectList.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/Level.h"
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/NumberLine.h"

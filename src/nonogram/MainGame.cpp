@@ -2,12 +2,10 @@
 // cells and clue numbers ask.
 #include "nonogram/MainGame.h"
 
-#include "app/DeltaTime.h"
-#include "app/FrameServices.h"
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
-#include "app/Startup.h"
 #include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "effects/Emitter.h"
 #include "effects/Particle.h"
 #include "files/TxtFile.h"
@@ -21,6 +19,8 @@
 #include "nonogram/Plate.h"
 #include "nonogram/Stone.h"
 #include "progress/ProfileManager.h"
+#include "progress/SaveAll.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 

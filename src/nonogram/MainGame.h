@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Ekran.h"
 #include "effects/Particle.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
+#include "screen/Ekran.h"
 
 class TProfile;
 

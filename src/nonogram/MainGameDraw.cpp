@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/Particle.h"
 #include "gui/Gui.h"
 #include "nonogram/Caption.h"

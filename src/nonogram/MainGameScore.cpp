@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/DeltaTime.h"
 #include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
 #include "gui/Gui.h"
 #include "nonogram/Caption.h"
 #include "nonogram/Debris.h"

@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DeltaTime.h"
-#include "app/FrameServices.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 #include "effects/Emitter.h"
 #include "effects/ParticleEffects.h"
 #include "gui/Gui.h"
@@ -17,6 +16,7 @@
 #include "nonogram/Plate.h"
 #include "nonogram/Stone.h"
 #include "progress/Profile.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 

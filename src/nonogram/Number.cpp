@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "gui/Mouse.h"
 #include "nonogram/Level.h"
 #include "nonogram/NumberLine.h"

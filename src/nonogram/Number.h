@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "engine/Engine.h"
 #include "nonogram/Tile.h"
 #include "nonogram/TileData.h"

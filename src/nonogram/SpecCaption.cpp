@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 
 using namespace eng;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/TileData.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "nonogram/TileData.h"
 
 using namespace eng;

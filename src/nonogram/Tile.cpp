@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
 #include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/Level.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Dim.h"
+#include "core/Dim.h"
 #include "nonogram/TileData.h"
 
 class TLevel;

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
-#include "app/ImageLoad.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "files/DataFile.h"
 
 using namespace eng;

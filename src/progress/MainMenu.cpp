@@ -1,11 +1,11 @@
 // The title screen as it stands before the menus exist: title, fade in, Escape to leave.
 #include "progress/MainMenu.h"
 
-#include "app/FrameServices.h"
-#include "app/Globals.h"
-#include "app/LoadingScreen.h"
+#include "core/Globals.h"
+#include "core/ImageLoad.h"
 #include "gui/MyFont.h"
 #include "progress/Options.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 
@@ -13,6 +13,9 @@ TMainMenu* mainMenu = nullptr;
 
 void TMainMenu::setup() {
     titleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 40);
+    // The title stands on the loading screen's backdrop.
+    back = loadImageOrWarn(programPrefix + "gfx/gui/loading/back.jpg", FILTEREDIMAGE);
+    bars = LoadImage(programPrefix + "gfx/gui/loading/bars.png");
 }
 
 void TMainMenu::prepare() {
@@ -51,10 +54,8 @@ void TMainMenu::draw() {
     SetRotation(0);
     SetColor(255, 255, 255);
     SetAlpha(1);
-    if (loadingScreen) {
-        DrawImage(loadingScreen->back, 0, 0);
-        DrawImage(loadingScreen->bars, 0, 0);
-    }
+    DrawImage(back, 0, 0);
+    DrawImage(bars, 0, 0);
     // A soft dark band behind the title keeps it readable on any background.
     SetColor(20, 28, 52);
     SetAlpha(0.55f * alpha);

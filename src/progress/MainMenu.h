@@ -3,11 +3,12 @@
 
 #include <string>
 
-#include "app/Ekran.h"
+#include "screen/Ekran.h"
 
 class TMainMenu : public TEkran {
   public:
     eng::ImageFont titleFont;
+    eng::Image back, bars;
 
     TMainMenu() { id = "MAIN-MENU"; }
     void setup() override;

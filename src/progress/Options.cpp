@@ -1,9 +1,9 @@
 // Reading and writing the settings file and applying the screen mode and cursor settings.
 #include "progress/Options.h"
 
-#include "app/Globals.h"
-#include "app/LogicalScreen.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
+#include "core/LogicalScreen.h"
 #include "files/DataFile.h"
 #include "gui/Mouse.h"
 
@@ -52,6 +52,7 @@ void TOptions::loadOptions() {
 }
 
 bool TOptions::openScreen() {
+    if (mouse) mouse->keepOnScreen = fullScreen;
     return openGraphics(1024, 768, fullScreen, wideScreen);
 }
 

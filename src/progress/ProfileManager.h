@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/Ekran.h"
 #include "progress/Profile.h"
+#include "screen/Ekran.h"
 
 class TProfileManager : public TEkran {
   public:

@@ -9,16 +9,14 @@
 
 #include "../files/TempDir.h"
 #include "RecordingOutput.h"
-#include "app/Globals.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
-#include "progress/Options.h"
 
 class AudioFixture : public ::testing::Test {
   protected:
     TempDir dir;
     std::shared_ptr<RecordingOutput> out = std::make_shared<RecordingOutput>();
-    TOptions opts;
     TGlobalSnd snd{out};
 
     static inline const std::vector<std::string> kMusics = {"title",   "Egypt-1",   "Egypt-2",   "Iran-1",
@@ -29,9 +27,6 @@ class AudioFixture : public ::testing::Test {
 
     void SetUp() override {
         eng::SetHeadless(eng::HeadlessConfig{});
-        options = &opts;
-        opts.soundVol = 0.5f;
-        opts.musicVol = 0.8f;
         frameDelta = 1.0f;
         writeData();
         snd.folder = dir.path.string() + "/";
@@ -39,9 +34,9 @@ class AudioFixture : public ::testing::Test {
         testing::internal::CaptureStdout();
         snd.setup();
         setupOutput = testing::internal::GetCapturedStdout();
-        snd.setMusicVol(opts.musicVol);
+        snd.setMusicVol(0.8f);
+        snd.setSoundVol(0.5f);
     }
-    void TearDown() override { options = nullptr; }
 
     // What setup printed (the message boxes of headless runs).
     std::string setupOutput;

@@ -6,7 +6,7 @@
 using Music = AudioFixture;
 
 namespace {
-constexpr float kVol = 0.8f;  // the options' music volume of the fixture
+constexpr float kVol = 0.8f;  // the fixture's music volume
 constexpr float kEps = 1e-5f;
 }  // namespace
 
@@ -120,17 +120,14 @@ TEST_F(Music, SetMusicVolStopsAtZeroAndRestartsWithAFadeIn) {
     snd.playMyMusic("Egypt-2");
     frames(25);
     auto before = current();
-    opts.musicVol = 0.3f;
     snd.setMusicVol(0.3f);
     EXPECT_NEAR(before->volume, 0.3f, kEps);  // at once, without waiting for a frame
-    opts.musicVol = 0.004f;
-    snd.setMusicVol(0.004f);  // below 0.01 counts as silence
+    snd.setMusicVol(0.004f);                  // below 0.01 counts as silence
     EXPECT_TRUE(before->stopped);
     EXPECT_FALSE(snd.newMusicCHN);
     EXPECT_EQ(snd.musicVol, 0.0f);
     frames(5);
     EXPECT_EQ(out->channels.size(), 1u);
-    opts.musicVol = 0.5f;
     snd.setMusicVol(0.5f);
     ASSERT_EQ(music("Egypt-2").size(), 2u);
     auto again = music("Egypt-2")[1];
@@ -141,7 +138,6 @@ TEST_F(Music, SetMusicVolStopsAtZeroAndRestartsWithAFadeIn) {
         EXPECT_NEAR(again->volume, 0.5f * 0.05f * k, kEps) << "frame " << k;
     }
     // A second raise while playing only changes the volume.
-    opts.musicVol = 0.7f;
     snd.setMusicVol(0.7f);
     EXPECT_EQ(out->channels.size(), 2u);
     EXPECT_NEAR(again->volume, 0.7f, kEps);

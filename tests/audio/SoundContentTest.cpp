@@ -11,10 +11,9 @@
 #include <set>
 
 #include "DecodedSound.h"
-#include "app/Globals.h"
 #include "audio/GlobalSnd.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
-#include "progress/Options.h"
 
 namespace fs = std::filesystem;
 
@@ -54,7 +53,6 @@ std::set<std::string> idsInSources(const std::string& call) {
 
 class SoundContent : public ::testing::Test {
   protected:
-    TOptions opts;
     std::unique_ptr<TGlobalSnd> snd;
 
     void SetUp() override {
@@ -63,14 +61,12 @@ class SoundContent : public ::testing::Test {
         eng::HeadlessConfig config;
         config.audio = true;
         eng::SetHeadless(config);
-        options = &opts;
         snd = std::make_unique<TGlobalSnd>();
         snd->folder = GAME_DIR "/";
         testing::internal::CaptureStdout();
         snd->setup();
         setupOutput = testing::internal::GetCapturedStdout();
     }
-    void TearDown() override { options = nullptr; }
     std::string setupOutput;
 };
 
@@ -137,8 +133,7 @@ TEST_F(SoundContent, NoClippingAndNoClickWhereAMusicLoops) {
 
 TEST_F(SoundContent, PreloadedMusicsAndEffectsPlayOnARealOutput) {
     ASSERT_TRUE(eng::AudioAvailable()) << "OpenAL's null output could not be opened";
-    opts.soundVol = 0.5f;
-    opts.musicVol = 0.5f;
+    snd->setSoundVol(0.5f);
     snd->setMusicVol(0.5f);
     for (int n : {6, 7, 8, 9, 5}) snd->_setupExactMusicByNR(n);
     snd->playMyMusic("title");

@@ -75,7 +75,7 @@ TEST_F(Effects, SoundVolumeZeroOpensNoChannel) {
     for (const Case& c : cases) {
         endAll();
         eng::Delay(100);
-        opts.soundVol = c.volume;
+        snd.setSoundVol(c.volume);
         snd.playMySound("put");
         snd.click();
         snd.over();  // hovering is silent

@@ -1,18 +1,16 @@
 // Particles and emitters on the headless clock: life and delay, the interpolated values, removal, drawing,
-// the picture table, emission timing and the cell-revealing emitter.
+// the picture table and emission timing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
-#include "../nonogram/LevelFixture.h"
-#include "app/Globals.h"
 #include "common/TestPixmaps.h"
+#include "core/Globals.h"
 #include "effects/Emitter.h"
 #include "effects/Particle.h"
 #include "effects/ParticleEffects.h"
 #include "files/TempDir.h"
-#include "nonogram/MainGame.h"
 
 namespace {
 
@@ -28,7 +26,6 @@ class Particles : public testing::Test {
         clearParticles();
         emitterList.clear();
         particleImages.clear();
-        mainGame.reset();
     }
 };
 
@@ -222,50 +219,4 @@ TEST_F(Particles, AnEmitterEmitsEveryIntervalFromItsStartAndExpires) {
                     (p->rgb.r == 255 && p->rgb.g == 255 && p->rgb.b == 255));
     }
     EXPECT_EQ(silent->lista, nullptr) << "the silent emitter expired too";
-}
-
-TEST_F(Particles, AnExpiringRevealEmitterUncoversItsCellWithAFlash) {
-    mainGame = std::make_shared<TMainGame>();
-    mainGame->level = fixture::pictureLevel({"#.", ".#"}, 0, false);
-    auto cell = mainGame->level->tileAt(1, 0);
-    cell->dim.x = 300;
-    cell->dim.y = 200;
-    struct Case {
-        int r, c;
-        bool reveals;
-    } cases[] = {{1, 0, true}, {5, 5, false}};
-    for (const Case& k : cases) {
-        auto e = createEmitter(11, 0, 0, 0, 50, 100, TRGB{});
-        e->useString = "REVEAL_TILE";
-        e->useDataR = k.r;
-        e->useDataC = k.c;
-        clearParticles();
-        for (int i = 0; i < 3 && !emitterList.empty(); ++i) {
-            eng::Delay(60);
-            clearParticles();  // keep only what the expiry makes
-            updateEmitters(nullptr);
-        }
-        ASSERT_TRUE(emitterList.empty());
-        int flashes = 0;
-        for (const auto& p : particleList)
-            if (p->n == 11) {
-                ++flashes;
-                EXPECT_EQ(p->x1, 300);
-                EXPECT_EQ(p->y1, 200);
-                EXPECT_FLOAT_EQ(p->startS, 0.1f);
-                EXPECT_FLOAT_EQ(p->ds, 0.75f);
-            }
-        EXPECT_EQ(flashes, k.reveals ? 2 : 0) << k.r << "," << k.c;
-    }
-    EXPECT_EQ(cell->state, "ODKRYJ-1");
-    EXPECT_EQ(cell->punktuj, 1);
-    EXPECT_EQ(mainGame->level->tileAt(0, 0)->state, "");
-
-    // Without a game or a level the emitter just goes.
-    mainGame->level.reset();
-    auto e = createEmitter(1, 0, 0, 0, 50, 0, TRGB{});
-    e->useString = "REVEAL_TILE";
-    eng::Delay(10);
-    updateEmitters(nullptr);
-    EXPECT_TRUE(emitterList.empty());
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "files/TxtFile.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/Button.h"
 #include "gui/Gui.h"
 

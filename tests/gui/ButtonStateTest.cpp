@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Button.h"
 #include "gui/Gui.h"

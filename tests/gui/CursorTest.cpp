@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "../files/TempDir.h"
-#include "app/Globals.h"
 #include "common/TestPixmaps.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
 

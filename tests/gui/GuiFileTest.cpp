@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/Text.h"

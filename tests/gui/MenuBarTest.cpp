@@ -1,7 +1,7 @@
 // Menu bars: opening, switching along the bar, sub-menus, commands reported once, closing.
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/Belka.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"

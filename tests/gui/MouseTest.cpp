@@ -5,7 +5,6 @@
 
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
-#include "progress/Options.h"
 
 namespace {
 
@@ -175,10 +174,8 @@ TEST(Mouse, FullScreenKeepsThePointerOnTheLogicalScreen) {
     for (const auto& c : cases) {
         freshInput();
         eng::SetLogicalOffset(128, 0);  // side bars of a wide display
-        TOptions o;
-        o.fullScreen = c.fullScreen;
-        options = &o;
         TMouse m;
+        m.keepOnScreen = c.fullScreen;
         eng::InjectMouseMove(c.inX, c.inY);
         m.updateSpec();
         EXPECT_EQ(m.x, c.x) << c.inX << "," << c.inY << " full screen " << c.fullScreen;
@@ -186,7 +183,6 @@ TEST(Mouse, FullScreenKeepsThePointerOnTheLogicalScreen) {
         // The pointer itself was put back where the game sees it.
         EXPECT_EQ(eng::MouseX(), c.x);
         EXPECT_EQ(eng::MouseY(), c.y);
-        options = nullptr;
     }
     eng::SetLogicalOffset(0, 0);
 }

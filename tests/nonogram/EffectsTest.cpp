@@ -1,4 +1,5 @@
-// The main game's effect objects: flying cells, wooden chips, score popups and praise captions.
+// The main game's effect objects: flying cells, wooden chips, score popups, praise captions and the
+// cell-revealing emitters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,12 +7,14 @@
 #include <set>
 
 #include "LevelFixture.h"
-#include "app/Globals.h"
 #include "common/TestPixmaps.h"
+#include "core/Globals.h"
+#include "effects/Particle.h"
 #include "nonogram/Caption.h"
 #include "nonogram/FlyingTile.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/Plate.h"
+#include "nonogram/RevealEmitter.h"
 #include "nonogram/SpecCaption.h"
 #include "nonogram/TextCaption.h"
 
@@ -294,4 +297,47 @@ TEST_F(Effects, CaptionPicturesLoadFromTheProgramFolder) {
         EXPECT_GE(eng::ImageWidth(praiseImages[i]), 280);
         EXPECT_LE(eng::ImageWidth(praiseImages[i]), 540);
     }
+}
+
+TEST_F(Effects, AnExpiringRevealEmitterUncoversItsCellWithAFlash) {
+    auto level = fixture::pictureLevel({"#.", ".#"}, 0, false);
+    auto cell = level->tileAt(1, 0);
+    cell->dim.x = 300;
+    cell->dim.y = 200;
+    struct Case {
+        int r, c;
+        bool reveals;
+    } cases[] = {{1, 0, true}, {5, 5, false}};
+    TEmitterList emitters;
+    for (const Case& k : cases) {
+        createRevealEmitter(level, k.r, k.c, 11, 0, 0, 0, 50, 100, &emitters);
+        clearParticles();
+        for (int i = 0; i < 3 && !emitters.empty(); ++i) {
+            eng::Delay(60);
+            clearParticles();  // keep only what the expiry makes
+            updateEmitters(&emitters);
+        }
+        ASSERT_TRUE(emitters.empty());
+        int flashes = 0;
+        for (const auto& p : particleList)
+            if (p->n == 11) {
+                ++flashes;
+                EXPECT_EQ(p->x1, 300);
+                EXPECT_EQ(p->y1, 200);
+                EXPECT_FLOAT_EQ(p->startS, 0.1f);
+                EXPECT_FLOAT_EQ(p->ds, 0.75f);
+            }
+        EXPECT_EQ(flashes, k.reveals ? 2 : 0) << k.r << "," << k.c;
+    }
+    EXPECT_EQ(cell->state, "ODKRYJ-1");
+    EXPECT_EQ(cell->punktuj, 1);
+    EXPECT_EQ(level->tileAt(0, 0)->state, "");
+
+    // With the level gone the emitter just goes.
+    createRevealEmitter(level, 1, 1, 1, 0, 0, 0, 50, 0, &emitters);
+    level.reset();
+    eng::Delay(10);
+    updateEmitters(&emitters);
+    EXPECT_TRUE(emitters.empty());
+    clearParticles();
 }

@@ -7,7 +7,7 @@
 #include "../files/TempDir.h"
 #include "LevelFixture.h"
 #include "PlayFixture.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/TileData.h"
 

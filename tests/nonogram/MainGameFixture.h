@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "LevelFixture.h"
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
 #include "nonogram/Caption.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/Mouse.h"
 #include "nonogram/Caption.h"
 #include "nonogram/LevelFixture.h"

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/DeltaTime.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"

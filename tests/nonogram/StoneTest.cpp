@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "LevelFixture.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/Particle.h"
 #include "nonogram/Debris.h"
 #include "nonogram/FlyingTresure.h"

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "app/FrameServices.h"
 #include "gui/Gui.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 

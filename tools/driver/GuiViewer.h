@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Ekran.h"
+#include "screen/Ekran.h"
 
 class TGuiViewer : public TEkran {
   public:

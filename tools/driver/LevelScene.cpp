@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "app/FrameServices.h"
 #include "effects/Emitter.h"
 #include "effects/Particle.h"
 #include "gui/Mouse.h"
@@ -13,6 +12,7 @@
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/Plate.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 

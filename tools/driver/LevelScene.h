@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Ekran.h"
+#include "screen/Ekran.h"
 
 class TLevel;
 

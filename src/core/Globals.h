@@ -1,7 +1,6 @@
 // Module globals of the application that every part of the game may read.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "engine/Engine.h"
@@ -18,5 +17,3 @@ extern eng::Image pointImage;     // "gfx/point.png", for pixel-accurate mouse t
 extern eng::ImageFont mainFont;   // "gfx/fonts/font.ttf" at 72
 extern eng::ImageFont storyFont;  // "gfx/fonts/storyFont.ttf" at 36
 extern std::string pauseText;     // shown while the window is inactive
-class TTheme;
-extern std::shared_ptr<TTheme> windowTheme;  // the window theme "temat1"

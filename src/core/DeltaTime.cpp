@@ -1,11 +1,11 @@
 // The frame timer and the approach-to-target rule shared by every animated value.
-#include "app/DeltaTime.h"
+#include "core/DeltaTime.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 namespace {
 std::vector<TDeltaTime*>& timers() {

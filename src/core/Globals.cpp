@@ -1,5 +1,5 @@
 // Definitions of the application's module globals.
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 std::string programPrefix;
 std::string languageCode;
@@ -13,6 +13,3 @@ eng::Image pointImage;
 eng::ImageFont mainFont;
 eng::ImageFont storyFont;
 std::string pauseText;
-#include "gui/Theme.h"
-
-std::shared_ptr<TTheme> windowTheme;

@@ -1,9 +1,9 @@
 // Graphics-mode fall-backs, the centred logical screen with its border bars, and the frame clear.
-#include "app/LogicalScreen.h"
+#include "core/LogicalScreen.h"
 
 #include <cmath>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 using namespace eng;
 

@@ -1,9 +1,9 @@
 // Frame delta from the clock, and the approach of animated values to their targets.
 #include <gtest/gtest.h>
 
-#include "app/DeltaTime.h"
-#include "app/Ekran.h"
-#include "app/Globals.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "screen/Ekran.h"
 
 TEST(Timing, FrameDeltaFollowsTheClock) {
     TDeltaTime t;

@@ -1,5 +1,5 @@
 // The reporting image loader.
-#include "app/ImageLoad.h"
+#include "core/ImageLoad.h"
 
 eng::Image loadImageOrWarn(const std::string& path, int flags) {
     eng::Image img = eng::LoadImage(path, flags);

@@ -1,7 +1,7 @@
 // The screen base's shared drawing and animation steps.
-#include "app/Ekran.h"
+#include "screen/Ekran.h"
 
-#include "app/DeltaTime.h"
+#include "core/DeltaTime.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 

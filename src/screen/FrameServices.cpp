@@ -1,20 +1,23 @@
 // The common per-frame update, the frame end, and the pause shown while the window is inactive.
-#include "app/FrameServices.h"
+#include "screen/FrameServices.h"
 
-#include "app/DeltaTime.h"
-#include "app/Ekran.h"
-#include "app/Globals.h"
-#include "app/LogicalScreen.h"
-#include "app/Startup.h"
-#include "audio/GlobalSnd.h"
+#include "core/DeltaTime.h"
+#include "core/Globals.h"
+#include "core/LogicalScreen.h"
 #include "gui/Mouse.h"
-#include "progress/Options.h"
+#include "screen/Ekran.h"
 
 using namespace eng;
 
 namespace {
 constexpr int kEnter = 13, kF4 = 115, kLeftAlt = 164, kRightAlt = 165;
+
+void run(const std::function<void()>& hook) {
+    if (hook) hook();
 }
+}  // namespace
+
+TFrameHooks frameHooks;
 
 void updateSystem(TEkran* screen, int specialMouse) {
     updateTiming();
@@ -24,10 +27,10 @@ void updateSystem(TEkran* screen, int specialMouse) {
         else
             mouse->update(1);
     }
-    if (globalSnd) globalSnd->update();
+    run(frameHooks.sound);
     if ((KeyDown(kLeftAlt) || KeyDown(kRightAlt)) && KeyHit(kF4)) quitGame(1);
     if ((KeyDown(kLeftAlt) && KeyHit(kEnter)) || (KeyDown(kRightAlt) && KeyHit(kEnter))) {
-        if (options) options->switchScreen();
+        run(frameHooks.switchScreenMode);
     }
     if (AppTerminate() || (KeyDown(kLeftAlt) && KeyHit(kF4))) quitGame(1);
 }
@@ -50,7 +53,7 @@ void endFrame(int allowPause, TEkran* screen) {
 void pauseWhileSuspended(TEkran* screen) {
     if (screen) screen->PauseMyGame();
     Image frozen = LoadImage(GrabPixmap(0, 0, 1024, 768), FILTEREDIMAGE);
-    if (globalSnd) globalSnd->stopAllSounds();
+    run(frameHooks.suspendSound);
     SetScale(1, 1);
     SetBlend(ALPHABLEND);
     while (AppSuspended()) {
@@ -77,6 +80,13 @@ void pauseWhileSuspended(TEkran* screen) {
         if (!IsHeadless()) Delay(50);
     }
     setBorderColor(0, 0, 0);
-    if (globalSnd) globalSnd->resumeAllSounds();
+    run(frameHooks.resumeSound);
     if (screen) screen->ResumeMyGame();
+}
+
+void quitGame(int mode) {
+    FlushMouse();
+    FlushKeys();
+    if (mode == 0) run(frameHooks.saveAll);
+    End();
 }

@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/LogicalScreen.h"
+#include "core/LogicalScreen.h"
 
 TEST(LogicalScreen, MappingCentresTheLogicalScreen) {
     struct Case {

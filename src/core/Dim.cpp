@@ -1,5 +1,5 @@
 // Constructors of the shared rectangle and colour records.
-#include "app/Dim.h"
+#include "core/Dim.h"
 
 std::shared_ptr<TDim> createDim(int x, int y, int w, int h) {
     auto d = std::make_shared<TDim>();
