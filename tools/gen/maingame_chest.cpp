@@ -19,8 +19,9 @@ void genMainGameChest(const Context& ctx) {
         Canvas back(kCanvasW, kCanvasH), front(kCanvasW, kCanvasH);
         paintOpenBack(back, k);
         paintOpenFront(front, k);
-        backs.push_back(halved(back).cropped(kBackX - kOriginX, kBackY - kOriginY, kBackW, kBackH));
-        fronts.push_back(halved(front).cropped(kFrontX - kOriginX, kFrontY - kOriginY, kFrontW, kFrontH));
+        backs.push_back(back.downsampled(2).cropped(kBackX - kOriginX, kBackY - kOriginY, kBackW, kBackH));
+        fronts.push_back(
+            front.downsampled(2).cropped(kFrontX - kOriginX, kFrontY - kOriginY, kFrontW, kFrontH));
         if (k == kFrames - 1) {
             burst = Canvas(kCanvasW, kCanvasH);
             paintOpenBack(burst, k, false);
@@ -34,7 +35,7 @@ void genMainGameChest(const Context& ctx) {
     Canvas closed(kCanvasW, kCanvasH);
     paintClosed(closed);
     // The game reads this picture under its own name; the data is PNG.
-    writePng(halved(closed).cropped(kBackX - kOriginX, kBackY - kOriginY, kBackW, kBackH),
+    writePng(closed.downsampled(2).cropped(kBackX - kOriginX, kBackY - kOriginY, kBackW, kBackH),
              ctx.out("gfx/gui/mainGame/chest.pnt"));
     writePieces(ctx, burst);
 }

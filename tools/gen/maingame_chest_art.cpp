@@ -166,19 +166,4 @@ std::vector<Vec2> tornBoard(float x0, float x1, float y0, float y1, uint32_t see
     return pts;
 }
 
-Canvas halved(const Canvas& c) {
-    Canvas out(c.width() / 2, c.height() / 2);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            Pixel s;
-            for (int dy = 0; dy < 2; ++dy)
-                for (int dx = 0; dx < 2; ++dx) {
-                    const Pixel& p = c.at(2 * x + dx, 2 * y + dy);
-                    s = {s.r + p.r, s.g + p.g, s.b + p.b, s.a + p.a};
-                }
-            out.at(x, y) = {s.r / 4, s.g / 4, s.b / 4, s.a / 4};
-        }
-    return out;
-}
-
 }  // namespace gen::chest

@@ -95,9 +95,6 @@ void paintClosed(Canvas& c);
 // maingame_chest_cover.cpp: the niche's front sill and side jambs.
 Canvas nicheCover();
 
-// Halves a canvas by averaging 2×2 blocks.
-Canvas halved(const Canvas& c);
-
 // maingame_chest_pieces.cpp: the 19 pieces cut from the most damaged chest (screen-sized 2× canvas).
 void writePieces(const Context& ctx, const Canvas& chest);
 

@@ -103,7 +103,7 @@ Canvas nicheCover() {
             c.draw(g, 0, 0);
         }
     }
-    return halved(c).cropped(kCoverX - kOriginX, kCoverY - kOriginY, kCoverW, kCoverH);
+    return c.downsampled(2).cropped(kCoverX - kOriginX, kCoverY - kOriginY, kCoverW, kCoverH);
 }
 
 }  // namespace gen::chest

@@ -184,7 +184,7 @@ void writePieces(const Context& ctx, const Canvas& chest) {
         const Field f = Field::fromMask(body, 1);
         piece.paint(f.band(-sl(0.9f), 0.0f), pal::kOutline.fade(0.9f), Blend::Inside);
         piece.paint(f.band(-sl(1.8f), -sl(0.9f)), hex(0xffd9a0, 0.18f), Blend::Inside);
-        const Canvas small = halved(piece);
+        const Canvas small = piece.downsampled(2);
         const int x0 = static_cast<int>(kCorners[k].x) - kOriginX,
                   y0 = static_cast<int>(kCorners[k].y) - kOriginY;
         int x1 = x0, y1 = y0;

@@ -52,7 +52,7 @@ Canvas dragShade(int pitch) {
     c.paint(f.coverage(), pal::kBlueNight.withAlpha(0.36f));
     innerGlow(c, f, pal::kBlueNight.withAlpha(0.35f), 0.22f * s, Blend::Over);
     c.paint(f.band(-1.0f * k, 0.0f), hex(0x000000, 0.25f), Blend::Inside);
-    return grid::shrink(c, k);
+    return c.downsampled(k);
 }
 
 // Calm sandstone parchment with a soft shadow along its edges; the game stretches it under the grid.

@@ -1,4 +1,4 @@
-// Shared pieces of the grid pictures: downsampling and the number panels' gold frame pieces.
+// Shared pieces of the grid pictures: the number panels' gold frame pieces.
 #pragma once
 
 #include <vector>
@@ -6,9 +6,6 @@
 #include "paint/Canvas.h"
 
 namespace gen::grid {
-
-// Averages factor × factor blocks (pictures are drawn large and shrunk for clean small details).
-paint::Canvas shrink(const paint::Canvas& c, int factor);
 
 // The 21 frame pieces "frame0" … "frame20" in order, for the five cell pitches (largest first):
 // 0–3 outer corners (top-left, top-right, bottom-left, bottom-right, 16 × 16, the trim on their outer

@@ -80,7 +80,7 @@ Canvas corner(int k) {
     const Vec2 m{(right ? s - 4.5f : 4.5f) * kK, (bottom ? s - 4.5f : 4.5f) * kK};
     goldShape(c, Shape::circle(m, 4.2f * kK), m, 4.2f * kK);
     turquoiseDot(c, m, 1.9f * kK);
-    return shrink(c, kK);
+    return c.downsampled(kK);
 }
 
 // An edge bar; the same bar serves both edges of a direction, so the trim reads alike all round.
@@ -88,7 +88,7 @@ Canvas edge(bool horizontal) {
     const int w = horizontal ? 16 : kBar, h = horizontal ? kBar : 16;
     Canvas c(w * kK, h * kK);
     bar(c, horizontal, 0);
-    return shrink(c, kK);
+    return c.downsampled(kK);
 }
 
 // A small notch pointing at the grid: right for a row (`down` false), down for a column.
@@ -111,7 +111,7 @@ Canvas tick(int pitch, bool down) {
                {span * kK / 2, len * kK - a},
                {a, (len - 2.6f) * kK}};
     goldShape(c, Shape::polygon(pts), {0.3f * w * kK, 0.3f * h * kK}, 0.6f * std::max(w, h) * kK, false);
-    return shrink(c, kK);
+    return c.downsampled(kK);
 }
 
 // A finial closing a panel's trim: a stud with a point towards the panel's end (down or right).
@@ -124,7 +124,7 @@ Canvas endCap(bool down) {
     const Shape point = Shape::polygon({m - side, m + side, tip});
     goldShape(c, Shape::circle(m, 4.6f * kK).blend(point, 1.5f * kK), m, 6.0f * kK);
     turquoiseDot(c, m, 2.0f * kK);
-    return shrink(c, kK);
+    return c.downsampled(kK);
 }
 
 // An eight-petalled gold rosette with a turquoise heart.
@@ -145,26 +145,10 @@ Canvas rosette() {
                 Blend::Inside);
     }
     turquoiseDot(c, m, 3.2f * kK);
-    return shrink(c, kK);
+    return c.downsampled(kK);
 }
 
 }  // namespace
-
-Canvas shrink(const Canvas& c, int factor) {
-    Canvas out(c.width() / factor, c.height() / factor);
-    const float inv = 1.0f / static_cast<float>(factor * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            Pixel s;
-            for (int dy = 0; dy < factor; ++dy)
-                for (int dx = 0; dx < factor; ++dx) {
-                    const Pixel& p = c.at(x * factor + dx, y * factor + dy);
-                    s = {s.r + p.r, s.g + p.g, s.b + p.b, s.a + p.a};
-                }
-            out.at(x, y) = {s.r * inv, s.g * inv, s.b * inv, s.a * inv};
-        }
-    return out;
-}
 
 std::vector<Canvas> framePieces(const int (&pitch)[5]) {
     std::vector<Canvas> out;

@@ -110,22 +110,6 @@ Fill sandstone(Rect lit, uint32_t seed) {
     });
 }
 
-Canvas downsampled(const Canvas& c, int k) {
-    Canvas out(c.width() / k, c.height() / k);
-    const float inv = 1.0f / static_cast<float>(k * k);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            Pixel s;
-            for (int j = 0; j < k; ++j)
-                for (int i = 0; i < k; ++i) {
-                    const Pixel& p = c.at(x * k + i, y * k + j);
-                    s = {s.r + p.r, s.g + p.g, s.b + p.b, s.a + p.a};
-                }
-            out.at(x, y) = {s.r * inv, s.g * inv, s.b * inv, s.a * inv};
-        }
-    return out;
-}
-
 Canvas resampled(const Canvas& c, int w, int h) {
     constexpr int kSub = 4;
     Canvas out(w, h);

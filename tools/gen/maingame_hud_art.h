@@ -83,8 +83,6 @@ void groove(Canvas& c, const Shape& line, float opacity = 1.0f);
 // Warm mottled sandstone with faint layers, lit from the top left over the box (x0, y0)–(x1, y1).
 Fill sandstone(Rect lit, uint32_t seed);
 
-// Box average of k×k blocks (for pictures painted k times larger).
-Canvas downsampled(const Canvas& c, int k);
 // The picture resampled to w×h (area average, for shrinking a picture painted a little larger).
 Canvas resampled(const Canvas& c, int w, int h);
 // Frames laid side by side into one strip.

@@ -53,4 +53,22 @@ void blurPlanes(float* data, int w, int h, int channels, float sigma) {
     }
 }
 
+void downsamplePlanes(const float* data, int w, int h, int channels, int factor, float* out) {
+    const int ow = w / factor, oh = h / factor;
+    // Keep the multiply by the reciprocal: x / n can round a last bit apart from it when n is not a power of
+    // two, and pictures shrunk by such a factor would change.
+    const float inv = 1.0f / static_cast<float>(factor * factor);
+    for (int y = 0; y < oh; ++y)
+        for (int x = 0; x < ow; ++x)
+            for (int c = 0; c < channels; ++c) {
+                float sum = 0;
+                for (int sy = 0; sy < factor; ++sy) {
+                    const float* row =
+                        data + (static_cast<size_t>(y * factor + sy) * w + x * factor) * channels;
+                    for (int sx = 0; sx < factor; ++sx) sum += row[static_cast<size_t>(sx) * channels + c];
+                }
+                out[(static_cast<size_t>(y) * ow + x) * channels + c] = sum * inv;
+            }
+}
+
 }  // namespace paint

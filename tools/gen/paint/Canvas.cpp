@@ -101,4 +101,11 @@ Canvas Canvas::cropped(int x, int y, int w, int h) const {
     return out;
 }
 
+Canvas Canvas::downsampled(int factor) const {
+    static_assert(sizeof(Pixel) == 4 * sizeof(float), "pixels are four packed float planes");
+    Canvas out(w_ / factor, h_ / factor);
+    if (!out.px_.empty()) downsamplePlanes(&px_[0].r, w_, h_, 4, factor, &out.px_[0].r);
+    return out;
+}
+
 }  // namespace paint

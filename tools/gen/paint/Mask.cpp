@@ -79,14 +79,7 @@ Mask Mask::blurred(float sigma) const {
 
 Mask Mask::downsampled(int factor) const {
     Mask out(w_ / factor, h_ / factor);
-    const float inv = 1.0f / static_cast<float>(factor * factor);
-    for (int y = 0; y < out.h_; ++y)
-        for (int x = 0; x < out.w_; ++x) {
-            float sum = 0;
-            for (int sy = 0; sy < factor; ++sy)
-                for (int sx = 0; sx < factor; ++sx) sum += at(x * factor + sx, y * factor + sy);
-            out.at(x, y) = sum * inv;
-        }
+    downsamplePlanes(v_.data(), w_, h_, 1, factor, out.v_.data());
     return out;
 }
 
