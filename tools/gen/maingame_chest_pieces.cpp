@@ -8,6 +8,7 @@
 #include <string>
 
 #include "maingame_chest_art.h"
+#include "nonogram/ChestPieces.h"
 #include "paint/Field.h"
 #include "paint/ImageIO.h"
 #include "paint/Mask.h"
@@ -17,27 +18,14 @@ namespace gen::chest {
 
 namespace {
 
-constexpr int kPieces = 19;
-// Screen positions of the pieces' top-left corners, piece 1 first.
-constexpr std::array<Vec2, kPieces> kCorners{{{874, 506},
-                                              {851, 517},
-                                              {859, 486},
-                                              {890, 500},
-                                              {901, 483},
-                                              {921, 507},
-                                              {948, 502},
-                                              {934, 484},
-                                              {893, 476},
-                                              {853, 460},
-                                              {903, 464},
-                                              {941, 467},
-                                              {955, 419},
-                                              {909, 416},
-                                              {822, 461},
-                                              {825, 504},
-                                              {823, 451},
-                                              {846, 414},
-                                              {871, 414}}};
+constexpr int kPieces = kChestPieceCount;
+// Screen positions of the pieces' top-left corners, piece 1 first, as the game places them.
+constexpr std::array<Vec2, kPieces> kCorners = [] {
+    std::array<Vec2, kPieces> out{};
+    for (int k = 0; k < kPieces; ++k)
+        out[k] = {static_cast<float>(kChestPieceCorners[k][0]), static_cast<float>(kChestPieceCorners[k][1])};
+    return out;
+}();
 
 struct Cut {
     std::vector<int> label;  // piece per canvas pixel, −1 where there is no chest
@@ -185,8 +173,7 @@ void writePieces(const Context& ctx, const Canvas& chest) {
         piece.paint(f.band(-sl(0.9f), 0.0f), pal::kOutline.fade(0.9f), Blend::Inside);
         piece.paint(f.band(-sl(1.8f), -sl(0.9f)), hex(0xffd9a0, 0.18f), Blend::Inside);
         const Canvas small = piece.downsampled(2);
-        const int x0 = static_cast<int>(kCorners[k].x) - kOriginX,
-                  y0 = static_cast<int>(kCorners[k].y) - kOriginY;
+        const int x0 = kChestPieceCorners[k][0] - kOriginX, y0 = kChestPieceCorners[k][1] - kOriginY;
         int x1 = x0, y1 = y0;
         for (int y = y0; y < small.height(); ++y)
             for (int x = x0; x < small.width(); ++x)
