@@ -1,9 +1,9 @@
 // The screen switcher and its table of screen names.
 #include "app/Control.h"
 
+#include "app/ScreenRegistry.h"
 #include "core/Globals.h"
-#include "nonogram/MainGame.h"
-#include "progress/MainMenu.h"
+#include "screen/Ekran.h"
 
 using namespace eng;
 
@@ -14,36 +14,13 @@ TScreenSwitcher::TScreenSwitcher() {
 }
 
 void TScreenSwitcher::buildTable() {
-    // Screens without an object yet have no action; a run of one of them returns to the title.
-    auto noProfile = [] { return std::string("MAIN-MENU"); };  // no profile can be active yet
+    // Every other name is a screen of the registry. Without a profile no level can be given out yet, so
+    // the level flow's names lead back to the title.
+    auto noProfile = [] { return std::string("MAIN-MENU"); };
     table = {
-        {"MAIN-MENU", [] { return mainMenu ? mainMenu->mainLoop() : std::string("END"); }},
         {"START-NEW-GAME", noProfile},
-        {"PICK-FLOW", nullptr},
         {"GET-NEXT-LEVEL", noProfile},
         {"RESTART-LEVEL", noProfile},
-        {"STORY-START", nullptr},
-        {"STORY-OUTRO", nullptr},
-        {"MORE", nullptr},
-        {"STORY-TABLET-READ", nullptr},
-        {"STORY-CAMP", nullptr},
-        {"STORY-READING-LETTER", nullptr},
-        {"STORY-PIRAMID", nullptr},
-        {"STORY-GO-TO-IRAK", nullptr},
-        {"STORY-BULDOZER", nullptr},
-        {"STORY-GO-TO-IRAN", nullptr},
-        {"STORY-TEMPLE-OPEN", nullptr},
-        {"STORY-TEMPLE-CHECK", nullptr},
-        {"STORY-GO-TO-TIBET", nullptr},
-        {"STORY-WATERFALL", nullptr},
-        {"MAPA", nullptr},
-        {"MAIN-GAME",
-         [] { return (mainGame && mainGame->level) ? mainGame->mainLoop() : std::string("MAIN-MENU"); }},
-        {"FINDROUTE-PUZZLE", nullptr},
-        {"PUZZLE-EXPRESS", nullptr},
-        {"HIDDEN-OBJECT", nullptr},
-        {"PUZZLE", nullptr},
-        {"CREDITS", nullptr},
         {"END-OF-LEVELS", nullptr},
     };
 }
@@ -55,12 +32,23 @@ void TScreenSwitcher::setWhere(const std::string& name) {
 }
 
 bool TScreenSwitcher::step() {
+    if (TEkran* screen = screens.find(where)) {
+        if (onSwitch) onSwitch(where);
+        setWhere(screen->mainLoop());
+        return true;
+    }
     for (const Row& row : table) {
         if (row.name != where) continue;
         if (!row.run) break;
         if (onSwitch) onSwitch(where);
         setWhere(row.run());
         return true;
+    }
+    if (where == "MAIN-MENU") {
+        // Without a title screen there is nowhere left to go.
+        Print("The title screen cannot be shown; the game ends.");
+        setWhere("END");
+        return false;
     }
     Print("No screen can be shown for the name \"" + where + "\"; going back to the title screen.");
     setWhere("MAIN-MENU");

@@ -7,7 +7,8 @@
 
 class TScreenSwitcher {
   public:
-    // One row of the screen table; an empty `run` is a screen not built yet.
+    // One flow operation run by a name that is not a screen's (the level flow's steps); an empty `run` is
+    // one not built yet.
     struct Row {
         std::string name;
         std::function<std::string()> run;
@@ -22,7 +23,8 @@ class TScreenSwitcher {
     void buildTable();
     void mainloop();
     void setWhere(const std::string& name);
-    // Runs the row for `where` once; returns false when no row can run it (then `where` is "MAIN-MENU").
+    // Runs the screen (from the screen registry) or the flow operation named `where` once; returns false when
+    // none can run it (then `where` is "MAIN-MENU").
     bool step();
 };
 

@@ -1,6 +1,7 @@
 // The loading screen's pictures, its 55 set-up steps and the fade of the logo and bar at the end.
 #include "app/LoadingScreen.h"
 
+#include "app/ScreenRegistry.h"
 #include "audio/GlobalSnd.h"
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
@@ -11,12 +12,10 @@
 #include "gui/MyFont.h"
 #include "gui/Theme.h"
 #include "nonogram/Caption.h"
-#include "nonogram/MainGame.h"
 #include "nonogram/Number.h"
 #include "nonogram/Plate.h"
 #include "nonogram/TextCaption.h"
 #include "nonogram/TileData.h"
-#include "progress/MainMenu.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -40,7 +39,7 @@ TLoadingScreen::TLoadingScreen() {
 std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
     switch (part) {
         case 1:
-            return {{"globalSnd.setup", [] { globalSnd->setup(); }},
+            return {{"globalSnd.setup", nullptr},
                     {"music 6", [] { globalSnd->_setupExactMusicByNR(6); }},
                     {"cursors", [] { loadCursors(); }},
                     {"leaf images", nullptr},
@@ -55,7 +54,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                          windowTheme =
                              loadThemeFile("temat1", programPrefix + "gfx/gui/window/temat.txt", nullptr);
                      }},
-                    {"mainGame.setup", [] { mainGame->setup(); }},
+                    {"mainGame.setup", nullptr},
                     {"puzzleExpress.setup", nullptr},
                     {"puzzle.setup", nullptr}};
         case 2:
@@ -82,16 +81,11 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                      }},
                     {"treasures", [] { loadTresures(); }}};
         case 3:
-            return {{"mainMenu.setup", [] { mainMenu->setup(); }},
-                    {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
-                    {"tutorial.setup", nullptr},
-                    {"profileManager.setup", nullptr},
-                    {"levelManager.setup", nullptr},
-                    {"hiddenObject.setup", nullptr},
-                    {"mapa.setup", nullptr},
-                    {"parchment images", nullptr},
-                    {"stageScreen.setup", nullptr},
-                    {"awardScreen.setup", nullptr},
+            return {{"mainMenu.setup", nullptr},     {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
+                    {"tutorial.setup", nullptr},     {"profileManager.setup", nullptr},
+                    {"levelManager.setup", nullptr}, {"hiddenObject.setup", nullptr},
+                    {"mapa.setup", nullptr},         {"parchment images", nullptr},
+                    {"stageScreen.setup", nullptr},  {"awardScreen.setup", nullptr},
                     {"peFoundScreen.setup", nullptr}};
         case 4:
             return {
@@ -114,12 +108,30 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
     }
 }
 
+void TLoadingScreen::runStep(const Step& step) {
+    if (step.run) {
+        step.run();
+    } else if (TScreenEntry* entry = screens.bySetupStep(step.name); entry && entry->screen) {
+        entry->screen->setup();
+    }
+}
+
 void TLoadingScreen::runSteps(int part) {
     for (const Step& step : steps(part)) {
-        if (step.run) step.run();
+        runStep(step);
         ++stepsRun;
         progress();
     }
+}
+
+bool runLoadingStep(const std::string& name) {
+    for (int part = 1; part <= 5; ++part)
+        for (const TLoadingScreen::Step& step : TLoadingScreen::steps(part))
+            if (step.name == name) {
+                TLoadingScreen::runStep(step);
+                return true;
+            }
+    return false;
 }
 
 void TLoadingScreen::PART1() {

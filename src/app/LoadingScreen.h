@@ -15,7 +15,8 @@ class TLoadingScreen : public TEkran {
     int maxProgress = 53;
     float la = 1.0f;  // alpha of the logo and the bar
 
-    // One set-up step; an empty `run` is a step whose part of the game is not built yet.
+    // One set-up step. Without `run` it is a screen's set-up, found in the screen registry by its name; a
+    // step that no screen claims belongs to a part of the game not built yet.
     struct Step {
         std::string name;
         std::function<void()> run;
@@ -35,7 +36,8 @@ class TLoadingScreen : public TEkran {
     void EndMe();
 
     // Every step of PART1 ... PART5, in order.
-    std::vector<Step> steps(int part);
+    static std::vector<Step> steps(int part);
+    static void runStep(const Step& step);
     int stepsRun = 0;
 
   private:
@@ -43,3 +45,6 @@ class TLoadingScreen : public TEkran {
 };
 
 extern TLoadingScreen* loadingScreen;
+
+// Runs the loading step `name` alone (tests and tools that set up one screen); false for an unknown name.
+bool runLoadingStep(const std::string& name);

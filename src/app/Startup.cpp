@@ -5,16 +5,14 @@
 
 #include "app/Control.h"
 #include "app/LoadingScreen.h"
+#include "app/ScreenRegistry.h"
 #include "audio/GlobalSnd.h"
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
-#include "nonogram/MainGame.h"
-#include "progress/MainMenu.h"
 #include "progress/Options.h"
-#include "progress/ProfileManager.h"
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
 
@@ -86,14 +84,9 @@ void initGlobals() {
     programPrefix = "";
     languageCode = Trim(LoadText("txt/lang.txt"));
     DesktopSize(desktopWidth, desktopHeight);
-    // One object per screen and manager, in the game's order; screens of later parts join here.
-    loadingScreen = new TLoadingScreen();
-    mainMenu = new TMainMenu();
-    options = new TOptions();
-    mainGame = std::make_shared<TMainGame>();
-    profileManager = std::make_shared<TProfileManager>();
+    // One object per screen and manager, in the order of the screen registry, and the one mouse.
     new TMouse();  // becomes `mouse`
-    globalSnd = new TGlobalSnd();
+    screens.createAll();
     connectServices();
     pointImage = LoadImage(programPrefix + "gfx/point.png");
     MidHandleImage(pointImage);

@@ -167,19 +167,16 @@ void TMainGame::setProperHand() {
 // ---------------------------------------------------------------- the loop
 
 std::string TMainGame::mainLoop() {
+    if (!level) return "MAIN-MENU";
     ResumeMyGame();
-    prepare();
-    do {
-        Cls();
-        update();
-        draw();
-        endFrame(1, this);
-        _controlGUI();
-        _controlKeyBoard();
-    } while (!((fade == 1 && dFade == 1) || _exit));
-    finish();
+    TEkran::mainLoop();
     PauseMyGame();
     return wynik;
+}
+
+void TMainGame::afterFrame() {
+    _controlGUI();
+    _controlKeyBoard();
 }
 
 void TMainGame::prepare() {

@@ -62,9 +62,13 @@ class TMainGame : public TEkran {
 
     void setup() override;
     void setLevel(const std::shared_ptr<TLevel>& newLevel);
-    std::string mainLoop();
-    void prepare();
-    void finish();
+    // No level to play answers the title screen.
+    std::string mainLoop() override;
+    void prepare() override;
+    void finish() override;
+    // The level is left once the screen has faded to black (or _exit is set).
+    bool finished() const override { return (fade == 1 && dFade == 1) || _exit; }
+    void afterFrame() override;
     void update() override;
     void draw() override;
     void setState(const std::string& name);

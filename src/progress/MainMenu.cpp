@@ -27,19 +27,11 @@ void TMainMenu::prepare() {
     if (options) options->setupMouse();
 }
 
-std::string TMainMenu::mainLoop() {
-    prepare();
-    do {
-        Cls();
-        update();
-        draw();
-        endFrame(1, this);
-        if (KeyHit(27)) {
-            wynik = "END";
-            dAlpha = 0;
-        }
-    } while (!(alpha == 0 && dAlpha == 0));
-    return wynik;
+void TMainMenu::afterFrame() {
+    if (KeyHit(27)) {
+        wynik = "END";
+        dAlpha = 0;
+    }
 }
 
 void TMainMenu::update() {

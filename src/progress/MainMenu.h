@@ -12,8 +12,8 @@ class TMainMenu : public TEkran {
 
     TMainMenu() { id = "MAIN-MENU"; }
     void setup() override;
-    void prepare();
-    std::string mainLoop();
+    void prepare() override;
+    void afterFrame() override;  // Escape ends the game
     void update() override;
     void draw() override;
 };

@@ -4,6 +4,7 @@
 #include "core/DeltaTime.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
+#include "screen/FrameServices.h"
 
 using namespace eng;
 
@@ -59,4 +60,37 @@ void TEkran::STANDARD_DATA() {
 
 void TEkran::_prepareDelta() {
     for (int i = 0; i < 25; ++i) updateTiming();
+}
+
+std::string TEkran::mainLoop() {
+    prepare();
+    runLoop();
+    finish();
+    return wynik;
+}
+
+std::string TEkran::runLoop() {
+    do {
+        Cls();
+        update();
+        draw();
+        endFrame(1, this);
+        afterFrame();
+    } while (!finished());
+    return wynik;
+}
+
+std::string TEkran::runOverlay(TEkran& below) {
+    TEkran* const previous = ekran;
+    ekran = &below;
+    do {
+        Cls();
+        update();
+        below.draw();
+        draw();
+        endFrame(1, this);
+        afterFrame();
+    } while (!finished());
+    ekran = previous;
+    return wynik;
 }

@@ -1,4 +1,4 @@
-// The screen base: animated alpha, fade and progress values and the per-screen protocol.
+// The screen base: animated alpha, fade and progress values, the per-screen protocol and the frame loop.
 #pragma once
 
 #include <memory>
@@ -23,6 +23,19 @@ class TEkran {
     virtual ~TEkran() = default;
 
     virtual void setup() {}
+    // One visit: prepare(), the frame loop, finish(); answers the name of the next screen.
+    virtual std::string mainLoop();
+    virtual void prepare() {}
+    virtual void finish() {}
+    // The frame loop of every screen: clear, update(), draw(), endFrame, then afterFrame() (the input that
+    // leaves the screen), until finished(); answers `wynik`.
+    std::string runLoop();
+    // The same over another screen (pop-ups, the in-game menu, dialogs): every frame draws `below` first,
+    // without updating it; `ekran` points at it meanwhile.
+    std::string runOverlay(TEkran& below);
+    // The loop ends once the screen has faded out: alpha and its target are both 0.
+    virtual bool finished() const { return alpha == 0 && dAlpha == 0; }
+    virtual void afterFrame() {}
     virtual void PauseMyGame() {}
     virtual void ResumeMyGame() {}
     virtual void _drawGui();

@@ -8,21 +8,17 @@
 
 using namespace eng;
 
-std::string TGuiViewer::mainLoop() {
+void TGuiViewer::prepare() {
     Gui = loadGui(path_);
     alpha = dAlpha = 1;
     wynik.clear();
-    do {
-        Cls();
-        update();
-        draw();
-        endFrame(1, this);
-        if (KeyHit(27)) {
-            wynik = "END";
-            dAlpha = 0;
-        }
-    } while (!(alpha == 0 && dAlpha == 0));
-    return wynik;
+}
+
+void TGuiViewer::afterFrame() {
+    if (KeyHit(27)) {
+        wynik = "END";
+        dAlpha = 0;
+    }
 }
 
 void TGuiViewer::update() {

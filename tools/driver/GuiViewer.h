@@ -8,7 +8,8 @@
 class TGuiViewer : public TEkran {
   public:
     explicit TGuiViewer(std::string path) : path_(std::move(path)) { id = "GUI-VIEWER"; }
-    std::string mainLoop();
+    void prepare() override;
+    void afterFrame() override;  // Escape ends the run
     void update() override;
     void draw() override;
 

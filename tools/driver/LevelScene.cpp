@@ -19,27 +19,24 @@ using namespace eng;
 std::string TLevelScene::mainLoop() {
     level_ = loadLevel(path_, 1);
     if (!level_) return "END";
-    _prepare();
-    alpha = dAlpha = 1;
-    wynik.clear();
-    do {
-        Cls();
-        update();
-        draw();
-        endFrame(1, this);
-        if (KeyHit(27)) {
-            wynik = "END";
-            dAlpha = 0;
-        }
-    } while (!(alpha == 0 && dAlpha == 0));
+    return TEkran::mainLoop();
+}
+
+void TLevelScene::finish() {
     clearFlyingTiles();
     clearPlates();
     clearCaptions();
     clearParticles();
-    return wynik;
 }
 
-void TLevelScene::_prepare() {
+void TLevelScene::afterFrame() {
+    if (KeyHit(27)) {
+        wynik = "END";
+        dAlpha = 0;
+    }
+}
+
+void TLevelScene::prepare() {
     if (!mainGame) mainGame = std::make_shared<TMainGame>();
     mainGame->level = level_;
     mainGame->setState("BEGIN-FLY");
@@ -51,6 +48,8 @@ void TLevelScene::_prepare() {
     startOpeningFlight(*level_);
     flying_ = true;
     completed_ = false;
+    alpha = dAlpha = 1;
+    wynik.clear();
 }
 
 void TLevelScene::update() {

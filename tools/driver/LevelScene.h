@@ -12,12 +12,14 @@ class TLevel;
 class TLevelScene : public TEkran {
   public:
     explicit TLevelScene(std::string path) : path_(std::move(path)) { id = "LEVEL-SCENE"; }
-    std::string mainLoop();
+    std::string mainLoop() override;  // a level file that cannot be read ends the run
+    void prepare() override;
+    void finish() override;
+    void afterFrame() override;  // Escape ends the run
     void update() override;
     void draw() override;
 
   private:
-    void _prepare();
     void _drawBackdrop() const;
     std::string path_;
     std::shared_ptr<TLevel> level_;

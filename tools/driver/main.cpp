@@ -13,6 +13,7 @@
 #include "LevelScene.h"
 #include "Script.h"
 #include "app/Control.h"
+#include "app/ScreenRegistry.h"
 #include "app/Startup.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
@@ -203,12 +204,22 @@ void onFrame() {
     advance();
 }
 
-// The first time: a casual profile, the level file loaded fresh and given to the main game. After that the
-// main game has answered and the run ends.
-std::string startLevel(const std::string& path) {
-    static bool started = false;
-    if (started) return "END";
-    started = true;
+// Stands in for the title screen with --level. The first time: a casual profile, the level file loaded fresh
+// and given to the main game. After that the main game has answered and the run ends.
+class TLevelStarter : public TEkran {
+  public:
+    explicit TLevelStarter(std::string path) : path_(std::move(path)) { id = "LEVEL-STARTER"; }
+    std::string mainLoop() override;
+
+  private:
+    std::string path_;
+    bool started_ = false;
+};
+
+std::string TLevelStarter::mainLoop() {
+    if (started_) return "END";
+    started_ = true;
+    const std::string& path = path_;
     if (!profileManager) profileManager = std::make_shared<TProfileManager>();
     if (!profileManager->profile) {
         profileManager->profile = std::make_shared<TProfile>();
@@ -299,22 +310,11 @@ int main(int argc, char** argv) {
         std::printf("screen: %s\n", name.c_str());
         std::fflush(stdout);
     };
-    if (!guiPath.empty()) {
-        static TGuiViewer viewer(guiPath);
-        for (auto& row : control.table)
-            if (row.name == "MAIN-MENU") row.run = [] { return viewer.mainLoop(); };
-    }
-    if (!scenePath.empty()) {
-        static TLevelScene scene(scenePath);
-        for (auto& row : control.table)
-            if (row.name == "MAIN-MENU") row.run = [] { return scene.mainLoop(); };
-    }
-    if (!levelPath.empty()) {
-        // The title screen hands the level to the main game once; when the game answers, the run ends.
-        static std::string path = levelPath;
-        for (auto& row : control.table)
-            if (row.name == "MAIN-MENU") row.run = [] { return startLevel(path); };
-    }
+    // The developer scenes stand in for the title screen.
+    if (!guiPath.empty()) screens.replace("MAIN-MENU", [guiPath] { return new TGuiViewer(guiPath); });
+    if (!scenePath.empty()) screens.replace("MAIN-MENU", [scenePath] { return new TLevelScene(scenePath); });
+    if (!levelPath.empty())
+        screens.replace("MAIN-MENU", [levelPath] { return new TLevelStarter(levelPath); });
     eng::SetFrameHook(onFrame);
     eng::SetExitHook([] {
         std::printf("end: game\n");

@@ -1,5 +1,5 @@
-// The main game screen with the shipped pictures, fonts and GUI, a level started and played frame by
-// frame with injected mouse and keys under a virtual clock.
+// The main game screen set up from the screen registry with the shipped pictures, fonts and GUI, a level
+// started and played frame by frame with injected mouse and keys under a virtual clock.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,17 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "LevelFixture.h"
+#include "../nonogram/LevelFixture.h"
+#include "app/ScreenRegistry.h"
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
-#include "nonogram/Caption.h"
 #include "nonogram/MainGame.h"
-#include "nonogram/Number.h"
 #include "nonogram/Stone.h"
-#include "nonogram/TextCaption.h"
-#include "nonogram/TileData.h"
 #include "progress/ProfileManager.h"
 
 class MainGameTest : public ::testing::Test {
@@ -28,16 +25,9 @@ class MainGameTest : public ::testing::Test {
         ASSERT_TRUE(eng::Graphics(1024, 768, 0, 60, 0));
         programPrefix = std::string(GAME_DIR) + "/";
         languageCode = "en";
-        loadTileData();
-        loadTileHide();
-        loadTresures();
-        loadTileImages();
-        loadNumberImages();
-        TTextCaption::setup();
-        loadCaptionImages();
         if (!mouse) new TMouse();
-        game = std::make_shared<TMainGame>();
-        game->setup();
+        ASSERT_TRUE(screens.setUpAlone("MAIN-GAME"));
+        game = mainGame;
     }
 
     void SetUp() override {

@@ -5,6 +5,7 @@
 #include "MainGameFixture.h"
 #include "effects/Emitter.h"
 #include "gui/Gui.h"
+#include "nonogram/Caption.h"
 #include "nonogram/Debris.h"
 #include "nonogram/FlyingTile.h"
 #include "nonogram/FlyingTresure.h"

@@ -1,0 +1,65 @@
+// The game's screen table. A new screen is one row here; its set-up step already has its place in the
+// loading sequence (or none), and the switcher runs it by its name.
+#include "app/ScreenRegistry.h"
+
+#include "app/LoadingScreen.h"
+#include "audio/GlobalSnd.h"
+#include "nonogram/MainGame.h"
+#include "progress/MainMenu.h"
+#include "progress/Options.h"
+#include "progress/ProfileManager.h"
+
+TScreenRegistry screens;
+
+TScreenRegistry::TScreenRegistry() {
+    entries = {
+        {"", "", {}, [] { return loadingScreen = new TLoadingScreen(); }},
+        {"MAIN-MENU", "mainMenu.setup", {}, [] { return mainMenu = new TMainMenu(); }},
+        // Opened by the start-up itself, before the loading screen: it reads the settings and the screen
+        // mode.
+        {"", "", {}, [] { return options = new TOptions(); }},
+        {"MAIN-GAME",
+         "mainGame.setup",
+         {"cursors", "particles", "rock images", "wood tile particles", "caption images", "clue numbers",
+          "tiles", "treasures"},
+         [] { return (mainGame = std::make_shared<TMainGame>()).get(); }},
+        {"", "", {}, [] { return (profileManager = std::make_shared<TProfileManager>()).get(); }},
+        {"", "globalSnd.setup", {}, [] { return globalSnd = new TGlobalSnd(); }},
+    };
+}
+
+void TScreenRegistry::createAll() {
+    for (TScreenEntry& e : entries)
+        if (!e.screen) e.screen = e.make();
+}
+
+TEkran* TScreenRegistry::find(const std::string& name) const {
+    for (const TScreenEntry& e : entries)
+        if (!e.name.empty() && e.name == name) return e.screen;
+    return nullptr;
+}
+
+TScreenEntry* TScreenRegistry::bySetupStep(const std::string& step) {
+    for (TScreenEntry& e : entries)
+        if (!e.setupStep.empty() && e.setupStep == step) return &e;
+    return nullptr;
+}
+
+TScreenEntry* TScreenRegistry::_entry(const std::string& name) {
+    for (TScreenEntry& e : entries)
+        if (e.name == name) return &e;
+    return nullptr;
+}
+
+void TScreenRegistry::replace(const std::string& name, std::function<TEkran*()> make) {
+    if (TScreenEntry* e = _entry(name)) e->make = std::move(make);
+}
+
+TEkran* TScreenRegistry::setUpAlone(const std::string& name) {
+    TScreenEntry* e = _entry(name);
+    if (!e) return nullptr;
+    if (!e->screen) e->screen = e->make();
+    for (const std::string& step : e->needs) runLoadingStep(step);
+    if (!e->setupStep.empty()) e->screen->setup();
+    return e->screen;
+}
