@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     TMainGame& game = *mainGame;
     game.setLevel(level);
     game.prepare();
-    while (game.state != "NORMAL") {
+    while (game.state != TGameState::NORMAL) {
         game.update();
         game.draw();
         endFrame(1, &game);

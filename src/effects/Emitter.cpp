@@ -1,13 +1,10 @@
 // Emitters: timed particle sources at a point that sparkle at a fixed interval until they expire.
 #include "effects/Emitter.h"
 
-#include "effects/EffectList.h"
 #include "effects/ParticleEffects.h"
 #include "engine/Engine.h"
 
 using namespace eng;
-
-TEmitterList emitterList;
 
 void TEmitter::update() {
     const int64_t now = MilliSecs();
@@ -20,23 +17,24 @@ void TEmitter::update() {
 }
 
 void TEmitter::generate() {
+    if (!particles) return;
     auto v = [] { return Rand(200, 255); };
     switch (typ) {
         case 1:
             for (int i = 0; i < 2; ++i)
-                emitterSparkle(x, y, TRGB{Rand(245, 255), Rand(145, 155), Rand(23, 27)});
-            emitterSparkle(x, y, TRGB{});
+                emitterSparkle(x, y, TRGB{Rand(245, 255), Rand(145, 155), Rand(23, 27)}, *particles);
+            emitterSparkle(x, y, TRGB{}, *particles);
             break;
         case 10:
-            emitterSparkle(x, y, TRGB{v(), 0, 0});
-            emitterSparkle(x, y, TRGB{});
+            emitterSparkle(x, y, TRGB{v(), 0, 0}, *particles);
+            emitterSparkle(x, y, TRGB{}, *particles);
             break;
         case 11:
         case 12: {
             const int c = v();
-            emitterSparkle(x, y, TRGB{0, c, c});
-            emitterSparkle(x, y, TRGB{0, 0, v()});
-            emitterSparkle(x, y, TRGB{});
+            emitterSparkle(x, y, TRGB{0, c, c}, *particles);
+            emitterSparkle(x, y, TRGB{0, 0, v()}, *particles);
+            emitterSparkle(x, y, TRGB{}, *particles);
             break;
         }
         default:
@@ -45,16 +43,12 @@ void TEmitter::generate() {
 }
 
 void TEmitter::destroy() {
-    if (lista) {
-        TEmitterList* from = lista;
-        lista = nullptr;
-        from->remove_if([this](const std::shared_ptr<TEmitter>& e) { return e.get() == this; });
-    }
+    if (lista) lista->remove(this);
     if (onExpire) onExpire(*this);
 }
 
 std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, int interval, int duration,
-                                        const TRGB& rgb, TEmitterList* list) {
+                                        const TRGB& rgb, TEmitterList& list, TParticleList& sparkles) {
     auto e = std::make_shared<TEmitter>();
     e->x = x;
     e->y = y;
@@ -63,12 +57,6 @@ std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, in
     e->startTime = now + delay;
     e->inter = interval;
     e->endTime = now + delay + duration;
-    e->lista = list ? list : &emitterList;
-    e->lista->push_back(e);
-    return e;
-}
-
-void updateEmitters(TEmitterList* list) {
-    TEmitterList& l = list ? *list : emitterList;
-    updateEach(l);
+    e->particles = &sparkles;
+    return list.add(e);
 }

@@ -3,14 +3,15 @@
 
 #include <cstdint>
 #include <functional>
-#include <list>
 #include <memory>
 #include <string>
 
 #include "core/Dim.h"
+#include "effects/EffectList.h"
+#include "effects/Particle.h"
 
 class TEmitter;
-using TEmitterList = std::list<std::shared_ptr<TEmitter>>;
+using TEmitterList = TEffectList<TEmitter>;
 
 class TEmitter {
   public:
@@ -20,8 +21,9 @@ class TEmitter {
     int64_t waitTime = 0;   // next emission
     int inter = 0;          // emission interval in ms
     TEmitterList* lista = nullptr;
-    int typ = 0;            // 1 orange, 10 red, 11 and 12 blue; others emit nothing
-    std::string useString;  // "REVEAL_TILE": reveal the cell (useDataR, useDataC) on expiry
+    TParticleList* particles = nullptr;  // where its sparkles go
+    int typ = 0;                         // 1 orange, 10 red, 11 and 12 blue; others emit nothing
+    std::string useString;               // "REVEAL_TILE": reveal the cell (useDataR, useDataC) on expiry
     int useDataR = 0, useDataC = 0;
     std::function<void(const TEmitter&)> onExpire;  // what its expiry does (the game sets it with useString)
 
@@ -30,10 +32,12 @@ class TEmitter {
     void destroy();
 };
 
-extern TEmitterList emitterList;
+// The emitter keeps its list in `lista`.
+inline void joinEffectList(TEmitter& item, TEmitterList* list) {
+    item.lista = list;
+}
 
-// An emitter starting after `delay` ms and expiring `duration` ms later, appended to `list` (emitterList when
-// null). The colour is not kept: the type chooses the colours.
+// An emitter starting after `delay` ms and expiring `duration` ms later, appended to `list`, sparkling into
+// `sparkles`. The colour is not kept: the type chooses the colours.
 std::shared_ptr<TEmitter> createEmitter(int typ, float x, float y, int delay, int interval, int duration,
-                                        const TRGB& rgb, TEmitterList* list = nullptr);
-void updateEmitters(TEmitterList* list = nullptr);
+                                        const TRGB& rgb, TEmitterList& list, TParticleList& sparkles);

@@ -6,13 +6,11 @@
 #include <string>
 
 #include "core/Globals.h"
-#include "effects/EffectList.h"
 #include "files/DataFile.h"
 
 using namespace eng;
 
 std::vector<Image> particleImages;
-TParticleList particleList;
 
 void TParticle::setup() {
     const auto data = loadDataFile(programPrefix + "data/particles.dat");
@@ -97,16 +95,12 @@ void TParticle::draw() const {
 }
 
 void TParticle::destroy() {
-    if (!list) return;
-    TParticleList* from = list;
-    list = nullptr;
-    // The list may hold the last reference: the caller's copy keeps this particle alive until it returns.
-    from->remove_if([this](const std::shared_ptr<TParticle>& p) { return p.get() == this; });
+    if (list) list->remove(this);
 }
 
 std::shared_ptr<TParticle> createParticle(int n, float x1, float y1, float x2, float y2, float mx, float my,
                                           const TRGB& rgb, float a0, float a1, float s0, float s1, float r0,
-                                          float r1, int blend, int delay, int life, TParticleList* list) {
+                                          float r1, int blend, int delay, int life, TParticleList& list) {
     auto p = std::make_shared<TParticle>();
     p->n = n;
     p->x1 = x1;
@@ -127,21 +121,5 @@ std::shared_ptr<TParticle> createParticle(int n, float x1, float y1, float x2, f
     p->lifeTime = life;
     p->lifePer = 0;
     p->_updateMove();
-    p->list = list ? list : &particleList;
-    p->list->push_back(p);
-    return p;
-}
-
-void updateParticles(TParticleList* list) {
-    TParticleList& l = list ? *list : particleList;
-    updateEach(l);
-}
-
-void drawParticles(TParticleList* list) {
-    for (const auto& p : list ? *list : particleList) p->draw();
-}
-
-void clearParticles() {
-    for (const auto& p : particleList) p->list = nullptr;
-    particleList.clear();
+    return list.add(p);
 }

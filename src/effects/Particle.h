@@ -3,15 +3,15 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <memory>
 #include <vector>
 
 #include "core/Dim.h"
+#include "effects/EffectList.h"
 #include "engine/Engine.h"
 
 class TParticle;
-using TParticleList = std::list<std::shared_ptr<TParticle>>;
+using TParticleList = TEffectList<TParticle>;
 
 class TParticle {
   public:
@@ -51,14 +51,8 @@ class TParticle {
 };
 
 extern std::vector<eng::Image> particleImages;
-extern TParticleList particleList;
 
-// A particle on the path (x1, y1) → (x2, y2) bent by (mx, my), appended to `list` (particleList when null).
+// A particle on the path (x1, y1) → (x2, y2) bent by (mx, my), appended to `list`.
 std::shared_ptr<TParticle> createParticle(int n, float x1, float y1, float x2, float y2, float mx, float my,
                                           const TRGB& rgb, float a0, float a1, float s0, float s1, float r0,
-                                          float r1, int blend, int delay, int life,
-                                          TParticleList* list = nullptr);
-// Every particle of `list` (particleList when null) in list order; a particle may leave the list meanwhile.
-void updateParticles(TParticleList* list = nullptr);
-void drawParticles(TParticleList* list = nullptr);
-void clearParticles();
+                                          float r1, int blend, int delay, int life, TParticleList& list);

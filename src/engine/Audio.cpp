@@ -164,9 +164,11 @@ double elapsed(const ChannelData& c) {
 
 Sound LoadSound(const std::string& path, int flags) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return nullptr;
     auto s = std::make_shared<SoundData>();
-    if (!decodeWav(bytes, *s) && !decodeOgg(bytes, *s)) return nullptr;
+    if (!ReadFileBytes(path, bytes) || (!decodeWav(bytes, *s) && !decodeOgg(bytes, *s))) {
+        noteLoadFailure(path);
+        return nullptr;
+    }
     s->loop = (flags & 1) != 0;
     s->durationMs = 1000.0 * (s->pcm.size() / s->channels) / s->rate;
     if (ensureDevice()) {

@@ -192,6 +192,9 @@ bool CopyDir(const std::string& source, const std::string& destination);
 bool DeleteFile(const std::string& path);
 std::vector<std::string> ReadDir(const std::string& path);  // names, sorted
 bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Every picture, font, sound or text file that could not be loaded since the last call, in order, and
+// forgets them (the content test runs the whole loading sequence and expects none).
+std::vector<std::string> TakeLoadFailures();
 // Whole file as UTF-8 text. Encoding by byte-order mark (UTF-16 LE/BE, UTF-8), else Latin-1.
 // LoadText ends the program when the file cannot be read; TryLoadText reports false instead.
 std::string LoadText(const std::string& path);

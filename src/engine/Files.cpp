@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "engine/Engine.h"
+#include "engine/Internal.h"
 
 namespace fs = std::filesystem;
 
@@ -188,9 +189,29 @@ std::string encodeText(const std::string& text) {
 
 }  // namespace
 
+namespace {
+std::vector<std::string>& loadFailures() {
+    static std::vector<std::string> failures;
+    return failures;
+}
+}  // namespace
+
+void noteLoadFailure(const std::string& path) {
+    loadFailures().push_back(path);
+}
+
+std::vector<std::string> TakeLoadFailures() {
+    std::vector<std::string> out;
+    out.swap(loadFailures());
+    return out;
+}
+
 bool TryLoadText(const std::string& path, std::string& text) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return false;
+    if (!ReadFileBytes(path, bytes)) {
+        noteLoadFailure(path);
+        return false;
+    }
     text = decodeText(bytes);
     return true;
 }

@@ -77,8 +77,9 @@ const Glyph& FontData::glyph(uint32_t code) {
 
 ImageFont LoadImageFont(const std::string& path, int size, int style) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return nullptr;
-    return makeFont(std::move(bytes), path, size);
+    ImageFont font = ReadFileBytes(path, bytes) ? makeFont(std::move(bytes), path, size) : nullptr;
+    if (!font) noteLoadFailure(path);
+    return font;
 }
 
 int TextWidth(const std::string& text) {

@@ -90,8 +90,9 @@ Pixmap decodeImageFile(const std::string& bytes) {
 
 Pixmap LoadPixmap(const std::string& path) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return nullptr;
-    return decodeImageFile(bytes);
+    Pixmap pm = ReadFileBytes(path, bytes) ? decodeImageFile(bytes) : nullptr;
+    if (!pm) noteLoadFailure(path);
+    return pm;
 }
 
 bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path) {

@@ -11,6 +11,9 @@
 
 namespace eng {
 
+// A picture, font, sound or text that could not be loaded (TakeLoadFailures reports them).
+void noteLoadFailure(const std::string& path);
+
 // Where one frame of an image (or one glyph) lives on the GPU.
 struct TexRegion {
     int texture = -1;  // index into the renderer's texture table; -1 = not uploaded yet

@@ -4,17 +4,13 @@
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
-#include "effects/EffectList.h"
 #include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
 #include "nonogram/SpecCaption.h"
 #include "nonogram/TextCaption.h"
 
 using namespace eng;
 
 std::array<Image, PRAISE_PICTURES> praiseImages;
-TCaptionList captionList;
-
 void loadCaptionImages() {
     const char* const names[PRAISE_PICTURES] = {"magnificent", "great", "fantastic",
                                                 "superb",      nullptr, "level-completed"};
@@ -74,10 +70,7 @@ void TCaption::update() {
 }
 
 void TCaption::destroy() {
-    if (!list) return;
-    TCaptionList* from = list;
-    list = nullptr;
-    from->remove_if([this](const std::shared_ptr<TCaption>& c) { return c.get() == this; });
+    if (list) list->remove(this);
 }
 
 void TCaption::shrinkAndFade(float px, float py, float rise) {
@@ -91,36 +84,21 @@ void TCaption::shrinkAndFade(float px, float py, float rise) {
     ay = -rise;
 }
 
-std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList* list) {
+std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList& list) {
     auto c = std::make_shared<TCaption>();
     c->n = n;
     c->shrinkAndFade(x, y, 0.1f);
-    c->list = list ? list : &captionList;
-    c->list->push_back(c);
+    list.add(c);
     return c;
 }
 
-void offerPraise(float x) {
-    if (mainGame && mainGame->level && mainGame->level->checkCompleted() == 1) return;
-    for (const auto& c : captionList)
+void offerPraise(const TLevel& level, float x, TCaptionList& list) {
+    if (level.checkCompleted() == 1) return;
+    for (const auto& c : list)
         if (c->n >= 0 && c->n <= 3 && !dynamic_cast<const TTextCaption*>(c.get())) return;
-    startPraise(Rand(0, 3), x, 120);
+    startPraise(Rand(0, 3), x, 120, list);
 }
 
-void showLevelCompleted() {
-    startPraise(5, 400, 350);
-}
-
-void updateCaptions(TCaptionList* list) {
-    TCaptionList& l = list ? *list : captionList;
-    updateEach(l);
-}
-
-void drawCaptions(TCaptionList* list) {
-    for (const auto& c : list ? *list : captionList) c->draw();
-}
-
-void clearCaptions() {
-    for (const auto& c : captionList) c->list = nullptr;
-    captionList.clear();
+void showLevelCompleted(TCaptionList& list) {
+    startPraise(5, 400, 350, list);
 }

@@ -3,17 +3,18 @@
 
 #include <array>
 #include <cstdint>
-#include <list>
 #include <memory>
 #include <string>
 
 #include "core/Dim.h"
+#include "effects/EffectList.h"
 #include "engine/Engine.h"
 
 class TCaption;
 class TTextCaption;
 class TSpecCaption;
-using TCaptionList = std::list<std::shared_ptr<TCaption>>;
+class TLevel;
+using TCaptionList = TEffectList<TCaption>;
 
 // A picture of the praise table that scales, drifts and fades toward its targets; it leaves its list when
 // its alpha reaches the target.
@@ -55,26 +56,21 @@ class TCaption {
 
 constexpr int PRAISE_PICTURES = 6;
 extern std::array<eng::Image, PRAISE_PICTURES> praiseImages;  // 0..3 praise, 5 level completed
-extern TCaptionList captionList;
 
 // The praise pictures of the current language, filtered and mid-handled.
 void loadCaptionImages();
 // A plain caption of praise picture n that shrinks from double size and fades while rising.
-std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList* list = nullptr);
+std::shared_ptr<TCaption> startCaption(int n, float x, float y, TCaptionList& list);
 
 // A popup of `value` points at (x, y), drawn smaller on grids of small cells (size index `size`). The delay
 // is not used: the popup shows at once.
 std::shared_ptr<TTextCaption> startScorePopup(int imageNumber, int value, float x, float y, int delay,
-                                              int size, TCaptionList* list = nullptr);
+                                              int size, TCaptionList& list);
 // Praise picture `kind` (0..3, or 5 for level completed) at (x, y).
-std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionList* list = nullptr);
+std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionList& list);
 
 // Offered when a row or column is finished by a right move: one of the four praise captions at
-// (x, 120), unless the level is already cleared or a praise caption is still on screen.
-void offerPraise(float x);
+// (x, 120) in `list`, unless the level is already cleared or a praise caption of `list` is still on screen.
+void offerPraise(const TLevel& level, float x, TCaptionList& list);
 // The level-completed caption at (400, 350).
-void showLevelCompleted();
-
-void updateCaptions(TCaptionList* list = nullptr);
-void drawCaptions(TCaptionList* list = nullptr);
-void clearCaptions();
+void showLevelCompleted(TCaptionList& list);

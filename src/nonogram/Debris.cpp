@@ -2,13 +2,10 @@
 #include "nonogram/Debris.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "core/Globals.h"
 
 using namespace eng;
-
-TOdpadList debrisList;
 
 namespace {
 
@@ -43,11 +40,11 @@ void TOdpad::draw() const {
 }
 
 void TOdpad::destroy() {
-    debrisList.remove_if([this](const std::shared_ptr<TOdpad>& d) { return d.get() == this; });
+    if (list) list->remove(this);
 }
 
 std::shared_ptr<TOdpad> startDebris(Image img, float x1, float y1, float x2, float y2, float mx, float my,
-                                    float frame) {
+                                    float frame, TOdpadList& list) {
     auto d = std::make_shared<TOdpad>();
     d->img = std::move(img);
     d->x = d->x1 = x1;
@@ -57,29 +54,14 @@ std::shared_ptr<TOdpad> startDebris(Image img, float x1, float y1, float x2, flo
     d->mx = mx;
     d->my = my;
     d->frame = frame;
-    debrisList.push_back(d);
-    return d;
+    return list.add(d);
 }
 
 std::shared_ptr<TOdpad> startChestPiece(Image img, float x1, float y1, float x2, float y2, float mx, float my,
-                                        int delay) {
-    auto d = startDebris(std::move(img), x1, y1, x2, y2, mx, my, 0);
+                                        int delay, TOdpadList& list) {
+    auto d = startDebris(std::move(img), x1, y1, x2, y2, mx, my, 0, list);
     d->obr = 25;
     d->speed = 0.45f;
     d->startTime = delay;
     return d;
-}
-
-void updateDebris() {
-    // A snapshot: pieces leave the list while it is walked.
-    const std::vector<std::shared_ptr<TOdpad>> pieces(debrisList.begin(), debrisList.end());
-    for (const auto& d : pieces) d->update();
-}
-
-void drawDebris() {
-    for (const auto& d : debrisList) d->draw();
-}
-
-void clearDebris() {
-    debrisList.clear();
 }

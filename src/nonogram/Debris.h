@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <memory>
 
+#include "effects/EffectList.h"
 #include "engine/Engine.h"
+
+class TOdpad;
+using TOdpadList = TEffectList<TOdpad>;
 
 class TOdpad {
   public:
@@ -21,6 +24,7 @@ class TOdpad {
     float obr = 1440;  // total turn over the whole fall, degrees
     float speed = 1;
     int64_t startTime = 0;  // kept for the chest pieces' delay; the fall ignores it
+    TOdpadList* list = nullptr;
 
     // One step along the curve, turning; leaves the list at its end or once below y 830.
     void update();
@@ -28,15 +32,9 @@ class TOdpad {
     void destroy();
 };
 
-using TOdpadList = std::list<std::shared_ptr<TOdpad>>;
-extern TOdpadList debrisList;
-
 // A piece falling from (x1, y1) to (x2, y2) through (mx, my), turning four times: the bag.
 std::shared_ptr<TOdpad> startDebris(eng::Image img, float x1, float y1, float x2, float y2, float mx,
-                                    float my, float frame);
+                                    float my, float frame, TOdpadList& list);
 // A chest piece: slower, turning by 25 degrees only.
 std::shared_ptr<TOdpad> startChestPiece(eng::Image img, float x1, float y1, float x2, float y2, float mx,
-                                        float my, int delay);
-void updateDebris();
-void drawDebris();
-void clearDebris();
+                                        float my, int delay, TOdpadList& list);

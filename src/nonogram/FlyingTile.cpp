@@ -4,14 +4,11 @@
 #include <algorithm>
 
 #include "core/Globals.h"
-#include "effects/EffectList.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
 #include "nonogram/Tile.h"
 
 using namespace eng;
-
-TFlyingTileList flyingTileList;
 
 namespace {
 
@@ -26,6 +23,10 @@ float ease(float per) {
 }  // namespace
 
 TFlyingTile::~TFlyingTile() {
+    releaseTile();
+}
+
+void TFlyingTile::releaseTile() {
     if (tile && tile->_flyingTile == this) tile->_flyingTile = nullptr;
 }
 
@@ -117,8 +118,8 @@ void TFlyingTile::update() {
 }
 
 void TFlyingTile::destroy() {
-    if (tile && tile->_flyingTile == this) tile->_flyingTile = nullptr;
-    flyingTileList.remove_if([this](const std::shared_ptr<TFlyingTile>& f) { return f.get() == this; });
+    releaseTile();
+    if (list) list->remove(this);
 }
 
 std::shared_ptr<TFlyingTile> makeFlyingTile(std::shared_ptr<TTile> tile) {
@@ -128,25 +129,8 @@ std::shared_ptr<TFlyingTile> makeFlyingTile(std::shared_ptr<TTile> tile) {
     return f;
 }
 
-void updateFlyingTiles() {
-    updateEach(flyingTileList);
-}
-
-void drawFlyingTiles() {
-    if (flyingTileList.empty()) return;
-    for (const auto& f : flyingTileList) f->draw();
-    SetRotation(0);
-    SetAlpha(1);
-}
-
-void clearFlyingTiles() {
-    for (const auto& f : flyingTileList)
-        if (f->tile && f->tile->_flyingTile == f.get()) f->tile->_flyingTile = nullptr;
-    flyingTileList.clear();
-}
-
-void startOpeningFlight(TLevel& level) {
-    clearFlyingTiles();
+void startOpeningFlight(TLevel& level, TFlyingTileList& list) {
+    list.clear();
     int n = 0;
     for (auto& row : level.tile)
         for (auto& t : row) {
@@ -154,6 +138,6 @@ void startOpeningFlight(TLevel& level) {
             f->rotate = 0;
             f->perSpeed = 0.02f;
             f->startFrom(t->dim.x, t->dim.y + 800, 500 + 5 * n++);
-            flyingTileList.push_back(f);
+            list.add(f);
         }
 }

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <memory>
+
+#include "effects/EffectList.h"
 
 class TTile;
 class TLevel;
+class TFlyingTile;
+using TFlyingTileList = TEffectList<TFlyingTile>;
 
 class TFlyingTile {
   public:
@@ -19,6 +22,7 @@ class TFlyingTile {
     int64_t time = 0;  // MilliSecs at which it sets off
     int rotate = 1;    // turns once on the way
     float perSpeed = 0.01f;
+    TFlyingTileList* list = nullptr;
 
     ~TFlyingTile();
 
@@ -31,17 +35,18 @@ class TFlyingTile {
     void update();
     // Hands the cell back to itself and leaves the list.
     void destroy();
+    // The cell draws itself again.
+    void releaseTile();
 };
 
-using TFlyingTileList = std::list<std::shared_ptr<TFlyingTile>>;
-extern TFlyingTileList flyingTileList;
+// A copy that leaves its list (also when the list is cleared) gives its cell back to itself.
+inline void joinEffectList(TFlyingTile& item, TFlyingTileList* list) {
+    item.list = list;
+    if (!list) item.releaseTile();
+}
 
 // A new copy of the cell (not yet started nor listed); the cell's _flyingTile points to it.
 std::shared_ptr<TFlyingTile> makeFlyingTile(std::shared_ptr<TTile> tile);
-void updateFlyingTiles();
-void drawFlyingTiles();
-// Drops every copy and gives each cell back to itself.
-void clearFlyingTiles();
 // The opening of a level: every cell rises from 800 pixels below into place, 500 ms from now and 5 ms
-// apart in reading order, without turning, in 50 frames each.
-void startOpeningFlight(TLevel& level);
+// apart in reading order, without turning, in 50 frames each. Earlier copies in `list` go.
+void startOpeningFlight(TLevel& level, TFlyingTileList& list);

@@ -8,6 +8,8 @@
 #include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/Level.h"
+#include "nonogram/LevelHost.h"
+#include "nonogram/PlayEffects.h"
 
 using namespace eng;
 
@@ -93,7 +95,7 @@ void TFlyingTresure::generate() {
     const int64_t now = MilliSecs();
     if (now < time) return;
     time = now + 25;
-    treasureTrail(x, y);
+    if (level && level->host) treasureTrail(x, y, level->host->effects().particles);
 }
 
 void TFlyingTresure::flyToSummary(int delay) {

@@ -6,7 +6,7 @@
 #include "audio/GlobalSnd.h"
 #include "core/Globals.h"
 #include "nonogram/FlyingTresure.h"
-#include "nonogram/MainGame.h"
+#include "nonogram/LevelHost.h"
 #include "nonogram/NumberLine.h"
 #include "progress/ProfileManager.h"
 
@@ -182,10 +182,10 @@ std::shared_ptr<TTile> TLevel::updateOver() {
     for (auto& row : tile)
         for (auto& t : row) {
             if (!t->updateOver()) continue;
-            const int tool = mainGame ? mainGame->hand : 0;
-            if (tool == 4) generateOko(t->c);
-            if (tool == 5) generateMapa(t->r, t->c);
-            if (tool == 6) generateCzaszka(t->r);
+            const TTool tool = host ? host->tool() : TTool::HAND;
+            if (tool == TTool::EYE) generateOko(t->c);
+            if (tool == TTool::MAP) generateMapa(t->r, t->c);
+            if (tool == TTool::SKULL) generateCzaszka(t->r);
             return t;
         }
     return nullptr;
@@ -204,17 +204,17 @@ void TLevel::updateTiles() {
 }
 
 void TLevel::generateOko(int c) {
-    if (!mainGame || !mainGame->overTile || c < 0 || c >= cols) return;
+    if (!host || !host->getOverTile() || c < 0 || c >= cols) return;
     for (int r = 0; r < rows; ++r) tile[r][c]->generateOko();
 }
 
 void TLevel::generateCzaszka(int r) {
-    if (!mainGame || !mainGame->overTile || r < 0 || r >= rows) return;
+    if (!host || !host->getOverTile() || r < 0 || r >= rows) return;
     for (int c = 0; c < cols; ++c) tile[r][c]->generateOko();
 }
 
 void TLevel::generateMapa(int r, int c) {
-    if (!mainGame || !mainGame->overTile) return;
+    if (!host || !host->getOverTile()) return;
     for (int i = std::max(r - 1, 0); i <= std::min(r + 1, rows - 1); ++i)
         for (int j = std::max(c - 1, 0); j <= std::min(c + 1, cols - 1); ++j) tile[i][j]->generateOko();
 }

@@ -13,6 +13,7 @@
 class TNumber;
 class TNumberLine;
 class TFlyingTresure;
+class TLevelHost;
 
 class TLevel {
   public:
@@ -49,60 +50,62 @@ class TLevel {
     int upX = 0, upY = 0, upW = 0, upH = 0;
     int podzialkiX = 0, podzialkiY = 0;
     int singleW = 0, singleH = 0;
+    TLevelHost* host =
+        nullptr;  // the screen playing the level: its cells, numbers and treasures report to it
 
-    virtual ~TLevel();
+    ~TLevel();
 
-    virtual void freeFromTutorial();
-    virtual float GetLowestNumbersX() const;
-    virtual float GetLowestNumbersY() const;
-    virtual void InitNumberBack();
-    virtual void playMusic();
-    virtual void drawStripes();
-    virtual void drawBack();
-    virtual void drawNumbers();
-    virtual void drawDebug();
-    virtual void drawTiles();
-    virtual void drawOver(const TTile* t);
-    virtual void drawOverOko(const TTile* t);
-    virtual void drawOverCzacha(const TTile* t);
-    virtual void drawOverMapa(const TTile* t);
-    virtual void getBackEffectsByBackground(const std::string& name);
-    virtual TDim getCentralDim() const;
-    virtual int getGridXCenter() const;
-    virtual void setPosition(float x, float y);
-    virtual void setProperPosition();
-    virtual void setHideTile(const std::shared_ptr<TTileHideGFX>& hide);
-    virtual int rowClear(int r) const;
-    virtual int colClear(int c) const;
-    virtual void updateBack();
-    virtual std::shared_ptr<TTile> updateOver();
-    virtual void updateTiles();
+    void freeFromTutorial();
+    float GetLowestNumbersX() const;
+    float GetLowestNumbersY() const;
+    void InitNumberBack();
+    void playMusic();
+    void drawStripes();
+    void drawBack();
+    void drawNumbers();
+    void drawDebug();
+    void drawTiles();
+    void drawOver(const TTile* t);
+    void drawOverOko(const TTile* t);
+    void drawOverCzacha(const TTile* t);
+    void drawOverMapa(const TTile* t);
+    void getBackEffectsByBackground(const std::string& name);
+    TDim getCentralDim() const;
+    int getGridXCenter() const;
+    void setPosition(float x, float y);
+    void setProperPosition();
+    void setHideTile(const std::shared_ptr<TTileHideGFX>& hide);
+    int rowClear(int r) const;
+    int colClear(int c) const;
+    void updateBack();
+    std::shared_ptr<TTile> updateOver();
+    void updateTiles();
     // Clue numbers.
-    virtual void updateNumbers();
-    virtual void setNumbersAlpha(float a);
-    virtual void hideNumbers();
-    virtual void showNumbers();
-    virtual void setGlobalAlpha(float a);
-    virtual std::vector<std::shared_ptr<TNumber>> createNumbersHLine(int r);
-    virtual std::vector<std::shared_ptr<TNumber>> createNumbersVLine(int c);
-    virtual void createHorizontalNumbers();
-    virtual void createVerticalNumbers();
-    virtual void createNumbersNeighbors();
-    virtual void createNumbers();
-    virtual void countNumbersHList();
-    virtual void countNumbersVList();
-    virtual void countNumbersDims();
+    void updateNumbers();
+    void setNumbersAlpha(float a);
+    void hideNumbers();
+    void showNumbers();
+    void setGlobalAlpha(float a);
+    std::vector<std::shared_ptr<TNumber>> createNumbersHLine(int r);
+    std::vector<std::shared_ptr<TNumber>> createNumbersVLine(int c);
+    void createHorizontalNumbers();
+    void createVerticalNumbers();
+    void createNumbersNeighbors();
+    void createNumbers();
+    void countNumbersHList();
+    void countNumbersVList();
+    void countNumbersDims();
     // Geometry.
-    virtual void countWidthAndHeightWithNumbers();
-    virtual void countWidthAndHeight();
-    virtual void createTilesTab();
-    virtual void generateMapa(int r, int c);
-    virtual void generateOko(int c);
-    virtual void generateCzaszka(int r);
-    virtual void init();
-    virtual int checkCompleted() const;
-    virtual void turnOffAll();
-    virtual void turnOnAll();
+    void countWidthAndHeightWithNumbers();
+    void countWidthAndHeight();
+    void createTilesTab();
+    void generateMapa(int r, int c);
+    void generateOko(int c);
+    void generateCzaszka(int r);
+    void init();
+    int checkCompleted() const;
+    void turnOffAll();
+    void turnOnAll();
 
     // The cell at (row, col), or null outside the grid.
     std::shared_ptr<TTile> tileAt(int row, int col) const;

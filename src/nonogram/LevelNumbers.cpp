@@ -3,7 +3,7 @@
 #include <string>
 
 #include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
+#include "nonogram/LevelHost.h"
 #include "nonogram/Number.h"
 #include "nonogram/NumberLine.h"
 
@@ -183,7 +183,7 @@ void TLevel::setNumbersAlpha(float a) {
 }
 
 void TLevel::hideNumbers() {
-    if (mainGame) mainGame->dNumberBacks = 0;
+    if (host) host->showNumberBacks(0);
     for (const auto* list : {&numbersHList, &numbersVList})
         for (const auto& line : *list) {
             line->setMajorAlpha(0);
@@ -192,7 +192,7 @@ void TLevel::hideNumbers() {
 }
 
 void TLevel::showNumbers() {
-    if (mainGame) mainGame->dNumberBacks = 1;
+    if (host) host->showNumberBacks(1);
     for (const auto* list : {&numbersHList, &numbersVList})
         for (const auto& line : *list) {
             line->setMajorAlpha(1);
@@ -211,8 +211,8 @@ void TLevel::setGlobalAlpha(float a) {
 }
 
 void TLevel::drawNumbers() {
-    const int overRow = mainGame ? mainGame->getOverLeft2() : -1;
-    const int overCol = mainGame ? mainGame->getOverUp2() : -1;
+    const int overRow = host ? host->getOverLeft2() : -1;
+    const int overCol = host ? host->getOverUp2() : -1;
     for (int i = 0; i < static_cast<int>(numbersHList.size()); ++i)
         for (const auto& n : numbersHList[i]->lista) n->draw(i == overRow);
     for (int j = 0; j < static_cast<int>(numbersVList.size()); ++j)

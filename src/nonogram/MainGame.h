@@ -1,62 +1,60 @@
-// The screen on which a nonogram level is played: set-up, the opening flight, the tools and drags, the
-// play states from "BEGIN" to the win or the burst chest, scoring, time, mistakes, the chest and the bag.
+// The screen on which a nonogram level is played: set-up, the opening flight, the tools, the play states
+// from BEGIN to the win or the burst chest, scoring and time; the chest, the drag and the head-up display
+// are its parts, and the level's cells, numbers and stones report to it as their host.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "effects/Particle.h"
 #include "engine/Engine.h"
+#include "nonogram/Chest.h"
+#include "nonogram/Drag.h"
+#include "nonogram/Hud.h"
 #include "nonogram/Level.h"
+#include "nonogram/LevelHost.h"
+#include "nonogram/PlayEffects.h"
 #include "screen/Ekran.h"
 
 class TProfile;
 
-class TMainGame : public TEkran {
+// BEGIN: faded in, waiting; BEGIN_FLY: the cells fly in; NORMAL: play; WIN_1: the picture is finished and its
+// caption shows; WIN: the level is won; LOSE: the chest has burst, its pieces and treasures fall; LOSE_END:
+// the level is lost.
+enum class TGameState { BEGIN, BEGIN_FLY, NORMAL, WIN_1, WIN, LOSE, LOSE_END };
+const char* gameStateName(TGameState state);  // "BEGIN-FLY", "WIN-1" ...
+std::ostream& operator<<(std::ostream& out, TGameState state);
+
+class TMainGame : public TEkran, public TLevelHost {
   public:
-    eng::Image panel;
-    std::string holding;  // "LEFT", "RIGHT" or empty
-    std::array<eng::Image, 2> chest;
-    eng::Image chestNormal, chestCover, worek, worekPoint, klepsydra, gwiazda, pwrUpBack;
-    std::array<eng::Image, 21> backFrame;
-    std::array<eng::Image, 5> darker;
-    int lastMove = 0;  // 0 after a right move, 1 after a wrong one
-    eng::Image shellOver;
-    int overHint = 0;
-    std::array<eng::Image, 3> rekaImg, hakImg;  // 0 over, 1 click, 2 normal
-    int hakOver = 0, handOver = 0;
-    int lastHand = 0;
-    float gridA = 0, dGridA = 0;
-    std::array<eng::Image, 5> gridImg;
-    int holdedCounter = 0;
-    float dNumberBacks = 0, numberBacks = 0;
-    int useMedalionN = 0, useMieczN = 0, useOkoN = 0, useCzaszkaN = 0, useMapaN = 0, useHintsN = 0,
-        allLivingsN = 0, useLivingsN = 0;
-    eng::ImageFont timeFont, dimFont, scoreFont, hintFont, mistFont, levelFont, mnoznikFont, debugFont;
-    std::array<eng::ImageFont, 5> numFont;
     std::shared_ptr<TLevel> level;
-    int64_t gameTime = 0;  // time of the next one-second tick
-    std::array<TDim, 19> chestDim;
-    int maxKamieni = 3;
-    float worekAdY = 0, dWorekAdY = 0;
-    int64_t loseTime = 0;
-    std::array<eng::Image, 19> chestFallImg;
-    TParticleList particleSkarbu;  // the sparkles of the treasures lying in the chest
-    int64_t efektTime = 0;
-    std::string state;  // play state, upper case
-    std::shared_ptr<TTile> overTile, clickedTile, toDraw;
-    std::vector<std::shared_ptr<TTile>> tilesyHolded;
-    std::shared_ptr<TTile> startTile;
-    int showWorek = 1;
-    int hand = 0;  // 0 hand, 1 hook, 4 eye, 5 map, 6 skull
-    float mnoznik = 1;
-    std::string txtDim, txtX, txtLevel, txtHints, txtMist;
-    eng::Image gradientLeft, gradientUp, divLeft, divUp, backImg, normalScarab;
-    std::shared_ptr<TTile> lastHoldedTile, firstHoldedTile;
-    float mistakeSpecA = 0, dMistakeSpecA = 1;
-    int isControlHolded = 0;
+    TGameState state = TGameState::BEGIN;
+    TTool hand = TTool::HAND;
+    TTool lastHand = TTool::HAND;                  // the tool before the last setHand
+    float mnoznik = 1;                             // score multiplier
+    int64_t gameTime = 0;                          // time of the next one-second tick
+    std::shared_ptr<TTile> overTile, clickedTile;  // under the mouse; under it when a button went down
+    float gridA = 0, dGridA = 0;                   // the grid's alpha and its target
+    float numberBacks = 0, dNumberBacks = 0;       // the number panels' alpha and its target
+    int isControlHolded = 0;                       // the left Ctrl key swaps the hand and the hook
+    int overHint = 0;
+    int useMedalionN = 0, useMieczN = 0, useOkoN = 0, useCzaszkaN = 0, useMapaN = 0, useHintsN = 0,
+        allLivingsN = 0, useLivingsN = 0;  // per-level use counters of the power-ups and hints
+
+    // The grid and number panels' pictures.
+    std::array<eng::Image, 21> backFrame;
+    std::array<eng::Image, 5> gridImg;
+    eng::Image gradientLeft, gradientUp, divLeft, divUp, backImg;
+    // The hint slots' pictures.
+    eng::Image shellOver, normalScarab;
+
+    // The parts of the screen and the effects it owns.
+    THud hud{*this};
+    TChest chest{*this};
+    TDrag drag;
+    TPlayEffects fx;
 
     TMainGame();
 
@@ -71,8 +69,8 @@ class TMainGame : public TEkran {
     void afterFrame() override;
     void update() override;
     void draw() override;
-    void setState(const std::string& name);
-    void setHand(int tool);
+    void setState(TGameState next) { state = next; }
+    void setHand(TTool tool);
     void setProperHand();
     void PauseMyGame() override;
     void ResumeMyGame() override;
@@ -81,60 +79,52 @@ class TMainGame : public TEkran {
     int getOverUp() const;
     int getOverLeft() const;
     // While a drag of more than one cell runs, its column or row; otherwise as above.
-    int getOverUp2() const;
-    int getOverLeft2() const;
-    int isHoldedPionowo() const;
+    int getOverUp2() const override;
+    int getOverLeft2() const override;
 
-    // Drags: a straight line of cells from the start cell, applied on release.
-    void holdOn(const std::shared_ptr<TTile>& tile);
-    void holdOffLeft();
-    void holdOffRight();
-    // A release now uncovers (true) or breaks: the left button applies the current tool, the right one
-    // the other tool.
-    bool releaseUncovers() const { return (holding == "LEFT") == (hand == 0); }
     void WIN();
     void LOSE();
+    bool won() const { return state == TGameState::WIN_1 || state == TGameState::WIN; }
+    bool lost() const { return state == TGameState::LOSE || state == TGameState::LOSE_END; }
 
-    // Scoring, time, mistakes and the bag.
-    void addScore(float points, float x, float y);
+    // Scoring and time.
+    void addScore(float points, float x, float y) override;
     void addMultiplier(float f) { mnoznik += f; }
-    virtual void wyslijKamien(TTile& tile);
-    void uszkodzSkrzynie();
-    int kamieniWWorkuNieDosc() const;
-    void checkWorek();
-    void restartWorek();
-    void stoneInBag();
-    float getChestFrame() const;
-    float bagX() const;
-    float getWorekY() const;
     std::string getScoreString() const;
     static std::string getTimeString(int seconds);
     std::string getMnoznikString() const;
     void _updateTime();
 
-    // Tutorial tips and power-up hints: answered once the tutorial and the power-ups exist.
-    virtual void showTipToBroke(TTile& tile);
-    virtual void showTipToUncover(TTile& tile);
-    virtual int isHintUnloaded() const;
-    virtual bool getFreeHintDim(TDim& out) const;
-    virtual void startFlyingHint(TTile& tile, const TDim& slot);
+    // What the level's cells, numbers and stones ask.
+    TPlayEffects& effects() override { return fx; }
+    const TTile* getOverTile() const override { return overTile.get(); }
+    TTool tool() const override { return hand; }
+    int lastMove() const override { return lastMove_; }
+    void setLastMove(int move) override { lastMove_ = move; }
+    void wyslijKamien(TTile& tile) override { chest.wyslijKamien(tile); }
+    void showNumberBacks(int on) override { dNumberBacks = static_cast<float>(on); }
+    float bagX() const override { return chest.bagX(); }
+    float getWorekY() const override { return chest.getWorekY(); }
+    void stoneInBag() override { chest.stoneInBag(); }
+    void uszkodzSkrzynie() override { chest.uszkodzSkrzynie(); }
+    // Tutorial tips and the hint slots are answered once the tutorial and the power-ups exist.
+    void showTipToBroke(TTile& tile) override {}
+    void showTipToUncover(TTile& tile) override {}
     void useBonus(int kind);
 
     // The active profile (a blank one stands in while no player is chosen).
     TProfile& profile() const;
+    bool bagOwned() const;
 
   private:
+    int lastMove_ = 0;  // 0 after a right move, 1 after a wrong one
+
     void _prepareSelf();
-    void _setupDims();
-    void _setupFonts();
     void _setupImages();
     void _updateState();
     void _updateHand();
     void _updateTilesPlay();
     void _cancelDrag();
-    void _updateHandPick();
-    void _updateWorek();
-    void _updateEfekty();
     void _updateGUI();
     void _controlGUI();
     void _controlKeyBoard();
@@ -146,19 +136,6 @@ class TMainGame : public TEkran {
     void _drawGrid();
     void _drawNumbersBack();
     void _drawNumberFrames();
-    void _drawHoldedTiles();
-    void _drawPanel();
-    void _drawScore();
-    void _drawTime();
-    void _drawChestBack();
-    void _drawChestFront();
-    void _drawWorek();
-    void _drawCover();
-    void _drawMistakes();
-    void _drawTextShadowed(const std::string& text, float cx, float cy, const eng::ImageFont& font,
-                           int shadow) const;
-    bool _bagOwned() const;
-    bool dragCancelled_ = false;  // a drag was cancelled and a button is still down
 };
 
 extern std::shared_ptr<TMainGame> mainGame;

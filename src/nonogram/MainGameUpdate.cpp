@@ -4,17 +4,10 @@
 
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
-#include "effects/Emitter.h"
-#include "effects/ParticleEffects.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
-#include "nonogram/Caption.h"
-#include "nonogram/Debris.h"
-#include "nonogram/FlyingTile.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/MainGame.h"
-#include "nonogram/Plate.h"
-#include "nonogram/Stone.h"
 #include "progress/Profile.h"
 #include "screen/FrameServices.h"
 
@@ -22,7 +15,7 @@ using namespace eng;
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27, KEY_SPACE = 32, KEY_LCONTROL = 162, KEY_F5 = 116;
+constexpr int KEY_ESCAPE = 27, KEY_LCONTROL = 162, KEY_F5 = 116;
 
 bool leftHeld() {
     return mouse && mouse->leftHolded;
@@ -38,155 +31,107 @@ void TMainGame::update() {
     _updateState();
     if (level) updateFlyingTresures(*level);
     approach(numberBacks, dNumberBacks, 0.05f);
-    updateEmitters(nullptr);
-    updateParticles(nullptr);
-    updateParticles(&particleSkarbu);
-    _updateEfekty();
+    fx.emitters.update();
+    fx.particles.update();
+    chest.particleSkarbu.update();
+    chest._updateEfekty();
     _updateTime();
     _updateFade();
     _updateGUI();
-    updateStones();
-    _updateWorek();
-    updateDebris();
+    fx.stones.update();
+    chest._updateWorek();
+    fx.debris.update();
     if (level) level->updateNumbers();
-    _updateHandPick();
+    hud._updateHandPick();
     if (level) level->updateBack();
     approach(gridA, dGridA, 0.05f);
-    updatePlates();
-    updateCaptions();
+    fx.plates.update();
+    fx.captions.update();
 }
 
 void TMainGame::_updateState() {
     if (!level) return;
-    if (state == "BEGIN") {
-        if (fade == 0) setState("BEGIN-FLY");
-    } else if (state == "BEGIN-FLY") {
-        updateFlyingTiles();
-        if (flyingTileList.empty()) {
-            setState("NORMAL");
-            level->showNumbers();
-            dGridA = 1;
-        }
-    } else if (state == "NORMAL") {
-        _updateHand();
-        level->updateTiles();
-        overTile = level->updateOver();
-        if (leftHeld() || rightHeld()) {
-            if (!clickedTile) clickedTile = overTile;
-        } else {
-            clickedTile = nullptr;
-        }
-        _updateTilesPlay();
-        if (!leftHeld() && !rightHeld() && !(mouse && (mouse->leftPressed || mouse->rightPressed)))
-            toDraw = nullptr;
-        if (level->levelCompleted) WIN();
-    } else if (state == "WIN-1") {
-        level->updateTiles();
-        if (captionList.empty()) {
-            setState("WIN");
-            // The win screen joins here; until then the level is over once its caption has gone.
-            fade = dFade = 1;
-            wynik = "GET-NEXT-LEVEL";
-        }
-    } else if (state == "LOSE") {
-        if (dFade != 1 && treasuresFalling(*level) == 0 && debrisList.empty()) {
-            // The lose screen joins here; until then the level starts again.
-            setState("LOSE-END");
-            dFade = 1;
-            wynik = "RESTART-LEVEL";
-        }
+    switch (state) {
+        case TGameState::BEGIN:
+            if (fade == 0) setState(TGameState::BEGIN_FLY);
+            break;
+        case TGameState::BEGIN_FLY:
+            fx.flyingTiles.update();
+            if (fx.flyingTiles.empty()) {
+                setState(TGameState::NORMAL);
+                level->showNumbers();
+                dGridA = 1;
+            }
+            break;
+        case TGameState::NORMAL:
+            _updateHand();
+            level->updateTiles();
+            overTile = level->updateOver();
+            if (leftHeld() || rightHeld()) {
+                if (!clickedTile) clickedTile = overTile;
+            } else {
+                clickedTile = nullptr;
+            }
+            _updateTilesPlay();
+            if (!leftHeld() && !rightHeld() && !(mouse && (mouse->leftPressed || mouse->rightPressed)))
+                drag.toDraw = nullptr;
+            if (level->levelCompleted) WIN();
+            break;
+        case TGameState::WIN_1:
+            level->updateTiles();
+            if (fx.captions.empty()) {
+                setState(TGameState::WIN);
+                // The win screen joins here; until then the level is over once its caption has gone.
+                fade = dFade = 1;
+                wynik = "GET-NEXT-LEVEL";
+            }
+            break;
+        case TGameState::LOSE:
+            if (dFade != 1 && treasuresFalling(*level) == 0 && fx.debris.empty()) {
+                // The lose screen joins here; until then the level starts again.
+                setState(TGameState::LOSE_END);
+                dFade = 1;
+                wynik = "RESTART-LEVEL";
+            }
+            break;
+        default:
+            break;
     }
 }
 
-// Every 500 ms each treasure lying in the chest may sparkle.
-void TMainGame::_updateEfekty() {
-    const int64_t now = MilliSecs();
-    if (!level || now < efektTime) return;
-    efektTime = now + 500;
-    for (const auto& t : level->flyingTresures)
-        if (t->myEnd && Rand(1, 10) == 1)
-            treasureSparkle(t->x + Rand(-10, 10), t->y + Rand(-10, 10), &particleSkarbu);
-}
-
+// While a mouse button is held the cursor shows the tool the release would use.
 void TMainGame::_updateHand() {
-    if (!mouse || hand > 1) return;
-    const bool hook = (hand == 1) != rightHeld();
+    if (!mouse || (hand != TTool::HAND && hand != TTool::HOOK)) return;
+    const bool hook = (hand == TTool::HOOK) != rightHeld();
     mouse->setCursor(hook ? "HOOK" : "HAND");
 }
 
 void TMainGame::_cancelDrag() {
     if (mouse) mouse->clear();
     FlushMouse();
-    holding.clear();
-    tilesyHolded.clear();
-    overTile = clickedTile = startTile = toDraw = nullptr;
-    firstHoldedTile = lastHoldedTile = nullptr;
-    holdedCounter = 0;
+    overTile = clickedTile = nullptr;
+    drag.cancel();
 }
 
 void TMainGame::_updateTilesPlay() {
     if ((leftHeld() && rightHeld()) || KeyHit(KEY_ESCAPE)) {
         _cancelDrag();
-        dragCancelled_ = true;
         return;
     }
     // After a cancel the buttons must come up before a new drag can start.
-    if (dragCancelled_) {
-        if (leftHeld() || rightHeld()) return;
-        dragCancelled_ = false;
-    }
+    if (drag.waitingForRelease(leftHeld() || rightHeld())) return;
     // Ctrl held swaps the hand and the hook for as long as it is held.
     const bool ctrl = KeyDown(KEY_LCONTROL);
     if (ctrl != (isControlHolded != 0)) {
         isControlHolded = ctrl ? 1 : 0;
-        if (hand == 0 || hand == 1) setHand(1 - hand);
+        if (hand == TTool::HAND || hand == TTool::HOOK)
+            setHand(hand == TTool::HAND ? TTool::HOOK : TTool::HAND);
     }
-    if (overTile && (leftHeld() || rightHeld()) && (hand == 0 || hand == 1)) {
-        holding = leftHeld() ? "LEFT" : "RIGHT";
-        holdOn(overTile);
+    if (overTile && (leftHeld() || rightHeld()) && (hand == TTool::HAND || hand == TTool::HOOK)) {
+        drag.holding = leftHeld() ? TDragButton::LEFT : TDragButton::RIGHT;
+        drag.holdOn(*level, overTile);
     }
-    if (!leftHeld() && !rightHeld() && startTile) {
-        if (releaseUncovers())
-            holdOffLeft();
-        else
-            holdOffRight();
-        holding.clear();
-    }
-}
-
-void TMainGame::holdOn(const std::shared_ptr<TTile>& tile) {
-    if (!tile) return;
-    if (!startTile) startTile = tile;
-    const bool horizontal =
-        std::fabs(tile->dim.x - startTile->dim.x) > std::fabs(tile->dim.y - startTile->dim.y);
-    tilesyHolded.clear();
-    if (horizontal) {
-        for (int c = std::min(startTile->c, tile->c); c <= std::max(startTile->c, tile->c); ++c)
-            tilesyHolded.push_back(level->tile[startTile->r][c]);
-        lastHoldedTile = level->tile[startTile->r][tile->c];
-    } else {
-        for (int r = std::min(startTile->r, tile->r); r <= std::max(startTile->r, tile->r); ++r)
-            tilesyHolded.push_back(level->tile[r][startTile->c]);
-        lastHoldedTile = level->tile[tile->r][startTile->c];
-    }
-    firstHoldedTile = startTile;
-    toDraw = lastHoldedTile;
-    holdedCounter = static_cast<int>(tilesyHolded.size());
-}
-
-// The cells of a line start one after another, 50 ms apart; cleared cells add no delay.
-void TMainGame::holdOffLeft() {
-    int delay = 0;
-    for (auto& t : tilesyHolded) delay += t->odkryj(delay);
-    tilesyHolded.clear();
-    startTile = nullptr;
-}
-
-void TMainGame::holdOffRight() {
-    int delay = 0;
-    for (auto& t : tilesyHolded) delay += t->rozbij(delay);
-    tilesyHolded.clear();
-    startTile = nullptr;
+    if (!leftHeld() && !rightHeld() && drag.startTile) drag.release(hand);
 }
 
 void TMainGame::WIN() {
@@ -201,38 +146,23 @@ void TMainGame::WIN() {
     for (auto& row : level->tile)
         for (auto& t : row)
             if (t->td && t->td->id == 0 && !t->isUncovered() && t->rozbij(0)) t->punktowane = 1;
-    toDraw = overTile = nullptr;
-    tilesyHolded.clear();
-    startTile = nullptr;
-    setHand(0);
-    showLevelCompleted();
+    overTile = nullptr;
+    drag.clear();
+    setHand(TTool::HAND);
+    showLevelCompleted(fx.captions);
     dGridA = 0;
-    setState("WIN-1");
+    setState(TGameState::WIN_1);
     TProfile& p = profile();
     p.updateLevelData(p.numerLevelu, 1, level->score, level->czas, p.mistakes, static_cast<int>(mnoznik));
 }
 
 void TMainGame::LOSE() {
-    for (int i = 0; i < 19; ++i) {
-        const float x = chestDim[i].x, y = chestDim[i].y;
-        const bool low = Rand(0, 1) == 1;
-        startChestPiece(chestFallImg[i], x, y, x - 200, y + 700, low ? x : x - 200, low ? y + 700 : y, 0);
-    }
-    setState("LOSE");
-    setHand(0);
-    toDraw = overTile = nullptr;
-    tilesyHolded.clear();
-    startTile = nullptr;
+    chest.burst();
+    setState(TGameState::LOSE);
+    setHand(TTool::HAND);
+    overTile = nullptr;
+    drag.clear();
     if (level) sendAllDown(*level);
-}
-
-void TMainGame::_updateHandPick() {
-    if (!mouse || state != "NORMAL") return;
-    handOver = mouse->inRect(812, 248, 60, 55);
-    hakOver = mouse->inRect(920, 248, 60, 55);
-    if (mouse->leftPressed && handOver) setHand(0);
-    if (mouse->leftPressed && hakOver) setHand(1);
-    if (KeyHit(KEY_SPACE) && hand <= 1) setHand(1 - hand);
 }
 
 // The GUI follows the screen's fade; a power-up button shows only once the profile has unlocked it.
@@ -247,7 +177,7 @@ void TMainGame::_updateGUI() {
 void TMainGame::_controlGUI() {
     if (!Gui || Gui->_clicked.empty()) return;
     const std::string clicked = Gui->_clicked;
-    if (state == "NORMAL") {
+    if (state == TGameState::NORMAL) {
         const int kinds[6] = {0, 2, 3, 5, 4, 6};
         for (int k = 1; k <= 5; ++k)
             if (clicked == "bonus" + std::to_string(k)) useBonus(kinds[k]);
@@ -275,6 +205,6 @@ void TMainGame::_controlKeyBoard() {
     const int keys[5] = {'1', '2', '3', '4', KEY_F5};
     for (int i = 0; i < 5; ++i)
         if (KeyHit(keys[i])) profile().czas[i] = 0;
-    if (KeyHit('W') && state == "NORMAL") WIN();
+    if (KeyHit('W') && state == TGameState::NORMAL) WIN();
     if (KeyHit('M')) addMultiplier(1);
 }

@@ -5,7 +5,8 @@
 
 #include "nonogram/Caption.h"
 #include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
+#include "nonogram/LevelHost.h"
+#include "nonogram/PlayEffects.h"
 
 float TNumberLine::GetLowestX() const {
     float lowest = 1024;
@@ -32,8 +33,8 @@ void TNumberLine::update() {
     const int was = wszystkie;
     if (std::all_of(lista.begin(), lista.end(), [](const auto& n) { return n->cleared(); })) wszystkie = 1;
     // A line finished by a right move earns a praise.
-    if (!was && wszystkie && mainGame && mainGame->lastMove == 0 && level)
-        offerPraise(static_cast<float>(level->getGridXCenter()));
+    if (!was && wszystkie && level && level->host && level->host->lastMove() == 0)
+        offerPraise(*level, static_cast<float>(level->getGridXCenter()), level->host->effects().captions);
     if (wszystkie) setDAlpha(NUMBER_LINE_DONE);
 }
 

@@ -6,7 +6,6 @@
 
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
-#include "effects/EffectList.h"
 
 using namespace eng;
 
@@ -17,8 +16,6 @@ std::array<TChipSheet, TILE_SIZES> chipSheets = {{
     {"gfx/particles/tiles/wood-24.png", 6, 6, 16, 4, 4, nullptr},
     {"gfx/particles/tiles/wood-20.png", 5, 5, 16, 4, 4, nullptr},
 }};
-
-TPlateList plateList;
 
 namespace {
 
@@ -63,21 +60,21 @@ void TPlate::update() {
 }
 
 void TPlate::destroy() {
-    plateList.remove_if([this](const std::shared_ptr<TPlate>& p) { return p.get() == this; });
+    if (list) list->remove(this);
 }
 
-void breakIntoChips(int size, float x, float y) {
+void breakIntoChips(int size, float x, float y, TPlateList& list) {
     const TChipSheet& sheet = sheetOf(size);
     int i = 0;
     for (int j = 0; j < sheet.rows; ++j)
         for (int k = 0; k < sheet.cols; ++k, ++i) {
             const int d = Rand(0, 1) == 1 ? Rand(0, 1) : Rand(-1, 0);
             startChip(size, i, x + static_cast<float>(k * sheet.chipW),
-                      y + static_cast<float>(j * sheet.chipH), d);
+                      y + static_cast<float>(j * sheet.chipH), d, list);
         }
 }
 
-std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d) {
+std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d, TPlateList& list) {
     const TChipSheet& sheet = sheetOf(size);
     auto p = std::make_shared<TPlate>();
     p->imgN = std::clamp(size, 0, TILE_SIZES - 1);
@@ -88,21 +85,5 @@ std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d) 
     p->ax = 1.5f * static_cast<float>(d);
     p->ay = static_cast<float>(Rnd(-4, -3));
     p->aSpeed = static_cast<float>(Rnd(0.02, 0.03));
-    plateList.push_back(p);
-    return p;
-}
-
-void updatePlates() {
-    updateEach(plateList);
-}
-
-void drawPlates() {
-    if (plateList.empty()) return;
-    for (const auto& p : plateList) p->draw();
-    SetRotation(0);
-    SetAlpha(1);
-}
-
-void clearPlates() {
-    plateList.clear();
+    return list.add(p);
 }

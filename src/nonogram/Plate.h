@@ -2,11 +2,14 @@
 #pragma once
 
 #include <array>
-#include <list>
 #include <memory>
 
+#include "effects/EffectList.h"
 #include "engine/Engine.h"
 #include "nonogram/TileData.h"
+
+class TPlate;
+using TPlateList = TEffectList<TPlate>;
 
 class TPlate {
   public:
@@ -19,6 +22,7 @@ class TPlate {
     float rSpeed = 0.5f;
     float aSpeed = 0;
     int firstTime = 1;  // 1 until its first update
+    TPlateList* list = nullptr;
 
     void draw() const;
     void update();
@@ -35,14 +39,8 @@ struct TChipSheet {
 };
 extern std::array<TChipSheet, TILE_SIZES> chipSheets;
 
-using TPlateList = std::list<std::shared_ptr<TPlate>>;
-extern TPlateList plateList;
-
 void loadChipSheets();
 // Every chip of one board whose picture has its top-left corner at (x, y).
-void breakIntoChips(int size, float x, float y);
-// One chip with its top-left corner at (x, y) and sideways drift d (-1, 0 or 1), appended to plateList.
-std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d);
-void updatePlates();
-void drawPlates();
-void clearPlates();
+void breakIntoChips(int size, float x, float y, TPlateList& list);
+// One chip with its top-left corner at (x, y) and sideways drift d (-1, 0 or 1), appended to `list`.
+std::shared_ptr<TPlate> startChip(int size, int frame, float x, float y, int d, TPlateList& list);

@@ -8,7 +8,7 @@
 class TLevel;
 
 // An emitter of `typ` at (x, y) like createEmitter's that, on expiry, reveals the cell (r, c) of `level`
-// with a flash; a cell outside the grid, or a level gone by then, is left alone.
+// with a flash among its sparkles; a cell outside the grid, or a level gone by then, is left alone.
 std::shared_ptr<TEmitter> createRevealEmitter(const std::shared_ptr<TLevel>& level, int r, int c, int typ,
                                               float x, float y, int delay, int interval, int duration,
-                                              TEmitterList* list = nullptr);
+                                              TEmitterList& list, TParticleList& sparkles);

@@ -51,7 +51,7 @@ void TSpecCaption::update() {
         _updateNext();
 }
 
-std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionList* list) {
+std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionList& list) {
     auto c = std::make_shared<TSpecCaption>();
     c->n = kind;
     c->x = x;
@@ -71,7 +71,6 @@ std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionLi
         c->perSpeed = 0.015f;
     }
     c->rgb = TRGB{};
-    c->list = list ? list : &captionList;
-    c->list->push_back(c);
+    list.add(c);
     return c;
 }

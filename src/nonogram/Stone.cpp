@@ -3,16 +3,14 @@
 #include "nonogram/Stone.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "core/Globals.h"
 #include "effects/ParticleEffects.h"
-#include "nonogram/MainGame.h"
+#include "nonogram/LevelHost.h"
+#include "nonogram/PlayEffects.h"
 #include "nonogram/TileData.h"
 
 using namespace eng;
-
-TKamienList stoneList;
 
 namespace {
 
@@ -24,10 +22,6 @@ float bezier(float a, float m, float b, float t) {
 
 const Image& pictureOf(int size) {
     return rockImg[static_cast<size_t>(std::clamp(size, 0, TILE_SIZES - 1))];
-}
-
-bool listed(const TKamien* k) {
-    return std::any_of(stoneList.begin(), stoneList.end(), [k](const auto& p) { return p.get() == k; });
 }
 
 }  // namespace
@@ -49,7 +43,8 @@ void TKamien::generate() {
     if (now < kurzTime) return;
     kurzTime = now + 25;
     const float r = static_cast<float>(ImageWidth(pictureOf(size))) / 4;
-    for (int i = 0; i < 7 - size; ++i) stoneTrail(x, y, r);
+    if (!host) return;
+    for (int i = 0; i < 7 - size; ++i) stoneTrail(x, y, r, host->effects().particles);
 }
 
 void TKamien::_updateStart() {
@@ -57,7 +52,7 @@ void TKamien::_updateStart() {
     s = 1 + 0.3f * static_cast<float>(Sin(90 * per));
     a = 1;
     if (per >= 1) {
-        state = "HIDE";
+        state = TStoneState::HIDE;
         per = 0;
     }
 }
@@ -70,13 +65,13 @@ void TKamien::_updateHide() {
     x1 = x;
     y1 = y;
     if (gotoworek) {
-        x2 = mainGame ? mainGame->bagX() : dx;
-        y2 = mainGame ? mainGame->getWorekY() : dy;
-        state = "FLY-TO-WOREK";
+        x2 = host ? host->bagX() : dx;
+        y2 = host ? host->getWorekY() : dy;
+        state = TStoneState::FLY_TO_WOREK;
     } else {
         x2 = dx;
         y2 = dy;
-        state = "FLY";
+        state = TStoneState::FLY;
     }
     mx = (x1 + x2) / 2;
     my = y1 - static_cast<float>(Rand(100, 150));
@@ -93,10 +88,10 @@ bool TKamien::_flyStep() {
 }
 
 void TKamien::_updateFlyToWorek() {
-    if (mainGame) y2 = mainGame->getWorekY();  // the bag rises to catch it
+    if (host) y2 = host->getWorekY();  // the bag rises to catch it
     if (!_flyStep()) return;
     destroy();
-    if (mainGame) mainGame->stoneInBag();
+    if (host) host->stoneInBag();
 }
 
 void TKamien::_updateFly() {
@@ -108,24 +103,31 @@ void TKamien::_updateFlyDown() {
 }
 
 void TKamien::update() {
-    if (state == "START")
-        _updateStart();
-    else if (state == "HIDE")
-        _updateHide();
-    else if (state == "FLY")
-        _updateFly();
-    else if (state == "FLY-TO-WOREK")
-        _updateFlyToWorek();
-    else if (state == "FLY-DOWN")
-        _updateFlyDown();
+    switch (state) {
+        case TStoneState::START:
+            _updateStart();
+            break;
+        case TStoneState::HIDE:
+            _updateHide();
+            break;
+        case TStoneState::FLY:
+            _updateFly();
+            break;
+        case TStoneState::FLY_TO_WOREK:
+            _updateFlyToWorek();
+            break;
+        case TStoneState::FLY_DOWN:
+            _updateFlyDown();
+            break;
+    }
 }
 
 void TKamien::destroy() {
-    stoneList.remove_if([this](const std::shared_ptr<TKamien>& k) { return k.get() == this; });
+    if (list) list->remove(this);
 }
 
 void TKamien::odbij() {
-    if (mainGame) mainGame->uszkodzSkrzynie();
+    if (host) host->uszkodzSkrzynie();
     x1 = x2;
     y1 = y2;
     x2 = static_cast<float>(Rand(400, 800));
@@ -133,11 +135,12 @@ void TKamien::odbij() {
     mx = (x1 + x2) / 2;
     my = y1 - static_cast<float>(Rand(50, 150));
     per = 0;
-    state = "FLY-DOWN";
-    for (int i = 0; i < 50; ++i) splinter(x, y);
+    state = TStoneState::FLY_DOWN;
+    if (host)
+        for (int i = 0; i < 50; ++i) splinter(x, y, host->effects().particles);
 }
 
-std::shared_ptr<TKamien> startStone(int n, float x, float y, float tx, float ty, int size) {
+std::shared_ptr<TKamien> startStone(TLevelHost& host, int n, float x, float y, float tx, float ty, int size) {
     auto k = std::make_shared<TKamien>();
     k->n = n;
     k->size = size;
@@ -147,27 +150,13 @@ std::shared_ptr<TKamien> startStone(int n, float x, float y, float tx, float ty,
     k->dy = ty;
     k->per = 0;
     k->speed = static_cast<float>(Rnd(0.5, 1));
-    k->state = "START";
-    stoneList.push_back(k);
+    k->state = TStoneState::START;
+    k->host = &host;
+    host.effects().stones.add(k);
     return k;
 }
 
-void updateStones() {
-    // A snapshot: stones leave the list during their update, and a chest hit may even clear it.
-    const std::vector<std::shared_ptr<TKamien>> stones(stoneList.begin(), stoneList.end());
-    for (const auto& k : stones)
-        if (listed(k.get())) k->update();
-}
-
-void drawStones() {
-    for (const auto& k : stoneList) k->draw();
-}
-
-void clearStones() {
-    stoneList.clear();
-}
-
-int stonesFlyingToBag() {
+int stonesFlyingToBag(const TKamienList& list) {
     return static_cast<int>(
-        std::count_if(stoneList.begin(), stoneList.end(), [](const auto& k) { return k->gotoworek == 1; }));
+        std::count_if(list.begin(), list.end(), [](const auto& k) { return k->gotoworek == 1; }));
 }

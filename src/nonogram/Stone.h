@@ -3,16 +3,24 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <memory>
-#include <string>
+
+#include "effects/EffectList.h"
+
+class TKamien;
+class TLevelHost;
+using TKamienList = TEffectList<TKamien>;
+
+// START: popping up; HIDE: shrinking back; FLY: thrown at the chest; FLY_DOWN: bouncing off it;
+// FLY_TO_WOREK: thrown into the bag.
+enum class TStoneState { START, HIDE, FLY, FLY_DOWN, FLY_TO_WOREK };
 
 class TKamien {
   public:
     int gotoworek = 0;  // 1: flies into the bag
     int size = 0;       // size index of its picture
     int n = 0;
-    std::string state;  // "START", "HIDE", "FLY", "FLY-DOWN", "FLY-TO-WOREK"
+    TStoneState state = TStoneState::START;
     float x = 0, y = 0;
     float x1 = 0, y1 = 0;  // start of the current flight
     float x2 = 0, y2 = 0;  // end of the current flight
@@ -22,7 +30,9 @@ class TKamien {
     float s = 1, a = 1;
     float rot = 0;
     float speed = 1;
-    int64_t kurzTime = 0;  // MilliSecs of the next dust puff
+    int64_t kurzTime = 0;        // MilliSecs of the next dust puff
+    TLevelHost* host = nullptr;  // the screen with the bag and the chest (and the dust's list)
+    TKamienList* list = nullptr;
 
     void draw() const;
     // A few dust puffs behind it, at most every 25 ms.
@@ -42,13 +52,8 @@ class TKamien {
     bool _flyStep();
 };
 
-using TKamienList = std::list<std::shared_ptr<TKamien>>;
-extern TKamienList stoneList;
-
-// A stone popping up at (x, y) to be thrown at (tx, ty); the caller sets gotoworek for the bag.
-std::shared_ptr<TKamien> startStone(int n, float x, float y, float tx, float ty, int size);
-void updateStones();
-void drawStones();
-void clearStones();
+// A stone popping up at (x, y) to be thrown at (tx, ty), into the stone list of `host`; the caller sets
+// gotoworek for the bag.
+std::shared_ptr<TKamien> startStone(TLevelHost& host, int n, float x, float y, float tx, float ty, int size);
 // Stones thrown at the bag that have not reached it yet: each already takes a place in it.
-int stonesFlyingToBag();
+int stonesFlyingToBag(const TKamienList& list);

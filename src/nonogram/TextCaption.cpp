@@ -56,7 +56,7 @@ void TTextCaption::draw() const {
 }
 
 std::shared_ptr<TTextCaption> startScorePopup(int imageNumber, int value, float x, float y, int delay,
-                                              int size, TCaptionList* list) {
+                                              int size, TCaptionList& list) {
     auto c = std::make_shared<TTextCaption>();
     c->imageNumber = imageNumber;
     c->shrinkAndFade(x, y, 0.15f);
@@ -71,7 +71,6 @@ std::shared_ptr<TTextCaption> startScorePopup(int imageNumber, int value, float 
         if (full > 0 && here > 0) c->ss = std::min(1.0f, static_cast<float>(here) / full + 0.1f);
     }
     c->rgb = TRGB{};
-    c->list = list ? list : &captionList;
-    c->list->push_back(c);
+    list.add(c);
     return c;
 }

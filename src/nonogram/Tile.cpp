@@ -2,6 +2,7 @@
 #include "nonogram/Tile.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "audio/GlobalSnd.h"
 #include "core/DeltaTime.h"
@@ -9,8 +10,9 @@
 #include "effects/ParticleEffects.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
+#include "nonogram/LevelHost.h"
 #include "nonogram/Plate.h"
+#include "nonogram/PlayEffects.h"
 
 using namespace eng;
 
@@ -22,10 +24,14 @@ void playSound(const char* id) {
     if (globalSnd) globalSnd->playMySound(id);
 }
 
-bool oneOf(const std::string& s, std::initializer_list<const char*> names) {
-    for (const char* n : names)
-        if (s == n) return true;
+bool oneOf(TTileState s, std::initializer_list<TTileState> states) {
+    for (TTileState t : states)
+        if (s == t) return true;
     return false;
+}
+
+TPlayEffects* effectsOf(const TLevel* level) {
+    return (level && level->host) ? &level->host->effects() : nullptr;
 }
 
 }  // namespace
@@ -42,9 +48,14 @@ float TTile::_speed() const {
     return (cheatsOn && KeyDown(KEY_LSHIFT)) ? 0.05f : 1.0f;
 }
 
+TLevelHost* TTile::_host() const {
+    return _level ? _level->host : nullptr;
+}
+
 int TTile::IAmOver() const {
-    if (!mainGame || !mainGame->overTile) return 0;
-    return (mainGame->overTile->r == r || mainGame->overTile->c == c) ? 1 : 0;
+    const TTile* over = _host() ? _host()->getOverTile() : nullptr;
+    if (!over) return 0;
+    return (over->r == r || over->c == c) ? 1 : 0;
 }
 
 float TTile::getFrame() const {
@@ -96,19 +107,19 @@ int TTile::rozbij(int delay) {
 int TTile::_play(int delay, bool hook) {
     if (isCleared() || odkryty) return 0;
     if (zadanie == (hook ? "UNCOVER" : "BROKE")) {
-        if (mainGame && hook) mainGame->showTipToUncover(*this);
-        if (mainGame && !hook) mainGame->showTipToBroke(*this);
+        if (_host() && hook) _host()->showTipToUncover(*this);
+        if (_host() && !hook) _host()->showTipToBroke(*this);
         return 0;
     }
     if (turnoff) return 0;
     revTime = scoreTime = MilliSecs() + delay;
     const bool right = isPicture() != hook;
     if (hook)
-        setState(right ? "ODKRYJ-3" : "ROZBIJ-1");
+        setState(right ? TTileState::ODKRYJ_3 : TTileState::ROZBIJ_1);
     else
-        setState(right ? "ODKRYJ-1" : "ROZBIJ-3");
+        setState(right ? TTileState::ODKRYJ_1 : TTileState::ROZBIJ_3);
     if (right) punktuj = 1;
-    if (mainGame) mainGame->lastMove = right ? 0 : 1;
+    if (_host()) _host()->setLastMove(right ? 0 : 1);
     return 50;
 }
 
@@ -120,21 +131,21 @@ int TTile::uncoverSafe() {
 // (broken by a wrong move, or animating) keeps its state and is not paid twice.
 void TTile::reveal() {
     if (odkryty || isCleared()) return;
-    setState("ODKRYJ-1");
+    setState(TTileState::ODKRYJ_1);
     punktuj = 1;
 }
 
 // ---------------------------------------------------------------- queries
 
 int TTile::isUncovered() const {
-    if (oneOf(state, {"ODKRYJ-1", "ODKRYJ-2", "ROZBIJ-1"})) return 1;
-    return (state == "ODKRYTY" || odkryty) ? 1 : 0;
+    if (oneOf(state, {TTileState::ODKRYJ_1, TTileState::ODKRYJ_2, TTileState::ROZBIJ_1})) return 1;
+    return (state == TTileState::ODKRYTY || odkryty) ? 1 : 0;
 }
 
 // A right break still animating (or waiting for its start) is cleared too: hitting it again must
 // neither score nor throw a stone.
 int TTile::isCleared() const {
-    return (isUncovered() || broken || state == "ODKRYJ-3") ? 1 : 0;
+    return (isUncovered() || broken || state == TTileState::ODKRYJ_3) ? 1 : 0;
 }
 
 int TTile::isClearedForCaptions() const {
@@ -143,17 +154,22 @@ int TTile::isClearedForCaptions() const {
 
 int TTile::isDone() const {
     if (_myTresure) return 0;
-    if (oneOf(state, {"ODKRYTY", "ODKRYJ-1", "ODKRYJ-2", "ROZBITY", "ROZBIJ-1"})) return 1;
+    if (oneOf(state, {TTileState::ODKRYTY, TTileState::ODKRYJ_1, TTileState::ODKRYJ_2, TTileState::ROZBITY,
+                      TTileState::ROZBIJ_1}))
+        return 1;
     return isPicture() ? 0 : 1;
 }
 
 int TTile::isDone2() const {
     if (_myTresure) return 0;
-    return oneOf(state, {"ODKRYTY", "ODKRYJ-1", "ODKRYJ-2", "ROZBITY", "ROZBIJ-1"}) ? 1 : 0;
+    return oneOf(state, {TTileState::ODKRYTY, TTileState::ODKRYJ_1, TTileState::ODKRYJ_2, TTileState::ROZBITY,
+                         TTileState::ROZBIJ_1})
+               ? 1
+               : 0;
 }
 
 int TTile::isRevealed() const {
-    return (!_myTresure && (state == "ODKRYTY" || state == "ROZBITY")) ? 1 : 0;
+    return (!_myTresure && (state == TTileState::ODKRYTY || state == TTileState::ROZBITY)) ? 1 : 0;
 }
 
 int TTile::checkCwiartka() const {
@@ -168,12 +184,14 @@ std::string TTile::getSaveStateData() const {
 
 // ---------------------------------------------------------------- state
 
-void TTile::setState(const std::string& name) {
-    state = Upper(name);
+void TTile::setState(TTileState next) {
+    state = next;
     timeElapsed = 0;
-    if (oneOf(state, {"ODKRYJ-1", "ODKRYJ-2", "ROZBIJ-1", "ROZBIJ-3"})) animTime = 0;
-    if (state == "ODKRYJ-2") odkryty = 1;
-    if (state == "ROZBIJ-3") {
+    if (oneOf(state,
+              {TTileState::ODKRYJ_1, TTileState::ODKRYJ_2, TTileState::ROZBIJ_1, TTileState::ROZBIJ_3}))
+        animTime = 0;
+    if (state == TTileState::ODKRYJ_2) odkryty = 1;
+    if (state == TTileState::ROZBIJ_3) {
         broken = 1;
         odkryty = 1;
     }
@@ -183,7 +201,7 @@ void TTile::setOdkrytyData(int o, int b) {
     odkryty = o;
     broken = b;
     if (o || b) {
-        state = b ? "ROZBITY" : "ODKRYTY";
+        state = b ? TTileState::ROZBITY : TTileState::ODKRYTY;
         punktowane = 1;
     }
     odkrA = 1;
@@ -192,26 +210,36 @@ void TTile::setOdkrytyData(int o, int b) {
 void TTile::update() {
     const int64_t now = MilliSecs();
     if (punktuj && !punktowane && now > scoreTime) {
-        if (mainGame) mainGame->addScore(25, dim.x, dim.y);
+        if (TLevelHost* host = _host()) host->addScore(25, dim.x, dim.y);
         punktowane = 1;
     }
-    if (state == "ODKRYJ-1")
-        update_state_ODKRYJ_1();
-    else if (state == "ODKRYJ-3")
-        update_state_ODKRYJ_3();
-    else if (state == "ODKRYJ-2")
-        update_state_ODKRYJ_2();
-    else if (state == "ODKRYJ-TILES")
-        update_state_ODKRYJ_TILES();
-    else if (state == "ROZBIJ-1")
-        update_state_ROZBIJ_1();
-    else if (state == "ROZBIJ-3")
-        update_state_ROZBIJ_3();
+    switch (state) {
+        case TTileState::ODKRYJ_1:
+            update_state_ODKRYJ_1();
+            break;
+        case TTileState::ODKRYJ_3:
+            update_state_ODKRYJ_3();
+            break;
+        case TTileState::ODKRYJ_2:
+            update_state_ODKRYJ_2();
+            break;
+        case TTileState::ODKRYJ_TILES:
+            update_state_ODKRYJ_TILES();
+            break;
+        case TTileState::ROZBIJ_1:
+            update_state_ROZBIJ_1();
+            break;
+        case TTileState::ROZBIJ_3:
+            update_state_ROZBIJ_3();
+            break;
+        default:
+            break;
+    }
 }
 
 void TTile::_animateCover(float speed) {
     animTime += speed * frameDelta * _speed();
-    if (animTime > hideFrames() - 1) setState("ODKRYJ-2");  // resets the frame, the cover is gone
+    if (animTime > hideFrames() - 1) setState(TTileState::ODKRYJ_2);  // resets the frame, the cover is gone
 }
 
 void TTile::update_state_ODKRYJ_1() {
@@ -223,7 +251,7 @@ void TTile::update_state_ODKRYJ_1() {
     if (isPicture()) {
         _animateCover(0.5f);
     } else {
-        setState("ODKRYJ-2");
+        setState(TTileState::ODKRYJ_2);
         rozbijNaKwadraty();
     }
 }
@@ -241,7 +269,8 @@ void TTile::update_state_ROZBIJAJ_DESKE() {
     const int64_t now = MilliSecs();
     if (now > partTime) {
         partTime = now + 50;
-        for (int i = 0; i < 4; ++i) splinter(dim.x, dim.y);
+        if (TPlayEffects* fx = effectsOf(_level))
+            for (int i = 0; i < 4; ++i) splinter(dim.x, dim.y, fx->particles);
     }
 }
 
@@ -249,30 +278,31 @@ void TTile::update_state_ODKRYJ_2() {
     if (MilliSecs() < revTime) return;
     if (!isPicture()) {
         update_state_ROZBIJAJ_DESKE();
-        setState("ODKRYTY");
+        setState(TTileState::ODKRYTY);
         return;
     }
-    setState("ODKRYJ-TILES");
+    setState(TTileState::ODKRYJ_TILES);
     if (!tresure) return;
     auto flying =
         startFlyingTresure(tresure, sizeIndex(), tresure->frames - 1, dim.x, dim.y, shared_from_this());
     _myTresure = flying.get();
     TDim slot;
-    if (!noHintLoad && mainGame && mainGame->isHintUnloaded() && mainGame->getFreeHintDim(slot))
-        mainGame->startFlyingHint(*this, slot);
+    TLevelHost* host = _host();
+    if (!noHintLoad && host && host->isHintUnloaded() && host->getFreeHintDim(slot))
+        host->startFlyingHint(*this, slot);
     tresure = nullptr;
 }
 
 void TTile::update_state_ODKRYJ_TILES() {
     odkrA = std::min(odkrA + 0.025f * frameDelta * _speed(), 1.0f);
-    if (odkrA >= 1.0f) setState("ODKRYTY");
+    if (odkrA >= 1.0f) setState(TTileState::ODKRYTY);
 }
 
 void TTile::update_state_ROZBIJ_1() {
     if (MilliSecs() < revTime) return;
     rozbijNaKwadraty();
     broken = 1;
-    setState("ROZBITY");
+    setState(TTileState::ROZBITY);
     _sendStone();
     playSound("break_wrong");
 }
@@ -285,14 +315,14 @@ void TTile::update_state_ROZBIJ_3() {
     }
     animTime += 0.5f * frameDelta * _speed();
     if (animTime > hideFrames() - 1) {
-        setState("ROZBITY");
+        setState(TTileState::ROZBITY);
         rozbijNaKwadraty();
         _sendStone();
     }
 }
 
 void TTile::_sendStone() {
-    if (mainGame) mainGame->wyslijKamien(*this);
+    if (_host()) _host()->wyslijKamien(*this);
 }
 
 // ---------------------------------------------------------------- tutorial
@@ -325,11 +355,41 @@ void TTile::generateOko() {
     const Image frame = overImg[sizeIndex()];
     const float w = frame ? static_cast<float>(ImageWidth(frame)) : tileSizes[sizeIndex()];
     const float h = frame ? static_cast<float>(ImageHeight(frame)) : tileSizes[sizeIndex()];
-    for (int i = 0; i < 3; ++i) previewSparkle(dim.x, dim.y, w, h);
+    if (TPlayEffects* fx = effectsOf(_level))
+        for (int i = 0; i < 3; ++i) previewSparkle(dim.x, dim.y, w, h, fx->particles);
 }
 
 void TTile::rozbijNaKwadraty() const {
     float w, h;
     pictureSize(w, h);
-    breakIntoChips(sizeIndex(), dim.x - w / 2, dim.y - h / 2);
+    if (TPlayEffects* fx = effectsOf(_level))
+        breakIntoChips(sizeIndex(), dim.x - w / 2, dim.y - h / 2, fx->plates);
+}
+
+const char* tileStateName(TTileState state) {
+    switch (state) {
+        case TTileState::NONE:
+            return "";
+        case TTileState::ODKRYJ_1:
+            return "ODKRYJ-1";
+        case TTileState::ODKRYJ_2:
+            return "ODKRYJ-2";
+        case TTileState::ODKRYJ_3:
+            return "ODKRYJ-3";
+        case TTileState::ODKRYJ_TILES:
+            return "ODKRYJ-TILES";
+        case TTileState::ODKRYTY:
+            return "ODKRYTY";
+        case TTileState::ROZBIJ_1:
+            return "ROZBIJ-1";
+        case TTileState::ROZBIJ_3:
+            return "ROZBIJ-3";
+        case TTileState::ROZBITY:
+            return "ROZBITY";
+    }
+    return "";
+}
+
+std::ostream& operator<<(std::ostream& out, TTileState state) {
+    return out << '"' << tileStateName(state) << '"';
 }

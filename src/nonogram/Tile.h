@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,26 @@
 class TLevel;
 class TFlyingTresure;
 class TFlyingTile;
+class TLevelHost;
+
+// A cell's moves and their animations. Fresh: NONE. A right move: the hand on a picture cell (ODKRYJ_1) or
+// the hook on an empty one (ODKRYJ_3) lifts the cover; then ODKRYJ_2 (the cover is gone), ODKRYJ_TILES (the
+// picture fades in) and ODKRYTY. A wrong move: the hook on a picture cell (ROZBIJ_1) or the hand on an empty
+// one (ROZBIJ_3), ending in ROZBITY.
+enum class TTileState {
+    NONE,
+    ODKRYJ_1,
+    ODKRYJ_2,
+    ODKRYJ_3,
+    ODKRYJ_TILES,
+    ODKRYTY,
+    ROZBIJ_1,
+    ROZBIJ_3,
+    ROZBITY
+};
+// "ODKRYJ-1" and so on; "" for NONE.
+const char* tileStateName(TTileState state);
+std::ostream& operator<<(std::ostream& out, TTileState state);
 
 class TTile : public std::enable_shared_from_this<TTile> {
   public:
@@ -27,8 +48,8 @@ class TTile : public std::enable_shared_from_this<TTile> {
     float alpha = 1, scale = 1, rotation = 0;
     int odkryty = 0;  // the cover is gone
     int broken = 0;
-    std::string state;  // upper case; empty for a fresh cell
-    float odkrA = 0;    // fade-in of the picture after uncovering
+    TTileState state = TTileState::NONE;
+    float odkrA = 0;  // fade-in of the picture after uncovering
     int64_t revTime = 0;
     int64_t scoreTime = 0;
     int punktuj = 0;
@@ -80,7 +101,7 @@ class TTile : public std::enable_shared_from_this<TTile> {
     // The hook; the mirror of the hand.
     int rozbij(int delay);
     int checkCwiartka() const;
-    void setState(const std::string& name);
+    void setState(TTileState next);
     void setOdkrytyData(int o, int b);
     void setTileData(std::shared_ptr<TTileData> data) { td = std::move(data); }
     void setTileHideData(std::shared_ptr<TTileHideGFX> data) { tdHide = std::move(data); }
@@ -100,6 +121,7 @@ class TTile : public std::enable_shared_from_this<TTile> {
     void pictureSize(float& w, float& h) const;
 
   private:
+    TLevelHost* _host() const;        // the screen playing the cell's level, or null
     int _play(int delay, bool hook);  // a move of the hand or the hook
     void _animateCover(float speed);  // the cover lifting, shared by the right moves
     void _sendStone();

@@ -42,13 +42,13 @@ void TTile::drawHiden() const {
     const float x = dim.x, y = dim.y;
     if (broken) {
         if (!isPicture()) {
-            if (state != "ROZBITY") drawCover(*this, animTime);
+            if (state != TTileState::ROZBITY) drawCover(*this, animTime);
         } else {
             td->drawBroke(x, y, s, animTime);
         }
         return;
     }
-    if (state == "ROZBITY") return;
+    if (state == TTileState::ROZBITY) return;
     if (animTime == 0) {
         drawCover(*this, 0);
         return;
@@ -75,7 +75,7 @@ void TTile::drawOdkryty() const {
     if (broken) {
         if (isPicture()) {
             td->drawBroke(x, y, s, animTime);
-        } else if (state != "ROZBITY") {
+        } else if (state != TTileState::ROZBITY) {
             SetScale(scale * animTime / 12, scale * animTime / 12);
             drawClampedFrame(rockImg[s], x, y, 0);
             SetScale(scale, scale);

@@ -15,7 +15,6 @@
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
 #include "nonogram/MainGame.h"
-#include "nonogram/Stone.h"
 #include "progress/ProfileManager.h"
 
 class MainGameTest : public ::testing::Test {
@@ -42,10 +41,10 @@ class MainGameTest : public ::testing::Test {
     void start(const std::shared_ptr<TLevel>& level) {
         game->mnoznik = 1;
         game->setLevel(level);
-        game->restartWorek();
+        game->chest.restartWorek();
         game->prepare();
-        for (int i = 0; i < 400 && game->state != "NORMAL"; ++i) frame();
-        ASSERT_EQ(game->state, "NORMAL");
+        for (int i = 0; i < 400 && game->state != TGameState::NORMAL; ++i) frame();
+        ASSERT_EQ(game->state, TGameState::NORMAL);
     }
 
     // A level of `rows` picture rows ('#') and empty cells ('.'), tolerating `mistakes` hits.
@@ -87,7 +86,7 @@ class MainGameTest : public ::testing::Test {
     }
     // Runs frames until no stone flies any more.
     static void landStones() {
-        for (int i = 0; i < 600 && !stoneList.empty(); ++i) frame();
+        for (int i = 0; i < 600 && !game->fx.stones.empty(); ++i) frame();
     }
 
     static TProfile& profile() { return *profileManager->profile; }

@@ -20,8 +20,9 @@ std::string moves(const TLevel& l) {
     std::string out;
     for (int r = 0; r < l.rows; ++r) {
         for (int c = 0; c < l.cols; ++c) {
-            const std::string& s = l.tile[r][c]->state;
-            out += s.empty() ? '.' : (s.rfind("ODKRYJ", 0) == 0 || s == "ODKRYTY") ? 'u' : 'b';
+            const TTileState s = l.tile[r][c]->state;
+            const std::string name = tileStateName(s);
+            out += name.empty() ? '.' : (name.rfind("ODKRYJ", 0) == 0 || name == "ODKRYTY") ? 'u' : 'b';
         }
         if (r + 1 < l.rows) out += '/';
     }
@@ -32,16 +33,20 @@ TEST_F(MainGameTest, ADragIsAStraightLineFromItsStartAndTheReleaseDecidesTheTool
     struct Case {
         int r1, c1, r2, c2;
         int button;  // 1 left, 2 right
-        int tool;    // 0 hand, 1 hook
+        TTool tool;
         int labelCount;
         int highlightRow, highlightCol;  // the row / column lit while dragging
         const char* result;
     } cases[] = {
-        {0, 0, 0, 3, 1, 0, 4, 0, -1, "uuuu./...../...../...../....."},  // row, hand, left: uncover
-        {4, 4, 4, 1, 2, 1, 4, 4, -1, "...../...../...../...../.uuuu"},  // right with the hook uncovers
-        {0, 1, 3, 2, 1, 1, 4, -1, 1, ".b.../.b.../.b.../.b.../....."},  // mostly down: a column; hook breaks
-        {2, 2, 2, 0, 2, 0, 3, 2, -1, "...../...../bbb../...../....."},  // right with the hand breaks
-        {1, 1, 2, 2, 1, 0, 2, -1, 1, "...../.u.../.u.../...../....."},  // equal steps count as a column
+        {0, 0, 0, 3, 1, TTool::HAND, 4, 0, -1, "uuuu./...../...../...../....."},  // row, hand, left: uncover
+        {4, 4, 4, 1, 2, TTool::HOOK, 4, 4, -1,
+         "...../...../...../...../.uuuu"},  // right with the hook uncovers
+        {0, 1, 3, 2, 1, TTool::HOOK, 4, -1, 1,
+         ".b.../.b.../.b.../.b.../....."},  // mostly down: a column; hook breaks
+        {2, 2, 2, 0, 2, TTool::HAND, 3, 2, -1,
+         "...../...../bbb../...../....."},  // right with the hand breaks
+        {1, 1, 2, 2, 1, TTool::HAND, 2, -1, 1,
+         "...../.u.../.u.../...../....."},  // equal steps count as a column
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.r1) + "," + std::to_string(c.c1) + " -> " + std::to_string(c.r2) + "," +
@@ -50,15 +55,15 @@ TEST_F(MainGameTest, ADragIsAStraightLineFromItsStartAndTheReleaseDecidesTheTool
         start(l);
         game->setHand(c.tool);
         dragTo(*l->tile[c.r1][c.c1], *l->tile[c.r2][c.c2], c.button);
-        EXPECT_EQ(game->holdedCounter, c.labelCount);
-        EXPECT_EQ(game->toDraw, game->lastHoldedTile);
-        EXPECT_EQ(game->firstHoldedTile, l->tile[c.r1][c.c1]);
+        EXPECT_EQ(game->drag.holdedCounter, c.labelCount);
+        EXPECT_EQ(game->drag.toDraw, game->drag.lastHoldedTile);
+        EXPECT_EQ(game->drag.firstHoldedTile, l->tile[c.r1][c.c1]);
         EXPECT_EQ(game->getOverLeft2(), c.highlightRow);
         EXPECT_EQ(game->getOverUp2(), c.highlightCol);
         EXPECT_EQ(moves(*l), "...../...../...../...../.....") << "nothing happens before the release";
         button(c.button, false);
         EXPECT_EQ(moves(*l), c.result);
-        EXPECT_TRUE(game->tilesyHolded.empty());
+        EXPECT_TRUE(game->drag.tilesyHolded.empty());
         release();
     }
 }
@@ -78,7 +83,7 @@ TEST_F(MainGameTest, BothButtonsOrEscapeCancelADrag) {
     eng::InjectKey(27, false);
     button(1, false);
     EXPECT_EQ(moves(*l), "...../...../...../...../.....");
-    EXPECT_EQ(game->startTile, nullptr);
+    EXPECT_EQ(game->drag.startTile, nullptr);
 
     // A plain click after a cancel still works.
     moveTo(*l->tile[2][2]);
@@ -92,13 +97,13 @@ TEST_F(MainGameTest, CtrlSwapsTheToolsWhileHeld) {
     start(l);
     eng::InjectKey(162, true);
     frame();
-    EXPECT_EQ(game->hand, 1);
+    EXPECT_EQ(game->hand, TTool::HOOK);
     dragTo(*l->tile[0][0], *l->tile[0][2]);
     button(1, false);
     EXPECT_EQ(moves(*l), "bbb../...../...../...../.....");
     eng::InjectKey(162, false);
     frame();
-    EXPECT_EQ(game->hand, 0);
+    EXPECT_EQ(game->hand, TTool::HAND);
     moveTo(*l->tile[1][0]);
     button(1, true);
     button(1, false);
@@ -111,7 +116,7 @@ TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
         int mistakes, inBag;
         int chestFrame;
         bool bagShown;
-        const char* state;
+        TGameState state;
     };
     struct Case {
         const char* name;
@@ -122,15 +127,17 @@ TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
         {"no bag, two tolerated",
          false,
          2,
-         {{1, 0, 2, false, "NORMAL"}, {2, 0, 5, false, "NORMAL"}, {3, 0, 5, false, "LOSE"}}},
+         {{1, 0, 2, false, TGameState::NORMAL},
+          {2, 0, 5, false, TGameState::NORMAL},
+          {3, 0, 5, false, TGameState::LOSE}}},
         {"bag, one tolerated",
          true,
          1,
-         {{0, 1, 0, true, "NORMAL"},
-          {0, 2, 0, true, "NORMAL"},
-          {0, 3, 0, false, "NORMAL"},
-          {1, 3, 5, false, "NORMAL"},
-          {2, 3, 5, false, "LOSE"}}},
+         {{0, 1, 0, true, TGameState::NORMAL},
+          {0, 2, 0, true, TGameState::NORMAL},
+          {0, 3, 0, false, TGameState::NORMAL},
+          {1, 3, 5, false, TGameState::NORMAL},
+          {2, 3, 5, false, TGameState::LOSE}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -147,9 +154,12 @@ TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
             landStones();
             EXPECT_EQ(profile().mistakes, s.mistakes);
             EXPECT_EQ(profile().kamienieWWorku, s.inBag);
-            EXPECT_EQ(static_cast<int>(game->getChestFrame()), s.chestFrame);
+            EXPECT_EQ(static_cast<int>(game->chest.getChestFrame()), s.chestFrame);
             EXPECT_EQ(game->Gui->getItem("bonus6")->_v != 0, s.bagShown);
-            EXPECT_EQ(game->state.rfind(s.state, 0), 0u) << game->state;  // LOSE, or LOSE-END once all fell
+            // LOSE, or LOSE_END once everything fell
+            EXPECT_TRUE(game->state == s.state ||
+                        (s.state == TGameState::LOSE && game->state == TGameState::LOSE_END))
+                << game->state;
         }
         for (int i = 0; i < 600 && game->wynik.empty(); ++i) frame();
         EXPECT_EQ(game->wynik, "RESTART-LEVEL");
@@ -166,7 +176,7 @@ TEST_F(MainGameTest, AStoneFlyingToTheBagHoldsItsPlace) {
     l->tile[0][0]->rozbij(0);
     l->tile[0][1]->rozbij(0);  // in the same frame: only one place is left in the bag
     frame(2);
-    EXPECT_EQ(stonesFlyingToBag(), 1);
+    EXPECT_EQ(stonesFlyingToBag(game->fx.stones), 1);
     landStones();
     EXPECT_EQ(profile().kamienieWWorku, 3);
     EXPECT_EQ(profile().mistakes, 1);
@@ -217,13 +227,14 @@ TEST_F(MainGameTest, TheWinRecordsTheScoreShownAndBreaksTheRestForFree) {
     dragTo(*l->tile[0][0], *l->tile[0][2]);
     button(1, false);
     frame();
-    ASSERT_EQ(game->state, "WIN-1");
+    ASSERT_EQ(game->state, TGameState::WIN_1);
     ASSERT_EQ(profile().levele.size(), 1u);
     const auto& record = *profile().levele[0];
     EXPECT_EQ(record.score, 75);
     EXPECT_EQ(record.passed, 1);
     EXPECT_EQ(record.numerLevelu, 3);
-    for (int c = 3; c < 5; ++c) EXPECT_EQ(l->tile[0][c]->state, "ODKRYJ-3") << "the empty cells break open";
+    for (int c = 3; c < 5; ++c)
+        EXPECT_EQ(l->tile[0][c]->state, TTileState::ODKRYJ_3) << "the empty cells break open";
     for (int i = 0; i < 900 && game->wynik.empty(); ++i) frame();
     EXPECT_EQ(game->wynik, "GET-NEXT-LEVEL");
     EXPECT_EQ(l->score, record.score) << "the shown score is the recorded one";
@@ -237,14 +248,14 @@ TEST_F(MainGameTest, AStoneLandingAfterTheWinChangesNothing) {
     start(l);
     l->tile[4][4]->odkryj(0);  // a wrong move: its stone takes a while to reach the chest
     frame(30);
-    ASSERT_FALSE(stoneList.empty());
+    ASSERT_FALSE(game->fx.stones.empty());
     l->tile[0][0]->odkryj(0);
     l->tile[0][1]->odkryj(0);
     frame(2);
-    ASSERT_EQ(game->state, "WIN-1");
+    ASSERT_EQ(game->state, TGameState::WIN_1);
     landStones();
     EXPECT_EQ(profile().mistakes, 0);
-    EXPECT_NE(game->state, "LOSE");
+    EXPECT_FALSE(game->lost());
     release();
 }
 
@@ -253,18 +264,19 @@ TEST_F(MainGameTest, LeavingALevelRemovesEverythingThatActsOnCells) {
     game->setLevel(l);
     game->prepare();
     frame(5);  // still flying in
-    ASSERT_FALSE(flyingTileList.empty());
+    TPlayEffects& fx = game->fx;
+    ASSERT_FALSE(fx.flyingTiles.empty());
     l->tile[0][0]->rozbij(0);
     game->wyslijKamien(*l->tile[0][0]);
-    breakIntoChips(0, 100, 100);
-    createEmitter(1, 100, 100, 0, 50, 1000, TRGB{}, nullptr);
+    breakIntoChips(0, 100, 100, fx.plates);
+    createEmitter(1, 100, 100, 0, 50, 1000, TRGB{}, fx.emitters, fx.particles);
     game->finish();
-    EXPECT_TRUE(flyingTileList.empty());
-    EXPECT_TRUE(plateList.empty());
-    EXPECT_TRUE(stoneList.empty());
-    EXPECT_TRUE(debrisList.empty());
-    EXPECT_TRUE(emitterList.empty());
-    EXPECT_TRUE(captionList.empty());
+    EXPECT_TRUE(fx.flyingTiles.empty());
+    EXPECT_TRUE(fx.plates.empty());
+    EXPECT_TRUE(fx.stones.empty());
+    EXPECT_TRUE(fx.debris.empty());
+    EXPECT_TRUE(fx.emitters.empty());
+    EXPECT_TRUE(fx.captions.empty());
     for (auto& row : l->tile)
         for (auto& t : row) EXPECT_EQ(t->_flyingTile, nullptr);
 }

@@ -32,7 +32,9 @@ struct StandIn : TEkran {
 TEST(ScreenRegistry, EverySetUpAndEveryNeedIsAStepOfTheLoadingSequence) {
     // A set-up step the loading sequence does not run would leave its screen without pictures.
     for (const TScreenEntry& e : TScreenRegistry().entries) {
-        if (!e.setupStep.empty()) EXPECT_TRUE(isLoadingStep(e.setupStep)) << e.setupStep;
+        if (!e.setupStep.empty()) {
+            EXPECT_TRUE(isLoadingStep(e.setupStep)) << e.setupStep;
+        }
         for (const std::string& need : e.needs)
             EXPECT_TRUE(isLoadingStep(need)) << e.name << " needs " << need;
     }
@@ -47,7 +49,9 @@ TEST(ScreenRegistry, NamesAndSetUpStepsAreUniqueAndNoScreenHidesAFlowOperation) 
             EXPECT_TRUE(names.insert(e.name).second) << "two screens named " << e.name;
             EXPECT_EQ(e.name, eng::Upper(e.name));  // the switcher upper-cases every name it is given
         }
-        if (!e.setupStep.empty()) EXPECT_TRUE(steps.insert(e.setupStep).second) << e.setupStep;
+        if (!e.setupStep.empty()) {
+            EXPECT_TRUE(steps.insert(e.setupStep).second) << e.setupStep;
+        }
     }
     for (const auto& row : TScreenSwitcher().table) EXPECT_EQ(names.count(row.name), 0u) << row.name;
     EXPECT_EQ(names.count("MAIN-MENU"), 1u);

@@ -14,34 +14,26 @@
 
 namespace {
 
-class Particles : public testing::Test {
-  protected:
-    void SetUp() override {
-        eng::SetHeadless(eng::HeadlessConfig{});
-        frameDelta = 1;
-        clearParticles();
-        emitterList.clear();
-    }
-    void TearDown() override {
-        clearParticles();
-        emitterList.clear();
-        particleImages.clear();
-    }
-};
-
 // Alpha 0 → 0.5, rotation 10 → 370, scale 1 → 3, path (0, 0) → (100, 0) bent through (50, 100); 1000 ms.
-std::shared_ptr<TParticle> probe(int delay, int getBack, TParticleList* list = nullptr) {
+std::shared_ptr<TParticle> probeIn(TParticleList& list, int delay, int getBack) {
     auto p = createParticle(0, 0, 0, 100, 0, 50, 100, TRGB{}, 0, 0.5f, 1, 3, 10, 370, eng::ALPHABLEND, delay,
                             1000, list);
     p->getBack = getBack;
     return p;
 }
 
-bool listed(const TParticleList& list, const std::shared_ptr<TParticle>& p) {
-    for (const auto& q : list)
-        if (q == p) return true;
-    return false;
-}
+class Particles : public testing::Test {
+  protected:
+    void SetUp() override {
+        eng::SetHeadless(eng::HeadlessConfig{});
+        frameDelta = 1;
+    }
+    void TearDown() override { particleImages.clear(); }
+    // The lists a screen would own.
+    TParticleList particles;
+    TEmitterList emitters;
+    std::shared_ptr<TParticle> probe(int delay, int getBack) { return probeIn(particles, delay, getBack); }
+};
 
 }  // namespace
 
@@ -49,7 +41,7 @@ TEST_F(Particles, LifeCountsFromTheFirstUpdateAfterTheDelayAndEndsInTheUpdateAft
     auto p = probe(200, 0);
     EXPECT_EQ(p->startTime, eng::MilliSecs() + 200);
     eng::Delay(150);
-    updateParticles(nullptr);
+    particles.update();
     EXPECT_EQ(p->lifePer, 0);
     EXPECT_EQ(p->x, 0);
     EXPECT_EQ(p->y, 0);
@@ -57,28 +49,28 @@ TEST_F(Particles, LifeCountsFromTheFirstUpdateAfterTheDelayAndEndsInTheUpdateAft
 
     // The start passed long ago, but the life begins only now, at the first update.
     eng::Delay(350);
-    updateParticles(nullptr);
+    particles.update();
     EXPECT_EQ(p->bornTime, eng::MilliSecs());
     EXPECT_EQ(p->lifePer, 0);
 
     eng::Delay(500);
-    updateParticles(nullptr);
+    particles.update();
     EXPECT_FLOAT_EQ(p->lifePer, 0.5f);
     EXPECT_FLOAT_EQ(p->x, 50);  // the quadratic curve halfway: a quarter of each end, half the control point
     EXPECT_FLOAT_EQ(p->y, 50);
     EXPECT_FLOAT_EQ(p->s, 2);
 
     eng::Delay(500);
-    updateParticles(nullptr);
-    EXPECT_TRUE(listed(particleList, p)) << "exactly at the end of its life it still lives";
+    particles.update();
+    EXPECT_TRUE(particles.contains(p.get())) << "exactly at the end of its life it still lives";
     EXPECT_FLOAT_EQ(p->lifePer, 1);
     EXPECT_FLOAT_EQ(p->x, 100);
     EXPECT_FLOAT_EQ(p->a, 0.5f);
 
     eng::Delay(1);
-    updateParticles(nullptr);
-    EXPECT_FALSE(listed(particleList, p));
-    EXPECT_TRUE(particleList.empty());
+    particles.update();
+    EXPECT_FALSE(particles.contains(p.get()));
+    EXPECT_TRUE(particles.empty());
 }
 
 TEST_F(Particles, AlphaAndRotationFollowTheGetBackRule) {
@@ -92,12 +84,12 @@ TEST_F(Particles, AlphaAndRotationFollowTheGetBackRule) {
     };
     for (const Case& c : cases) {
         auto p = probe(0, c.getBack);
-        updateParticles(nullptr);  // born now
+        particles.update();  // born now
         eng::Delay(c.at);
-        updateParticles(nullptr);
+        particles.update();
         EXPECT_NEAR(p->a, c.a, 1e-5) << "getBack " << c.getBack << " at " << c.at;
         EXPECT_NEAR(p->r, c.r, 1e-3) << "getBack " << c.getBack << " at " << c.at;
-        clearParticles();
+        particles.clear();
     }
 }
 
@@ -106,13 +98,14 @@ TEST_F(Particles, ParticlesLeaveTheirOwnListsWhileTheOthersKeepUpdating) {
     std::vector<std::shared_ptr<TParticle>> ps;
     for (int life : {300, 100, 400, 100, 200}) {
         ps.push_back(
-            createParticle(0, 0, 0, 0, 0, 0, 0, TRGB{}, 1, 0, 1, 1, 0, 0, eng::LIGHTBLEND, 0, life, &own));
+            createParticle(0, 0, 0, 0, 0, 0, 0, TRGB{}, 1, 0, 1, 1, 0, 0, eng::LIGHTBLEND, 0, life, own));
         EXPECT_EQ(ps.back()->list, &own);
     }
-    auto inDefault = createParticle(0, 0, 0, 0, 0, 0, 0, TRGB{}, 1, 0, 1, 1, 0, 0, eng::LIGHTBLEND, 0, 50);
-    EXPECT_EQ(inDefault->list, &particleList);
+    auto elsewhere =
+        createParticle(0, 0, 0, 0, 0, 0, 0, TRGB{}, 1, 0, 1, 1, 0, 0, eng::LIGHTBLEND, 0, 50, particles);
+    EXPECT_EQ(elsewhere->list, &particles);
 
-    updateParticles(&own);  // all born now
+    own.update();  // all born now
     const struct {
         int at;
         size_t left;
@@ -121,12 +114,12 @@ TEST_F(Particles, ParticlesLeaveTheirOwnListsWhileTheOthersKeepUpdating) {
     for (const auto& step : steps) {
         eng::Delay(step.at - elapsed);
         elapsed = step.at;
-        updateParticles(&own);
+        own.update();
         EXPECT_EQ(own.size(), step.left) << "after " << step.at << " ms";
         // The survivors were updated in the same pass in which their neighbours left.
         for (const auto& p : own) EXPECT_FLOAT_EQ(p->lifePer, static_cast<float>(step.at) / p->lifeTime);
     }
-    EXPECT_EQ(particleList.size(), 1u) << "the default list is left alone";
+    EXPECT_EQ(particles.size(), 1u) << "the other list is left alone";
 }
 
 TEST_F(Particles, SetupReadsEveryPictureWithItsHandleAndReportsTheMissingOnes) {
@@ -179,39 +172,39 @@ TEST_F(Particles, OnlyStartedParticlesWithALoadedPictureAreDrawn) {
     for (const Case& c : cases) {
         eng::Cls();
         auto p = createParticle(c.n, 100, 100, 100, 100, 100, 100, TRGB{0, 255, 0}, 1, 1, 1, 1, 0, 0,
-                                eng::ALPHABLEND, c.delay, 1000);
-        updateParticles(nullptr);
-        drawParticles(nullptr);
+                                eng::ALPHABLEND, c.delay, 1000, particles);
+        particles.update();
+        particles.draw();
         const auto px = eng::GrabPixmap(100, 100, 1, 1);
         EXPECT_EQ(px->rgba[1] > 200, c.drawn) << "picture " << c.n << " delay " << c.delay;
         EXPECT_LT(px->rgba[0], 10) << "tinted by its colour";
-        clearParticles();
+        particles.clear();
     }
     eng::SetBlend(eng::ALPHABLEND);
 }
 
 TEST_F(Particles, AnEmitterEmitsEveryIntervalFromItsStartAndExpires) {
     const int64_t t0 = eng::MilliSecs();
-    auto e = createEmitter(10, 50, 60, 100, 50, 200, TRGB{});
-    auto silent = createEmitter(99, 50, 60, 0, 50, 100, TRGB{});
-    EXPECT_EQ(emitterList.size(), 2u);
+    auto e = createEmitter(10, 50, 60, 100, 50, 200, TRGB{}, emitters, particles);
+    auto silent = createEmitter(99, 50, 60, 0, 50, 100, TRGB{}, emitters, particles);
+    EXPECT_EQ(emitters.size(), 2u);
     std::vector<int64_t> emissions;
     int64_t gone = 0;
     for (int t = 0; t <= 400; t += 10) {
-        const size_t before = particleList.size();
-        updateEmitters(nullptr);
-        if (particleList.size() > before) {
-            EXPECT_EQ(particleList.size() - before, 2u) << "a red and a white sparkle";
+        const size_t before = particles.size();
+        emitters.update();
+        if (particles.size() > before) {
+            EXPECT_EQ(particles.size() - before, 2u) << "a red and a white sparkle";
             emissions.push_back(eng::MilliSecs() - t0);
         }
-        if (!gone && emitterList.empty()) gone = eng::MilliSecs() - t0;
+        if (!gone && emitters.empty()) gone = eng::MilliSecs() - t0;
         eng::Delay(10);
     }
     // Starts at 100; the next emission waits until the clock has passed the interval (strictly) — 160,
     // 220, 280; it expires in the first update after 300.
     EXPECT_EQ(emissions, (std::vector<int64_t>{100, 160, 220, 280}));
     EXPECT_EQ(gone, 310);
-    for (const auto& p : particleList) {
+    for (const auto& p : particles) {
         EXPECT_EQ(p->n, 0);
         EXPECT_NEAR(p->x1, 50, 10);
         EXPECT_NEAR(p->y1, 60, 10);

@@ -12,8 +12,8 @@
 #include "effects/Particle.h"
 #include "nonogram/Caption.h"
 #include "nonogram/FlyingTile.h"
-#include "nonogram/MainGame.h"
 #include "nonogram/Plate.h"
+#include "nonogram/PlayEffects.h"
 #include "nonogram/RevealEmitter.h"
 #include "nonogram/SpecCaption.h"
 #include "nonogram/TextCaption.h"
@@ -27,20 +27,15 @@ class Effects : public testing::Test {
         frameDelta = 1;
         savedKinds = tileDataList;
         tileDataList.clear();
-        clearFlyingTiles();
-        clearPlates();
-        clearCaptions();
     }
     void TearDown() override {
-        clearFlyingTiles();
-        clearPlates();
-        clearCaptions();
-        mainGame.reset();
+        fx.clear();
         tileDataList = savedKinds;
         captionDigits = {};
         captionPlus = nullptr;
     }
     std::vector<std::shared_ptr<TTileData>> savedKinds;
+    TPlayEffects fx;  // the lists a screen would own
 
     static bool openDisplay() {
         if (!std::getenv("DISPLAY") || !eng::Graphics(320, 240, 0, 60, 0)) return false;
@@ -69,10 +64,10 @@ TEST_F(Effects, AFlyingCellWaitsForItsTimeAndHandsTheCellBackWhenLanded) {
     f->rotate = 0;
     f->perSpeed = 0.02f;
     f->startFrom(100, 200, 500);
-    flyingTileList.push_back(f);
+    fx.flyingTiles.add(f);
     for (int i = 0; i < 20; ++i) {
         eng::Delay(20);  // 400 ms: still before its time
-        updateFlyingTiles();
+        fx.flyingTiles.update();
     }
     EXPECT_EQ(f->per, 0);
     EXPECT_EQ(f->x, 100);
@@ -80,7 +75,7 @@ TEST_F(Effects, AFlyingCellWaitsForItsTimeAndHandsTheCellBackWhenLanded) {
     if (display) {
         // Not even drawn invisibly: the frame gets no picture at all.
         eng::Cls();
-        drawFlyingTiles();
+        fx.flyingTiles.draw();
         eng::Flip();
         EXPECT_EQ(eng::GetRenderStats().quads, 0) << "drawn before its time";
         eng::Cls();
@@ -92,12 +87,12 @@ TEST_F(Effects, AFlyingCellWaitsForItsTimeAndHandsTheCellBackWhenLanded) {
     eng::Delay(100);
     int frames = 0;
     while (f->per < 1 && frames < 100) {
-        updateFlyingTiles();
+        fx.flyingTiles.update();
         ++frames;
         EXPECT_EQ(cell->_flyingTile, f.get()) << "the cell shows itself before the copy landed";
         if (frames == 25 && display) {
             eng::Cls();
-            drawFlyingTiles();
+            fx.flyingTiles.draw();
             EXPECT_GT(greenAt(static_cast<int>(f->x), static_cast<int>(f->y)), 100)
                 << "the copy is not drawn";
             EXPECT_LT(f->y, 200);
@@ -108,18 +103,18 @@ TEST_F(Effects, AFlyingCellWaitsForItsTimeAndHandsTheCellBackWhenLanded) {
     EXPECT_LE(frames, 51);
     EXPECT_EQ(f->x, 100);
     EXPECT_EQ(f->y, 60);
-    EXPECT_EQ(flyingTileList.size(), 1u) << "it leaves in the frame after landing";
-    updateFlyingTiles();
-    EXPECT_TRUE(flyingTileList.empty());
+    EXPECT_EQ(fx.flyingTiles.size(), 1u) << "it leaves in the frame after landing";
+    fx.flyingTiles.update();
+    EXPECT_TRUE(fx.flyingTiles.empty());
     EXPECT_EQ(cell->_flyingTile, nullptr);
 
     // Clearing the list hands every cell back at once.
     auto g = makeFlyingTile(level->tileAt(0, 1));
     g->startFromRandomPosition(0);
-    flyingTileList.push_back(g);
-    clearFlyingTiles();
+    fx.flyingTiles.add(g);
+    fx.flyingTiles.clear();
     EXPECT_EQ(level->tileAt(0, 1)->_flyingTile, nullptr);
-    EXPECT_TRUE(flyingTileList.empty());
+    EXPECT_TRUE(fx.flyingTiles.empty());
 }
 
 TEST_F(Effects, ABoardBreaksIntoChipsThatCoverItAndVanishWithinFiftyFrames) {
@@ -127,13 +122,13 @@ TEST_F(Effects, ABoardBreaksIntoChipsThatCoverItAndVanishWithinFiftyFrames) {
         int size, chips, side, chip;
     } cases[] = {{0, 25, 50, 10}, {1, 36, 36, 6}, {2, 36, 30, 5}, {3, 16, 24, 6}, {4, 16, 20, 5}};
     for (const Case& c : cases) {
-        clearPlates();
-        breakIntoChips(c.size, 40, 60);
-        ASSERT_EQ(plateList.size(), static_cast<size_t>(c.chips)) << "size " << c.size;
+        fx.plates.clear();
+        breakIntoChips(c.size, 40, 60, fx.plates);
+        ASSERT_EQ(fx.plates.size(), static_cast<size_t>(c.chips)) << "size " << c.size;
         std::set<int> frames;
         std::set<std::pair<float, float>> places;
         float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
-        for (const auto& p : plateList) {
+        for (const auto& p : fx.plates) {
             frames.insert(p->frameN);
             places.insert({p->x, p->y});
             left = std::min(left, p->x - c.chip / 2.0f);
@@ -154,15 +149,15 @@ TEST_F(Effects, ABoardBreaksIntoChipsThatCoverItAndVanishWithinFiftyFrames) {
     }
 
     // The first update only starts the chips; then they fade by 0.02 .. 0.03 a frame.
-    clearPlates();
-    breakIntoChips(2, 40, 60);
-    const float startY = plateList.front()->y;
-    for (int i = 0; i < 34; ++i) updatePlates();
-    EXPECT_EQ(plateList.size(), 36u) << "a chip vanished within 33 frames of flight";
-    EXPECT_GT(plateList.front()->r, 0);
-    EXPECT_NE(plateList.front()->y, startY);
-    for (int i = 0; i < 18; ++i) updatePlates();
-    EXPECT_TRUE(plateList.empty()) << "a chip outlived 51 frames of flight";
+    fx.plates.clear();
+    breakIntoChips(2, 40, 60, fx.plates);
+    const float startY = fx.plates.front()->y;
+    for (int i = 0; i < 34; ++i) fx.plates.update();
+    EXPECT_EQ(fx.plates.size(), 36u) << "a chip vanished within 33 frames of flight";
+    EXPECT_GT(fx.plates.front()->r, 0);
+    EXPECT_NE(fx.plates.front()->y, startY);
+    for (int i = 0; i < 18; ++i) fx.plates.update();
+    EXPECT_TRUE(fx.plates.empty()) << "a chip outlived 51 frames of flight";
 }
 
 TEST_F(Effects, AScorePopupStaysBetweenFiftyAndNineHundredFifty) {
@@ -175,12 +170,12 @@ TEST_F(Effects, AScorePopupStaysBetweenFiftyAndNineHundredFifty) {
         float expected;
     } cases[] = {{20, 25, 50}, {500, 25, 500}, {890, 25, 890}, {940, 25, 890}, {2000, 125, 870}};
     for (const Case& c : cases) {
-        auto pop = startScorePopup(0, c.value, c.x, 300, 0, 0);
+        auto pop = startScorePopup(0, c.value, c.x, 300, 0, 0, fx.captions);
         EXPECT_EQ(pop->x, c.expected) << "at " << c.x;
         EXPECT_EQ(pop->valueList.size(), std::to_string(c.value).size());
         EXPECT_EQ(pop->ss, 1) << "no tile kinds: full size";
     }
-    EXPECT_EQ(captionList.size(), std::size(cases));
+    EXPECT_EQ(fx.captions.size(), std::size(cases));
 
     // Smaller cells draw smaller digits: the width of kind 1's picture at the size, over its full width, +
     // 0.1.
@@ -191,14 +186,14 @@ TEST_F(Effects, AScorePopupStaysBetweenFiftyAndNineHundredFifty) {
     tileDataList = {fixture::kind(0), kind};
     const float scales[] = {1, 0.82f, 0.7f, 0.58f, 0.5f};
     for (int s = 0; s < TILE_SIZES; ++s)
-        EXPECT_FLOAT_EQ(startScorePopup(0, 25, 500, 300, 0, s)->ss, scales[s]);
+        EXPECT_FLOAT_EQ(startScorePopup(0, 25, 500, 300, 0, s, fx.captions)->ss, scales[s]);
 
     // It rises and fades, and goes when the alpha reaches 0.
-    clearCaptions();
-    auto pop = startScorePopup(0, 25, 500, 300, 0, 0);
+    fx.captions.clear();
+    auto pop = startScorePopup(0, 25, 500, 300, 0, 0, fx.captions);
     int frames = 0;
-    while (!captionList.empty() && frames < 200) {
-        updateCaptions();
+    while (!fx.captions.empty() && frames < 200) {
+        fx.captions.update();
         ++frames;
     }
     EXPECT_GE(frames, 100);  // 1 → 0 by 0.01
@@ -208,30 +203,25 @@ TEST_F(Effects, AScorePopupStaysBetweenFiftyAndNineHundredFifty) {
 }
 
 TEST_F(Effects, PraiseIsOfferedOnlyWhenNoneIsShowingAndTheLevelGoesOn) {
-    mainGame = std::make_shared<TMainGame>();
-    mainGame->level = fixture::pictureLevel({"#.", ".#"}, 0, false);
+    auto level = fixture::pictureLevel({"#.", ".#"}, 0, false);
 
-    startScorePopup(0, 25, 500, 300, 0, 0);
-    offerPraise(300);
-    ASSERT_EQ(captionList.size(), 2u) << "a score popup does not block praise";
-    auto praise = std::dynamic_pointer_cast<TSpecCaption>(captionList.back());
+    startScorePopup(0, 25, 500, 300, 0, 0, fx.captions);
+    offerPraise(*level, 300, fx.captions);
+    ASSERT_EQ(fx.captions.size(), 2u) << "a score popup does not block praise";
+    auto praise = std::dynamic_pointer_cast<TSpecCaption>(fx.captions.back());
     ASSERT_TRUE(praise);
     EXPECT_GE(praise->n, 0);
     EXPECT_LE(praise->n, 3);
     EXPECT_EQ(praise->x, 300);
     EXPECT_EQ(praise->y, 120);
 
-    offerPraise(400);
-    EXPECT_EQ(captionList.size(), 2u) << "a second praise while one shows";
+    offerPraise(*level, 400, fx.captions);
+    EXPECT_EQ(fx.captions.size(), 2u) << "a second praise while one shows";
 
-    clearCaptions();
-    mainGame->level = fixture::pictureLevel({"..", ".."}, 0, false);  // nothing left to uncover
-    offerPraise(300);
-    EXPECT_TRUE(captionList.empty()) << "praise for a finished level";
-
-    mainGame.reset();
-    offerPraise(300);
-    EXPECT_EQ(captionList.size(), 1u) << "without a level the praise still shows";
+    fx.captions.clear();
+    auto finished = fixture::pictureLevel({"..", ".."}, 0, false);  // nothing left to uncover
+    offerPraise(*finished, 300, fx.captions);
+    EXPECT_TRUE(fx.captions.empty()) << "praise for a finished level";
 }
 
 TEST_F(Effects, PraiseWobblesInHoldsAndFadesAway) {
@@ -240,19 +230,19 @@ TEST_F(Effects, PraiseWobblesInHoldsAndFadesAway) {
         float base;  // the scale it settles at
     } cases[] = {{2, 0.6f}, {5, 1}};
     for (const Case& c : cases) {
-        clearCaptions();
+        fx.captions.clear();
         if (c.kind == 5)
-            showLevelCompleted();
+            showLevelCompleted(fx.captions);
         else
-            startPraise(c.kind, 300, 120);
-        auto praise = std::dynamic_pointer_cast<TSpecCaption>(captionList.back());
+            startPraise(c.kind, 300, 120, fx.captions);
+        auto praise = std::dynamic_pointer_cast<TSpecCaption>(fx.captions.back());
         ASSERT_TRUE(praise);
         const float y0 = praise->y;
         float top = 0;
         int frames = 0, wobbling = 0;
         bool settled = false;
-        while (!captionList.empty() && frames < 400) {
-            updateCaptions();
+        while (!fx.captions.empty() && frames < 400) {
+            fx.captions.update();
             ++frames;
             ASSERT_GE(praise->a, 0);
             ASSERT_LE(praise->a, 1);
@@ -265,7 +255,7 @@ TEST_F(Effects, PraiseWobblesInHoldsAndFadesAway) {
                 EXPECT_NEAR(praise->sy, c.base, 1e-5);
             }
         }
-        EXPECT_TRUE(captionList.empty()) << "kind " << c.kind << " never went";
+        EXPECT_TRUE(fx.captions.empty()) << "kind " << c.kind << " never went";
         EXPECT_EQ(top, 1) << "kind " << c.kind;
         EXPECT_EQ(praise->a, 0);
         EXPECT_EQ(wobbling, c.kind == 5 ? 66 : 33) << "the wobble runs at 0.03 (0.015 for level completed)";
@@ -310,16 +300,16 @@ TEST_F(Effects, AnExpiringRevealEmitterUncoversItsCellWithAFlash) {
     } cases[] = {{1, 0, true}, {5, 5, false}};
     TEmitterList emitters;
     for (const Case& k : cases) {
-        createRevealEmitter(level, k.r, k.c, 11, 0, 0, 0, 50, 100, &emitters);
-        clearParticles();
+        createRevealEmitter(level, k.r, k.c, 11, 0, 0, 0, 50, 100, emitters, fx.particles);
+        fx.particles.clear();
         for (int i = 0; i < 3 && !emitters.empty(); ++i) {
             eng::Delay(60);
-            clearParticles();  // keep only what the expiry makes
-            updateEmitters(&emitters);
+            fx.particles.clear();  // keep only what the expiry makes
+            emitters.update();
         }
         ASSERT_TRUE(emitters.empty());
         int flashes = 0;
-        for (const auto& p : particleList)
+        for (const auto& p : fx.particles)
             if (p->n == 11) {
                 ++flashes;
                 EXPECT_EQ(p->x1, 300);
@@ -329,15 +319,15 @@ TEST_F(Effects, AnExpiringRevealEmitterUncoversItsCellWithAFlash) {
             }
         EXPECT_EQ(flashes, k.reveals ? 2 : 0) << k.r << "," << k.c;
     }
-    EXPECT_EQ(cell->state, "ODKRYJ-1");
+    EXPECT_EQ(cell->state, TTileState::ODKRYJ_1);
     EXPECT_EQ(cell->punktuj, 1);
-    EXPECT_EQ(level->tileAt(0, 0)->state, "");
+    EXPECT_EQ(level->tileAt(0, 0)->state, TTileState::NONE);
 
     // With the level gone the emitter just goes.
-    createRevealEmitter(level, 1, 1, 1, 0, 0, 0, 50, 0, &emitters);
+    createRevealEmitter(level, 1, 1, 1, 0, 0, 0, 50, 0, emitters, fx.particles);
     level.reset();
     eng::Delay(10);
-    updateEmitters(&emitters);
+    emitters.update();
     EXPECT_TRUE(emitters.empty());
-    clearParticles();
+    fx.particles.clear();
 }

@@ -60,7 +60,7 @@ TEST_F(ShippedData, AShippedLevelGetsATreasureUnderEveryPictureCellAndNowhereEls
             ASSERT_NE(t->tdHide, nullptr);
             EXPECT_EQ(t->tresure != nullptr, t->td->id != 0);
             pictures += t->td->id != 0;
-            EXPECT_EQ(t->state, "");
+            EXPECT_EQ(t->state, TTileState::NONE);
         }
     EXPECT_GT(pictures, 0);
     EXPECT_EQ(level->numbersHList.size(), 10u);
@@ -112,10 +112,10 @@ TEST_F(ShippedData, ALevelInProgressComesBackAsItWasSaved) {
             EXPECT_EQ(b.tresure, a.tresure);
             EXPECT_EQ(b.getSaveStateData(), a.getSaveStateData());
         }
-    EXPECT_EQ(back->tile[pictures[0]->r][pictures[0]->c]->state, "ODKRYTY");
-    EXPECT_EQ(back->tile[pictures[1]->r][pictures[1]->c]->state, "ROZBITY");
-    EXPECT_EQ(back->tile[empties[0]->r][empties[0]->c]->state, "ODKRYTY");
-    EXPECT_EQ(back->tile[empties[1]->r][empties[1]->c]->state, "ROZBITY");
+    EXPECT_EQ(back->tile[pictures[0]->r][pictures[0]->c]->state, TTileState::ODKRYTY);
+    EXPECT_EQ(back->tile[pictures[1]->r][pictures[1]->c]->state, TTileState::ROZBITY);
+    EXPECT_EQ(back->tile[empties[0]->r][empties[0]->c]->state, TTileState::ODKRYTY);
+    EXPECT_EQ(back->tile[empties[1]->r][empties[1]->c]->state, TTileState::ROZBITY);
     ASSERT_EQ(back->flyingTresures.size(), 1u);
     const TFlyingTresure& saved = *level->flyingTresures[0];
     const TFlyingTresure& lying = *back->flyingTresures[0];

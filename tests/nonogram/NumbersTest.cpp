@@ -10,28 +10,23 @@
 #include "gui/Mouse.h"
 #include "nonogram/Caption.h"
 #include "nonogram/LevelFixture.h"
-#include "nonogram/MainGame.h"
 #include "nonogram/Number.h"
 #include "nonogram/NumberLine.h"
+#include "nonogram/PlayFixture.h"
 #include "nonogram/SpecCaption.h"
 #include "progress/ProfileManager.h"
 
 namespace {
 
-// The globals the numbers read: the frame delta, the play state and the player's flow.
+// The globals the numbers read: the frame delta and the player's flow.
 class Numbers : public ::testing::Test {
   protected:
     void SetUp() override {
         eng::SetHeadless(eng::HeadlessConfig{});
         frameDelta = 1;
-        mainGame = std::make_shared<TMainGame>();
         setFlow("CASUAL");
     }
-    void TearDown() override {
-        clearCaptions();
-        mainGame = nullptr;
-        profileManager = nullptr;
-    }
+    void TearDown() override { profileManager = nullptr; }
     static void setFlow(const std::string& flow) {
         profileManager = std::make_shared<TProfileManager>();
         profileManager->profile = std::make_shared<TProfile>();
@@ -341,10 +336,11 @@ TEST_F(Numbers, BlocksFinishedBeforeTheNumbersAreBuiltAreDoneAtOnce) {
 
 TEST_F(Numbers, ShowingAgainResetsTheTargetsAndFinishedBlocksStrikeAgain) {
     const auto level = fixture::pictureLevel({"##.#.", "#.#.."});
+    const auto game = fixture::play(level);
     play(*level->numbersHList[0], "UUB..");
     frames(*level, 1);
     level->hideNumbers();
-    EXPECT_EQ(mainGame->dNumberBacks, 0);
+    EXPECT_EQ(game->numberBacks, 0);
     for (const auto* list : {&level->numbersHList, &level->numbersVList})
         for (const auto& line : *list)
             for (const auto& n : line->lista) {
@@ -352,7 +348,7 @@ TEST_F(Numbers, ShowingAgainResetsTheTargetsAndFinishedBlocksStrikeAgain) {
                 EXPECT_EQ(n->dAlpha, 0);
             }
     level->showNumbers();
-    EXPECT_EQ(mainGame->dNumberBacks, 1);
+    EXPECT_EQ(game->numberBacks, 1);
     const TNumber& two = *level->numbersHList[0]->lista[1];
     const TNumber& one = *level->numbersHList[0]->lista[0];
     EXPECT_EQ(two.dAlpha, NUMBER_NORMAL);
@@ -388,10 +384,9 @@ const PraiseCase kPraiseCases[] = {
 TEST_F(Numbers, AFinishedLineOffersPraiseOnceWhenTheMoveThatFinishedItWasRight) {
     for (const PraiseCase& pc : kPraiseCases) {
         SCOPED_TRACE(std::string(pc.moves) + ": " + pc.why);
-        clearCaptions();
         const auto level = fixture::pictureLevel({"##.#.", "#....", "....."});
         level->setProperPosition();
-        mainGame->level = level;
+        const auto game = fixture::play(level);
         const auto& cells = level->numbersHList[0]->lista[0]->tilesLine;
         for (int i = 0; i < 5; ++i) {
             if (pc.moves[i] == 'U') cells[i]->odkryj(0);
@@ -401,13 +396,13 @@ TEST_F(Numbers, AFinishedLineOffersPraiseOnceWhenTheMoveThatFinishedItWasRight) 
         int praises = 0;
         for (int f = 0; f < 200; ++f) {
             level->updateNumbers();
-            for (const auto& c : captionList)
+            for (const auto& c : game->fx.captions)
                 if (dynamic_cast<TSpecCaption*>(c.get()) && c->n >= 0 && c->n <= 3) {
                     ++praises;
                     EXPECT_EQ(c->x, static_cast<float>(level->getGridXCenter()));
                     EXPECT_EQ(c->y, 120);
                 }
-            clearCaptions();
+            game->fx.captions.clear();
         }
         EXPECT_EQ(praises, pc.praises);
     }
@@ -417,10 +412,10 @@ TEST_F(Numbers, ALineAlreadyFinishedWhenBuiltOffersNoPraise) {
     const auto level = fixture::pictureLevel({"##.#.", "#....", "....."}, 0, false);
     for (int c = 0; c < 5; ++c) level->tile[0][c]->setOdkrytyData(1, 0);
     level->createNumbers();
-    mainGame->level = level;
-    mainGame->lastMove = 0;
+    const auto game = fixture::play(level);
+    game->move = 0;
     for (int f = 0; f < 100; ++f) level->updateNumbers();
-    EXPECT_TRUE(captionList.empty());
+    EXPECT_TRUE(game->fx.captions.empty());
 }
 
 // ---------------------------------------------------------------- hover

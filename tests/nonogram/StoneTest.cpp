@@ -5,55 +5,35 @@
 #include <functional>
 
 #include "LevelFixture.h"
+#include "PlayFixture.h"
 #include "core/Globals.h"
-#include "effects/Particle.h"
-#include "nonogram/Debris.h"
 #include "nonogram/FlyingTresure.h"
-#include "nonogram/MainGame.h"
-#include "nonogram/Stone.h"
-#include "progress/ProfileManager.h"
 
 namespace {
 
+using S = TStoneState;
+
+// Stones reporting to a recording screen: its bag stands at (664, 722) until a test lifts it.
 class Chest : public testing::Test {
   protected:
-    void SetUp() override {
-        eng::SetHeadless(eng::HeadlessConfig{});
-        frameDelta = 1;
-        clearStones();
-        clearDebris();
-        clearParticles();
-        mainGame = std::make_shared<TMainGame>();
-        savedProfiles = profileManager;
-        profileManager = std::make_shared<TProfileManager>();
-        profileManager->profile = std::make_shared<TProfile>();
-    }
-    void TearDown() override {
-        clearStones();
-        clearDebris();
-        clearParticles();
-        mainGame.reset();
-        profileManager = savedProfiles;
-    }
-    std::shared_ptr<TProfileManager> savedProfiles;
-
-    static TProfile& profile() { return *profileManager->profile; }
+    void SetUp() override { game = fixture::play(nullptr); }
 
     // Frames (one update of every stone, 20 ms apart) until `done` holds; 1000 at most.
-    static int framesUntil(const std::function<bool()>& done) {
+    int framesUntil(const std::function<bool()>& done) {
         int frames = 0;
         while (!done() && frames < 1000) {
             eng::Delay(20);
-            updateStones();
+            game->fx.stones.update();
             ++frames;
         }
         return frames;
     }
-    static bool listed(const std::shared_ptr<TKamien>& k) {
-        for (const auto& p : stoneList)
-            if (p == k) return true;
-        return false;
+    bool listed(const std::shared_ptr<TKamien>& k) const { return game->fx.stones.contains(k.get()); }
+    std::shared_ptr<TKamien> stone(float x, float y, float tx, float ty, int size) {
+        return startStone(*game, 0, x, y, tx, ty, size);
     }
+
+    std::shared_ptr<fixture::RecordingGame> game;
 };
 
 // Steps of `step` reach 1 after ceil(1 / step) frames; float rounding may cost one more.
@@ -68,10 +48,10 @@ void expectFrames(int frames, float step, const char* phase) {
 TEST_F(Chest, AStonePopsUpHitsTheChestOnceAndBouncesOffTheScreen) {
     for (const float speed : {0.5f, 1.0f}) {
         SCOPED_TRACE(speed);
-        profile().mistakes = 0;
-        auto k = startStone(0, 300, 400, 900, 480, 2);
+        game->chestHits = 0;
+        auto k = stone(300, 400, 900, 480, 2);
         ASSERT_TRUE(listed(k));
-        EXPECT_EQ(k->state, "START");
+        EXPECT_EQ(k->state, S::START);
         EXPECT_GE(k->speed, 0.5f);
         EXPECT_LE(k->speed, 1.0f);
         k->speed = speed;
@@ -80,19 +60,19 @@ TEST_F(Chest, AStonePopsUpHitsTheChestOnceAndBouncesOffTheScreen) {
         float biggest = 0;
         int frames = framesUntil([&] {
             biggest = std::max(biggest, k->s);
-            return k->state != "START";
+            return k->state != S::START;
         });
         expectFrames(frames, 0.05f, "START");
-        EXPECT_EQ(k->state, "HIDE");
+        EXPECT_EQ(k->state, S::HIDE);
         EXPECT_FLOAT_EQ(biggest, 1.3f);
-        frames = framesUntil([&] { return k->state != "HIDE"; });
+        frames = framesUntil([&] { return k->state != S::HIDE; });
         expectFrames(frames, 0.05f, "HIDE");
         EXPECT_FLOAT_EQ(k->s, 1.0f);
         EXPECT_EQ(k->x, 300);
         EXPECT_EQ(k->y, 400);
 
         // The throw: a high arc from the cell to the chest point.
-        ASSERT_EQ(k->state, "FLY");
+        ASSERT_EQ(k->state, S::FLY);
         EXPECT_EQ(k->x1, 300);
         EXPECT_EQ(k->y1, 400);
         EXPECT_EQ(k->x2, 900);
@@ -102,28 +82,28 @@ TEST_F(Chest, AStonePopsUpHitsTheChestOnceAndBouncesOffTheScreen) {
         EXPECT_LE(k->my, 300);
         // On the way it leaves 7 - size dust puffs at a time, every other frame at 20 ms a frame.
         float highest = 400;
-        size_t particles = particleList.size(), puffs = 0;
+        size_t particles = game->fx.particles.size(), puffs = 0;
         frames = framesUntil([&] {
-            if (k->state != "FLY") return true;
+            if (k->state != S::FLY) return true;
             highest = std::min(highest, k->y);
-            EXPECT_EQ(profile().mistakes, 0) << "damaged before it arrived";
-            const size_t added = particleList.size() - particles;
+            EXPECT_EQ(game->chestHits, 0) << "damaged before it arrived";
+            const size_t added = game->fx.particles.size() - particles;
             EXPECT_TRUE(added == 0 || added == 5) << added;
             puffs += added / 5;
-            particles = particleList.size();
+            particles = game->fx.particles.size();
             return false;
         });
         expectFrames(frames, 0.02f * speed, "FLY");
         EXPECT_NEAR(static_cast<float>(puffs), frames / 2.0f, 1.5f);
         EXPECT_LT(highest, 380) << "no arc";
-        EXPECT_EQ(profile().mistakes, 1);
-        EXPECT_EQ(profile().kamienieWWorku, 0);
-        const size_t burst = particleList.size() - particles;
+        EXPECT_EQ(game->chestHits, 1);
+        EXPECT_EQ(game->bagged, 0);
+        const size_t burst = game->fx.particles.size() - particles;
         EXPECT_GE(burst, 50u) << "no splinters at the impact";
         EXPECT_LE(burst, 55u);
 
         // It bounces off the impact point down to the bottom.
-        ASSERT_EQ(k->state, "FLY-DOWN");
+        ASSERT_EQ(k->state, S::FLY_DOWN);
         EXPECT_EQ(k->x1, 900);
         EXPECT_EQ(k->y1, 480);
         EXPECT_GE(k->x2, 400);
@@ -136,68 +116,79 @@ TEST_F(Chest, AStonePopsUpHitsTheChestOnceAndBouncesOffTheScreen) {
         EXPECT_EQ(k->x, k->x2);
         EXPECT_EQ(k->y, 800);
         EXPECT_EQ(k->rot, 1440);
-        EXPECT_EQ(profile().mistakes, 1) << "the bounce damaged the chest again";
-        clearParticles();
+        EXPECT_EQ(game->chestHits, 1) << "the bounce damaged the chest again";
+        game->fx.particles.clear();
     }
 }
 
 TEST_F(Chest, TwoStonesThrownInOneFrameDamageTheChestEachWhenItArrives) {
-    auto fast = startStone(0, 300, 400, 880, 470, 0);
-    auto slow = startStone(0, 320, 400, 900, 480, 0);
+    auto fast = stone(300, 400, 880, 470, 0);
+    auto slow = stone(320, 400, 900, 480, 0);
     fast->speed = 1;
     slow->speed = 0.5f;
-    framesUntil([&] { return fast->state != "FLY" && fast->state != "START" && fast->state != "HIDE"; });
-    EXPECT_EQ(fast->state, "FLY-DOWN");
-    EXPECT_EQ(slow->state, "FLY");
-    EXPECT_EQ(profile().mistakes, 1);
-    framesUntil([&] { return slow->state != "FLY"; });
-    EXPECT_EQ(slow->state, "FLY-DOWN");
-    EXPECT_EQ(profile().mistakes, 2);
-    framesUntil([&] { return stoneList.empty(); });
-    EXPECT_TRUE(stoneList.empty());
-    EXPECT_EQ(profile().mistakes, 2);
+    framesUntil([&] { return fast->state != S::FLY && fast->state != S::START && fast->state != S::HIDE; });
+    EXPECT_EQ(fast->state, S::FLY_DOWN);
+    EXPECT_EQ(slow->state, S::FLY);
+    EXPECT_EQ(game->chestHits, 1);
+    framesUntil([&] { return slow->state != S::FLY; });
+    EXPECT_EQ(slow->state, S::FLY_DOWN);
+    EXPECT_EQ(game->chestHits, 2);
+    framesUntil([&] { return game->fx.stones.empty(); });
+    EXPECT_TRUE(game->fx.stones.empty());
+    EXPECT_EQ(game->chestHits, 2);
 }
 
 TEST_F(Chest, AStoneForTheBagFollowsTheRisingBagAndCountsUntilItIsIn) {
-    auto chestStone = startStone(0, 200, 300, 900, 480, 1);
-    auto k = startStone(0, 300, 400, 0, 0, 1);
+    auto chestStone = stone(200, 300, 900, 480, 1);
+    auto k = stone(300, 400, 0, 0, 1);
     k->gotoworek = 1;
     k->speed = 0.5f;
-    EXPECT_EQ(stonesFlyingToBag(), 1) << "only the stone for the bag takes a place in it";
+    EXPECT_EQ(stonesFlyingToBag(game->fx.stones), 1) << "only the stone for the bag takes a place in it";
 
-    framesUntil([&] { return k->state == "FLY-TO-WOREK"; });
-    ASSERT_EQ(k->state, "FLY-TO-WOREK");
-    EXPECT_EQ(k->x2, mainGame->bagX());
-    EXPECT_EQ(k->y2, mainGame->getWorekY());
-    const float restingY = mainGame->getWorekY();
+    framesUntil([&] { return k->state == S::FLY_TO_WOREK; });
+    ASSERT_EQ(k->state, S::FLY_TO_WOREK);
+    EXPECT_EQ(k->x2, game->bagX());
+    EXPECT_EQ(k->y2, game->getWorekY());
+    const float restingY = game->getWorekY();
 
     // Halfway the bag lifts by its full 50 pixels; the stone's target lifts with it.
     framesUntil([&] { return k->per >= 0.5f; });
-    mainGame->worekAdY = 1;
-    updateStones();
+    game->bagAtY = restingY - 50;
+    game->fx.stones.update();
     EXPECT_FLOAT_EQ(k->y2, restingY - 50);
-    EXPECT_EQ(stonesFlyingToBag(), 1);
-    EXPECT_EQ(profile().kamienieWWorku, 0);
+    EXPECT_EQ(stonesFlyingToBag(game->fx.stones), 1);
+    EXPECT_EQ(game->bagged, 0);
 
     framesUntil([&] { return !listed(k); });
     EXPECT_FALSE(listed(k));
-    EXPECT_EQ(k->x, mainGame->bagX());
-    EXPECT_EQ(k->y, mainGame->getWorekY());
-    EXPECT_EQ(profile().kamienieWWorku, 1);
-    EXPECT_EQ(stonesFlyingToBag(), 0);
-    framesUntil([&] { return stoneList.empty(); });
-    EXPECT_EQ(profile().kamienieWWorku, 1);
-    EXPECT_EQ(profile().mistakes, 1) << "the other stone went to the chest";
+    EXPECT_EQ(k->x, game->bagX());
+    EXPECT_EQ(k->y, game->getWorekY());
+    EXPECT_EQ(game->bagged, 1);
+    EXPECT_EQ(stonesFlyingToBag(game->fx.stones), 0);
+    framesUntil([&] { return game->fx.stones.empty(); });
+    EXPECT_EQ(game->bagged, 1);
+    EXPECT_EQ(game->chestHits, 1) << "the other stone went to the chest";
 }
 
 TEST_F(Chest, ClearingTheStonesDuringAFrameStopsTheRest) {
-    auto a = startStone(0, 300, 400, 900, 480, 0);
-    auto b = startStone(0, 300, 400, 900, 480, 0);
-    clearStones();
-    updateStones();
-    EXPECT_EQ(a->per, 0);
-    EXPECT_EQ(b->per, 0);
-    EXPECT_EQ(stonesFlyingToBag(), 0);
+    // The first stone's hit ends the level: the screen clears its stones before the second one moves.
+    struct Clearing : fixture::RecordingGame {
+        void uszkodzSkrzynie() override {
+            ++chestHits;
+            fx.stones.clear();
+        }
+    } clearing;
+    auto a = startStone(clearing, 0, 300, 400, 900, 480, 0);
+    auto b = startStone(clearing, 0, 300, 400, 900, 480, 0);
+    a->state = b->state = S::FLY;
+    a->per = b->per = 0.99f;
+    clearing.fx.stones.update();
+    EXPECT_EQ(clearing.chestHits, 1);
+    EXPECT_EQ(a->state, S::FLY_DOWN);
+    EXPECT_EQ(b->per, 0.99f) << "a cleared stone moved on";
+    EXPECT_TRUE(clearing.fx.stones.empty());
+    EXPECT_EQ(a->list, nullptr);
+    EXPECT_EQ(b->list, nullptr);
 }
 
 TEST_F(Chest, DebrisFallsAlongItsCurveAndLeavesBelowTheScreenOrAtItsEnd) {
@@ -216,21 +207,22 @@ TEST_F(Chest, DebrisFallsAlongItsCurveAndLeavesBelowTheScreenOrAtItsEnd) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        auto d = c.chestPiece ? startChestPiece(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 500)
-                              : startDebris(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 2);
+        TOdpadList& debris = game->fx.debris;
+        auto d = c.chestPiece ? startChestPiece(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 500, debris)
+                              : startDebris(nullptr, c.x1, c.y1, c.x2, c.y2, c.mx, c.my, 2, debris);
         const float turn = c.chestPiece ? 25.0f : 1440.0f;
         EXPECT_EQ(d->obr, turn);
         int frames = 0;
         float lastY = c.y1, lastRot = 0;
-        while (!debrisList.empty() && frames < 500) {
+        while (!debris.empty() && frames < 500) {
             lastY = d->y;
-            updateDebris();
+            debris.update();
             ++frames;
             EXPECT_GE(d->rot, lastRot);
             EXPECT_LE(d->rot, turn);
             lastRot = d->rot;
         }
-        ASSERT_TRUE(debrisList.empty());
+        ASSERT_TRUE(debris.empty());
         if (c.offScreen) {
             EXPECT_GT(d->y, 830);
             EXPECT_LE(lastY, 830);

@@ -7,33 +7,35 @@
 
 namespace {
 
+using S = TTileState;
+
 struct MoveCase {
     const char* name;
-    bool hook;          // false: the hand
-    char cell;          // '#' picture, '.' empty
-    int lastMove;       // 0 right, 1 wrong
-    const char* first;  // state right after the move
-    const char* last;   // state once the animation is over
+    bool hook;     // false: the hand
+    char cell;     // '#' picture, '.' empty
+    int lastMove;  // 0 right, 1 wrong
+    S first;       // state right after the move
+    S last;        // state once the animation is over
     int odkryty, broken;
     int score, stones;
 };
 
 TEST(Tile, RightAndWrongMovesOfEachToolOnEachKind) {
     const MoveCase cases[] = {
-        {"hand on picture", false, '#', 0, "ODKRYJ-1", "ODKRYTY", 1, 0, 25, 0},
-        {"hand on empty", false, '.', 1, "ROZBIJ-3", "ROZBITY", 1, 1, 0, 1},
-        {"hook on picture", true, '#', 1, "ROZBIJ-1", "ROZBITY", 0, 1, 0, 1},
-        {"hook on empty", true, '.', 0, "ODKRYJ-3", "ODKRYTY", 1, 0, 25, 0},
+        {"hand on picture", false, '#', 0, S::ODKRYJ_1, S::ODKRYTY, 1, 0, 25, 0},
+        {"hand on empty", false, '.', 1, S::ROZBIJ_3, S::ROZBITY, 1, 1, 0, 1},
+        {"hook on picture", true, '#', 1, S::ROZBIJ_1, S::ROZBITY, 0, 1, 0, 1},
+        {"hook on empty", true, '.', 0, S::ODKRYJ_3, S::ODKRYTY, 1, 0, 25, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto level = fixture::pictureLevel({std::string(5, c.cell), ".....", ".....", ".....", "#####"});
         auto game = fixture::play(level);
-        game->lastMove = 1 - c.lastMove;
+        game->move = 1 - c.lastMove;
         TTile& t = *level->tile[0][2];
         EXPECT_EQ(c.hook ? t.rozbij(0) : t.odkryj(0), 50);
         EXPECT_EQ(t.state, c.first);
-        EXPECT_EQ(game->lastMove, c.lastMove);
+        EXPECT_EQ(game->move, c.lastMove);
         EXPECT_EQ(t.isCleared(), 1) << "a cell that was just played is cleared for the tools";
         EXPECT_EQ(c.hook ? t.rozbij(0) : t.odkryj(0), 0) << "a second move on it does nothing";
         EXPECT_EQ(c.hook ? t.odkryj(0) : t.rozbij(0), 0);
@@ -53,12 +55,12 @@ TEST(Tile, ARightBreakWaitingForItsStartCannotBeHitAgain) {
     TTile& t = *level->tile[0][0];
     ASSERT_EQ(t.rozbij(300), 50);  // the last cell of a long drag: its animation starts later
     fixture::frames(*level, 3);
-    EXPECT_EQ(t.state, "ODKRYJ-3");
+    EXPECT_EQ(t.state, S::ODKRYJ_3);
     EXPECT_EQ(t.animTime, 0) << "nothing moves before the start time";
     EXPECT_EQ(t.odkryj(0), 0);
     EXPECT_EQ(t.rozbij(0), 0);
     fixture::frames(*level, 60);
-    EXPECT_EQ(t.state, "ODKRYTY");
+    EXPECT_EQ(t.state, S::ODKRYTY);
     EXPECT_EQ(game->stones, 0);
     EXPECT_EQ(level->score, 25);
 }
@@ -85,25 +87,19 @@ TEST(Tile, ADraggedLineStartsFiftyMillisecondsApartAndPaysEachCellOnce) {
 TEST(Tile, QueriesInEveryState) {
     struct Case {
         char cell;
-        const char* state;
+        S state;
         int odkryty, broken;
         int uncovered, cleared, forCaptions, done, done2, revealed;
     } cases[] = {
-        {'#', "", 0, 0, 0, 0, 0, 0, 0, 0},
-        {'.', "", 0, 0, 0, 0, 1, 1, 0, 0},
-        {'#', "ODKRYJ-1", 0, 0, 1, 1, 1, 1, 1, 0},
-        {'#', "ODKRYJ-2", 1, 0, 1, 1, 1, 1, 1, 0},
-        {'#', "ODKRYJ-TILES", 1, 0, 1, 1, 1, 0, 0, 0},
-        {'#', "ODKRYTY", 1, 0, 1, 1, 1, 1, 1, 1},
-        {'#', "ROZBIJ-1", 0, 0, 1, 1, 1, 1, 1, 0},
-        {'#', "ROZBITY", 0, 1, 0, 1, 1, 1, 1, 1},
-        {'.', "ODKRYJ-3", 0, 0, 0, 1, 1, 1, 0, 0},
-        {'.', "ROZBIJ-3", 1, 1, 1, 1, 1, 1, 0, 0},
-        {'.', "ROZBITY", 1, 1, 1, 1, 1, 1, 1, 1},
-        {'.', "ODKRYTY", 1, 0, 1, 1, 1, 1, 1, 1},
+        {'#', S::NONE, 0, 0, 0, 0, 0, 0, 0, 0},         {'.', S::NONE, 0, 0, 0, 0, 1, 1, 0, 0},
+        {'#', S::ODKRYJ_1, 0, 0, 1, 1, 1, 1, 1, 0},     {'#', S::ODKRYJ_2, 1, 0, 1, 1, 1, 1, 1, 0},
+        {'#', S::ODKRYJ_TILES, 1, 0, 1, 1, 1, 0, 0, 0}, {'#', S::ODKRYTY, 1, 0, 1, 1, 1, 1, 1, 1},
+        {'#', S::ROZBIJ_1, 0, 0, 1, 1, 1, 1, 1, 0},     {'#', S::ROZBITY, 0, 1, 0, 1, 1, 1, 1, 1},
+        {'.', S::ODKRYJ_3, 0, 0, 0, 1, 1, 1, 0, 0},     {'.', S::ROZBIJ_3, 1, 1, 1, 1, 1, 1, 0, 0},
+        {'.', S::ROZBITY, 1, 1, 1, 1, 1, 1, 1, 1},      {'.', S::ODKRYTY, 1, 0, 1, 1, 1, 1, 1, 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(1, c.cell) + " " + c.state);
+        SCOPED_TRACE(std::string(1, c.cell) + " " + tileStateName(c.state));
         auto level = fixture::pictureLevel({std::string(5, c.cell), "#####", "#####", "#####", "#####"});
         TTile& t = *level->tile[0][0];
         t.state = c.state;
@@ -158,7 +154,7 @@ TEST(Tile, TutorialTasksAndTurnedOffCellsRefuseTheTools) {
     EXPECT_EQ(game->tipsToUncover, 1);
     level->tile[0][2]->turnoff = 1;
     EXPECT_EQ(level->tile[0][2]->odkryj(0), 0);
-    EXPECT_EQ(level->tile[0][2]->state, "");
+    EXPECT_EQ(level->tile[0][2]->state, S::NONE);
 
     // The task ends when it is done; the light goes down after it.
     picture.lightMeUp();
@@ -172,9 +168,9 @@ TEST(Tile, TutorialTasksAndTurnedOffCellsRefuseTheTools) {
 TEST(Tile, RestoredFlagsGiveTheFinalStates) {
     const struct {
         int o, b;
-        const char* state;
+        S state;
         int paid;
-    } cases[] = {{0, 0, "", 0}, {1, 0, "ODKRYTY", 1}, {0, 1, "ROZBITY", 1}, {1, 1, "ROZBITY", 1}};
+    } cases[] = {{0, 0, S::NONE, 0}, {1, 0, S::ODKRYTY, 1}, {0, 1, S::ROZBITY, 1}, {1, 1, S::ROZBITY, 1}};
     for (const auto& c : cases) {
         TTile t;
         t.setOdkrytyData(c.o, c.b);
@@ -193,8 +189,8 @@ TEST(Tile, RevealUncoversAnyKindButLeavesClearedCellsAlone) {
     fixture::frames(*level, 5);
     level->tile[0][2]->reveal();
     fixture::frames(*level, 100);
-    EXPECT_EQ(level->tile[0][1]->state, "ODKRYTY");
-    EXPECT_EQ(level->tile[0][2]->state, "ROZBITY");
+    EXPECT_EQ(level->tile[0][1]->state, S::ODKRYTY);
+    EXPECT_EQ(level->tile[0][2]->state, S::ROZBITY);
     EXPECT_EQ(level->score, 25);
     EXPECT_EQ(game->stones, 1);
 }

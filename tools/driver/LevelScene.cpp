@@ -3,15 +3,10 @@
 
 #include <cstdio>
 
-#include "effects/Emitter.h"
-#include "effects/Particle.h"
+#include "core/DrawState.h"
 #include "gui/Mouse.h"
-#include "nonogram/Caption.h"
-#include "nonogram/FlyingTile.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/Level.h"
-#include "nonogram/MainGame.h"
-#include "nonogram/Plate.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -23,10 +18,8 @@ std::string TLevelScene::mainLoop() {
 }
 
 void TLevelScene::finish() {
-    clearFlyingTiles();
-    clearPlates();
-    clearCaptions();
-    clearParticles();
+    fx_.clear();
+    over_ = nullptr;
 }
 
 void TLevelScene::afterFrame() {
@@ -37,32 +30,38 @@ void TLevelScene::afterFrame() {
 }
 
 void TLevelScene::prepare() {
-    if (!mainGame) mainGame = std::make_shared<TMainGame>();
-    mainGame->level = level_;
-    mainGame->setState("BEGIN-FLY");
+    level_->host = this;
     level_->freeFromTutorial();  // no tutorial runs here: every cell takes the tools
     level_->setProperPosition();
     level_->InitNumberBack();
     level_->setNumbersAlpha(0);
     level_->hideNumbers();
-    startOpeningFlight(*level_);
+    startOpeningFlight(*level_, fx_.flyingTiles);
     flying_ = true;
     completed_ = false;
     alpha = dAlpha = 1;
     wynik.clear();
 }
 
+void TLevelScene::addScore(float points, float x, float y) {
+    startScorePopup(0, static_cast<int>(points), x, y, 0, level_->size, fx_.captions);
+    level_->score = static_cast<int>(level_->score + points);
+}
+
+void TLevelScene::wyslijKamien(TTile& tile) {
+    startStone(*this, 0, tile.dim.x, tile.dim.y, 1100, 800, level_->size);
+}
+
 void TLevelScene::update() {
     updateSystem(this, 0);
     _updateAlpha();
     updateFlyingTresures(*level_);
-    updateEmitters(nullptr);
-    updateParticles(nullptr);
+    fx_.emitters.update();
+    fx_.particles.update();
     if (flying_) {
-        updateFlyingTiles();
-        if (flyingTileList.empty()) {
+        fx_.flyingTiles.update();
+        if (fx_.flyingTiles.empty()) {
             flying_ = false;
-            mainGame->setState("NORMAL");
             level_->showNumbers();
             // Where the cells are, so a script can aim at them: the centre of cell (r, c) is
             // (x0 + c * w + 4 * (c / 5), y0 + r * h + 4 * (r / 5)).
@@ -74,28 +73,26 @@ void TLevelScene::update() {
     }
     level_->updateNumbers();
     if (!flying_) {
-        mainGame->overTile = level_->updateOver();
-        if (mainGame->overTile && mouse) {
-            if (mouse->leftPressed) mainGame->overTile->odkryj(0);
-            if (mouse->rightPressed) mainGame->overTile->rozbij(0);
+        over_ = level_->updateOver();
+        if (over_ && mouse) {
+            if (mouse->leftPressed) over_->odkryj(0);
+            if (mouse->rightPressed) over_->rozbij(0);
         }
     }
     level_->updateTiles();
     if (level_->levelCompleted && !completed_) {
         completed_ = true;
         std::printf("scene: level completed\n");
-        showLevelCompleted();
+        showLevelCompleted(fx_.captions);
     }
     if (KeyHit(83)) std::printf("scene: score %d\n", level_->score);  // S
-    updatePlates();
-    updateCaptions();
+    fx_.stones.update();
+    fx_.plates.update();
+    fx_.captions.update();
 }
 
 void TLevelScene::_drawBackdrop() const {
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
+    resetDrawState();
     for (int i = 0; i < 16; ++i) {
         SetColor(28 + i * 2, 40 + i * 3, 70 + i * 3);
         DrawRect(0, i * 48.0f, 1024, 48);
@@ -112,17 +109,14 @@ void TLevelScene::_drawBackdrop() const {
 void TLevelScene::draw() {
     _drawBackdrop();
     level_->drawTiles();
-    drawFlyingTiles();
-    if (!flying_ && mainGame->overTile) level_->drawOver(mainGame->overTile.get());
+    fx_.flyingTiles.draw();
+    if (!flying_ && over_) level_->drawOver(over_.get());
     level_->drawNumbers();
     drawFlyingTresures(*level_);
-    drawParticles(nullptr);
-    drawPlates();
-    drawCaptions();
-    SetBlend(ALPHABLEND);
-    SetAlpha(1);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetColor(255, 255, 255);
+    fx_.particles.draw();
+    fx_.plates.draw();
+    fx_.stones.draw();
+    fx_.captions.draw();
+    resetDrawState();
     _drawMouse();
 }
