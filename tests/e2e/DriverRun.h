@@ -1,11 +1,14 @@
 // Runs the headless driver on a script and collects what it printed.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 struct DriverRun {
@@ -14,12 +17,37 @@ struct DriverRun {
     bool has(const std::string& text) const { return output.find(text) != std::string::npos; }
 };
 
-inline std::string makeTempDir(const std::string& name) {
-    auto p = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(p);
-    std::filesystem::create_directories(p);
-    return p.string();
-}
+// A fresh folder under the system's temporary folder, removed with all it holds when the object goes, so a
+// test cleans up also when an assertion ends it early. The grab folder of a failed test stays for a look
+// at its pictures; the test's output says where.
+class TempDir {
+  public:
+    explicit TempDir(const std::string& name, bool keepIfFailed = false) : keepIfFailed_(keepIfFailed) {
+        std::string templ = (std::filesystem::temp_directory_path() / (name + "-XXXXXX")).string();
+        if (mkdtemp(templ.data()))
+            path_ = templ;
+        else
+            ADD_FAILURE() << "cannot make the folder " << templ;
+    }
+    ~TempDir() {
+        if (path_.empty()) return;
+        if (keepIfFailed_ && ::testing::Test::HasFailure()) {
+            std::printf("grabs of the failed test kept in %s\n", path_.c_str());
+            return;
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    operator const std::string&() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+    bool keepIfFailed_;
+};
 
 // `options` are further driver options, for example " --level data/levels/ankh.lvl".
 inline DriverRun runDriverWith(const std::string& script, const std::string& userDir,

@@ -17,14 +17,8 @@ class GuiViewer : public testing::Test {
   protected:
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-        user = makeTempDir("gui-user");
-        out = makeTempDir("gui-out");
     }
-    void TearDown() override {
-        if (!user.empty()) std::filesystem::remove_all(user);
-        if (!out.empty()) std::filesystem::remove_all(out);
-    }
-    std::string user, out;
+    TempDir user{"gui-user"}, out{"gui-out", true};
 };
 
 TEST_F(GuiViewer, TextEntryTakesTypingAndEnterReportsOneClick) {
@@ -58,8 +52,8 @@ TEST_F(GuiViewer, ButtonsReactToTheMouseAndReportOneClick) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(count(run.output, "clicked: fourStep"), 1u) << run.output;
     EXPECT_EQ(count(run.output, "clicked:"), 1u) << run.output;
-    auto idle = eng::LoadPixmap(out + "/idle.png"), grown = eng::LoadPixmap(out + "/grown.png");
-    auto over = eng::LoadPixmap(out + "/over.png"), pressed = eng::LoadPixmap(out + "/pressed.png");
+    auto idle = eng::LoadPixmap(out / "idle.png"), grown = eng::LoadPixmap(out / "grown.png");
+    auto over = eng::LoadPixmap(out / "over.png"), pressed = eng::LoadPixmap(out / "pressed.png");
     ASSERT_TRUE(idle && grown && over && pressed);
     auto at = [](const eng::Pixmap& p, int x, int y) {
         const uint8_t* c = &p->rgba[(static_cast<size_t>(y) * p->width + x) * 4];

@@ -10,7 +10,7 @@
 namespace {
 
 TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
-    const std::string user = makeTempDir("scene-user"), out = makeTempDir("scene-out");
+    const TempDir user("scene-user"), out("scene-out", true);
     const std::string level = " --scene data/levels/ankh.lvl";
     // First run: where the cells land.
     DriverRun look = runDriverWith("waitscreen MAIN-MENU\nwait 120\nquit\n", user, out, level);
@@ -37,7 +37,7 @@ TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
     EXPECT_EQ(play.exitCode, 0) << play.output;
     EXPECT_TRUE(play.has("scene: level completed")) << play.output;
     EXPECT_TRUE(play.has("scene: score 600")) << play.output;  // 24 right moves of 25
-    EXPECT_TRUE(std::ifstream(out + "/ankh-finished.png").good());
+    EXPECT_TRUE(std::ifstream(out / "ankh-finished.png").good());
 }
 
 }  // namespace

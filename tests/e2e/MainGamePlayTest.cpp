@@ -19,9 +19,6 @@ struct Geometry {
 class MainGamePlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        user = makeTempDir("play-user");
-        out = makeTempDir(std::string("play-") +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
         DriverRun look = runDriverWith("waitscreen MAIN-GAME\nquit\n", user, out, options);
         std::smatch m;
         ASSERT_TRUE(std::regex_search(look.output, m,
@@ -29,7 +26,9 @@ class MainGamePlay : public ::testing::Test {
             << look.output;
         g = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
     }
-    std::string user, out, options = " --level data/levels/cat.lvl";
+    TempDir user{"play-user"};
+    TempDir out{std::string("play-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), true};
+    std::string options = " --level data/levels/cat.lvl";
     Geometry g;
 };
 

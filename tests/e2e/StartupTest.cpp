@@ -27,15 +27,9 @@ class Startup : public testing::Test {
   protected:
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
-        user = makeTempDir("e2e-user");
-        out = makeTempDir("e2e-out");
     }
-    void TearDown() override {
-        std::filesystem::remove_all(user);
-        std::filesystem::remove_all(out);
-    }
-    std::string user, out;
-    const std::string settings() const { return user + "/Orelund/Tazmira-Zerav-2/Data/settings.dat"; }
+    TempDir user{"e2e-user"}, out{"e2e-out", true};
+    std::string settings() const { return user / "Orelund/Tazmira-Zerav-2/Data/settings.dat"; }
 };
 
 const char* kToMenu =
@@ -54,8 +48,8 @@ TEST_F(Startup, LoadsToTheTitleAndEndsOnEscape) {
     EXPECT_TRUE(run.has("end: game")) << run.output;  // Escape ended the game, not the script running out
     EXPECT_TRUE(run.has("cpu per frame (ms): median")) << run.output;
 
-    auto loading = eng::LoadPixmap(out + "/loading.png");
-    auto menu = eng::LoadPixmap(out + "/menu.png");
+    auto loading = eng::LoadPixmap(out / "loading.png");
+    auto menu = eng::LoadPixmap(out / "menu.png");
     ASSERT_TRUE(loading && menu);
     EXPECT_EQ(loading->width, 1024);
     EXPECT_EQ(loading->height, 768);
@@ -73,9 +67,9 @@ TEST_F(Startup, LoadsToTheTitleAndEndsOnEscape) {
 
 TEST_F(Startup, RunsRepeatExactly) {
     DriverRun first = runDriver(kToMenu, user, out);
-    std::string a = readFile(out + "/menu.png");
+    std::string a = readFile(out / "menu.png");
     DriverRun second = runDriver(kToMenu, user, out);
-    std::string b = readFile(out + "/menu.png");
+    std::string b = readFile(out / "menu.png");
     ASSERT_EQ(first.exitCode, 0) << first.output;
     ASSERT_EQ(second.exitCode, 0) << second.output;
     EXPECT_FALSE(a.empty());
@@ -83,7 +77,7 @@ TEST_F(Startup, RunsRepeatExactly) {
 }
 
 TEST_F(Startup, MalformedSettingsAreReportedAndTheGameGoesOn) {
-    std::filesystem::create_directories(user + "/Orelund/Tazmira-Zerav-2/Data");
+    std::filesystem::create_directories(user / "Orelund/Tazmira-Zerav-2/Data");
     std::ofstream(settings()) << "settings {\n\tfullScreen = 0\n";
     DriverRun run = runDriver(kToMenu, user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -106,9 +100,9 @@ TEST_F(Startup, InactiveWindowPausesOnADimmedPicture) {
                               user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;  // the close request ended it
-    auto menu = eng::LoadPixmap(out + "/menu.png");
-    auto paused = eng::LoadPixmap(out + "/paused.png");
-    auto resumed = eng::LoadPixmap(out + "/resumed.png");
+    auto menu = eng::LoadPixmap(out / "menu.png");
+    auto paused = eng::LoadPixmap(out / "paused.png");
+    auto resumed = eng::LoadPixmap(out / "resumed.png");
     ASSERT_TRUE(menu && paused && resumed);
     EXPECT_LT(meanBrightness(paused), meanBrightness(menu) * 0.75);
     EXPECT_NEAR(meanBrightness(resumed), meanBrightness(menu), 2.0);
@@ -122,9 +116,9 @@ TEST_F(Startup, AltEnterSwitchesScreenModeKeepingThePictureAndAltF4Ends) {
                               user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;
-    auto menu = eng::LoadPixmap(out + "/menu.png");
-    auto windowed = eng::LoadPixmap(out + "/windowed.png");
-    auto full = eng::LoadPixmap(out + "/fullscreen.png");
+    auto menu = eng::LoadPixmap(out / "menu.png");
+    auto windowed = eng::LoadPixmap(out / "windowed.png");
+    auto full = eng::LoadPixmap(out / "fullscreen.png");
     ASSERT_TRUE(menu && windowed && full);
     // The window on this desktop is smaller, so its grab is resampled, but it shows the same picture.
     EXPECT_NEAR(meanBrightness(windowed), meanBrightness(menu), 4.0);
