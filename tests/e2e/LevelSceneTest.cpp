@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "DriverRun.h"
+#include "Grabs.h"
 
 namespace {
 
@@ -14,11 +14,8 @@ TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
     const std::string level = " --scene data/levels/ankh.lvl";
     // First run: where the cells land.
     DriverRun look = runDriverWith("waitscreen MAIN-MENU\nwait 120\nquit\n", user, out, level);
-    std::smatch m;
-    ASSERT_TRUE(
-        std::regex_search(look.output, m, std::regex(R"(cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))")))
-        << look.output;
-    const int x0 = std::stoi(m[1]), y0 = std::stoi(m[2]), w = std::stoi(m[3]), h = std::stoi(m[4]);
+    CellGrid g;
+    ASSERT_TRUE(findCellGrid(look.output, g)) << look.output;
 
     // Second run: the hand on every picture cell, the hook on every empty one, one wrong move first.
     const auto picture = levelPicture("ankh");
@@ -29,8 +26,8 @@ TEST(LevelScene, ALevelPlayedByClicksEndsWithItsPictureAndEveryPointPaid) {
         for (int c = 0; c < 5; ++c) {
             const bool filled = picture[r][c] != '.';
             const bool wrong = r == 0 && c == 0;  // an empty cell uncovered by hand
-            script << "click " << x0 + c * w + 4 * (c / 5) << " " << y0 + r * h + 4 * (r / 5) << " "
-                   << ((filled != wrong) ? "left" : "right") << "\n";
+            script << "click " << g.x(c) << " " << g.y(r) << " " << ((filled != wrong) ? "left" : "right")
+                   << "\n";
         }
     script << "wait 100\ngrab ankh-finished\nkey s\nwait 2\nquit\n";
     DriverRun play = runDriverWith(script.str(), user, out, level);

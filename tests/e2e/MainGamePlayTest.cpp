@@ -2,34 +2,23 @@
 // the next level, or lost by wrong moves until the chest bursts.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "DriverRun.h"
+#include "Grabs.h"
 
 namespace {
-
-struct Geometry {
-    int x0 = 0, y0 = 0, w = 0, h = 0;
-    int x(int c) const { return x0 + c * w + 4 * (c / 5); }
-    int y(int r) const { return y0 + r * h + 4 * (r / 5); }
-};
 
 class MainGamePlay : public ::testing::Test {
   protected:
     void SetUp() override {
         DriverRun look = runDriverWith("waitscreen MAIN-GAME\nquit\n", user, out, options);
-        std::smatch m;
-        ASSERT_TRUE(std::regex_search(look.output, m,
-                                      std::regex(R"(level: cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))")))
-            << look.output;
-        g = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
+        ASSERT_TRUE(findCellGrid(look.output, g)) << look.output;
     }
     TempDir user{"play-user"};
     TempDir out{std::string("play-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), true};
     std::string options = " --level data/levels/cat.lvl";
-    Geometry g;
+    CellGrid g;
 };
 
 TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
