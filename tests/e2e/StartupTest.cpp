@@ -22,9 +22,22 @@ class Startup : public testing::Test {
     std::string settings() const { return user / "Orelund/Tazmira-Zerav-2/Data/settings.dat"; }
 };
 
-const char* kToMenu =
+// The band across the middle of the title screen that carries its caption, and the sky above it.
+constexpr Rect kCaptionBand{0, 300, 1024, 170}, kSkyAbove{0, 200, 1024, 100};
+// The two ends of the loading bar.
+constexpr Rect kBarStart{270, 686, 60, 16}, kBarEnd{680, 686, 60, 16};
+
+// The title screen is up: its caption band darkens the picture behind it, where the loading screen has
+// its bright logo.
+void expectTitle(const eng::Pixmap& menu) {
+    ASSERT_TRUE(menu);
+    EXPECT_LT(meanBrightness(menu, kCaptionBand), meanBrightness(menu, kSkyAbove) - 6);
+}
+
+const char* kLoading =
     "wait 25\n"
-    "grab loading\n"
+    "grab loading\n";
+const char* kToMenu =
     "waitscreen MAIN-MENU 3000\n"
     "wait 40\n"
     "grab menu\n";
@@ -32,40 +45,46 @@ const char* kToMenu =
 }  // namespace
 
 TEST_F(Startup, LoadsToTheTitleAndEndsOnEscape) {
-    DriverRun run = runDriver(std::string(kToMenu) + "key escape\nwait 120\n", user, out);
+    DriverRun run = runDriver(std::string(kLoading) + kToMenu + "key escape\nwait 120\n", user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("screen: MAIN-MENU")) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;  // Escape ended the game, not the script running out
     EXPECT_TRUE(run.has("cpu per frame (ms): median")) << run.output;
 
-    auto loading = eng::LoadPixmap(out / "loading.png");
-    auto menu = eng::LoadPixmap(out / "menu.png");
+    auto loading = loadGrab(out, "loading");
+    auto menu = loadGrab(out, "menu");
     ASSERT_TRUE(loading && menu);
     EXPECT_EQ(loading->width, 1024);
     EXPECT_EQ(loading->height, 768);
     // The bar is part full: its left end is lit brighter than its right end.
-    EXPECT_GT(meanBrightness(loading, {0, 690, 1024, 10}), 0);
-    const uint8_t* left = &loading->rgba[(695 * 1024 + 300) * 4];
-    const uint8_t* right = &loading->rgba[(695 * 1024 + 720) * 4];
-    EXPECT_GT(left[0] + left[1] + left[2], right[0] + right[1] + right[2]);
-    // The title screen has faded in over the loading background.
+    EXPECT_GT(meanBrightness(loading, kBarStart), meanBrightness(loading, kBarEnd) + 10);
+    // The loading screen has its logo where the title screen has its caption band.
+    EXPECT_GT(meanBrightness(loading, kCaptionBand), meanBrightness(loading, kSkyAbove));
+    // The title screen has faded in over the loading background, and the bar's teal fill has gone with it.
     EXPECT_GT(meanBrightness(menu), 20);
+    expectTitle(menu);
+    const Colour filled = meanColour(loading, kBarStart), after = meanColour(menu, kBarStart);
+    EXPECT_GT(filled.g, filled.r + 50);
+    EXPECT_LT(after.g, after.r);
 
     // The first run wrote the settings; they are in the data folder for the next run.
     EXPECT_NE(readFile(settings()).find("settings {"), std::string::npos);
 }
 
 TEST_F(Startup, RunsRepeatExactly) {
-    DriverRun first = runDriver(kToMenu, user, out);
-    std::string a = readFile(out / "menu.png");
-    DriverRun second = runDriver(kToMenu, user, out);
-    std::string b = readFile(out / "menu.png");
+    const std::string script = std::string(kLoading) + kToMenu;
+    DriverRun first = runDriver(script, user, out);
+    const std::string loading = readFile(out / "loading.png"), menu = readFile(out / "menu.png");
+    DriverRun second = runDriver(script, user, out);
     ASSERT_EQ(first.exitCode, 0) << first.output;
     ASSERT_EQ(second.exitCode, 0) << second.output;
-    EXPECT_FALSE(a.empty());
-    EXPECT_EQ(a, b);
+    EXPECT_FALSE(loading.empty());
+    EXPECT_FALSE(menu.empty());
+    EXPECT_EQ(loading, readFile(out / "loading.png"));
+    EXPECT_EQ(menu, readFile(out / "menu.png"));
 }
 
+// Bad settings are reported, and the title screen still comes up.
 TEST_F(Startup, MalformedSettingsAreReportedAndTheGameGoesOn) {
     std::filesystem::create_directories(user / "Orelund/Tazmira-Zerav-2/Data");
     std::ofstream(settings()) << "settings {\n\tfullScreen = 0\n";
@@ -73,6 +92,7 @@ TEST_F(Startup, MalformedSettingsAreReportedAndTheGameGoesOn) {
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("Napotkano problem : Blad nawiasow klamrowych!")) << run.output;
     EXPECT_TRUE(run.has("screen: MAIN-MENU")) << run.output;
+    expectTitle(loadGrab(out, "menu"));
 }
 
 TEST_F(Startup, SettingsFolderInPlaceOfTheFileIsReported) {
@@ -81,6 +101,7 @@ TEST_F(Startup, SettingsFolderInPlaceOfTheFileIsReported) {
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("Napotkano problem : Nie znaleziono pliku")) << run.output;
     EXPECT_TRUE(run.has("screen: MAIN-MENU")) << run.output;
+    expectTitle(loadGrab(out, "menu"));
 }
 
 TEST_F(Startup, InactiveWindowPausesOnADimmedPicture) {
@@ -90,9 +111,9 @@ TEST_F(Startup, InactiveWindowPausesOnADimmedPicture) {
                               user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;  // the close request ended it
-    auto menu = eng::LoadPixmap(out / "menu.png");
-    auto paused = eng::LoadPixmap(out / "paused.png");
-    auto resumed = eng::LoadPixmap(out / "resumed.png");
+    auto menu = loadGrab(out, "menu");
+    auto paused = loadGrab(out, "paused");
+    auto resumed = loadGrab(out, "resumed");
     ASSERT_TRUE(menu && paused && resumed);
     EXPECT_LT(meanBrightness(paused), meanBrightness(menu) * 0.75);
     EXPECT_NEAR(meanBrightness(resumed), meanBrightness(menu), 2.0);
@@ -106,9 +127,9 @@ TEST_F(Startup, AltEnterSwitchesScreenModeKeepingThePictureAndAltF4Ends) {
                               user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("end: game")) << run.output;
-    auto menu = eng::LoadPixmap(out / "menu.png");
-    auto windowed = eng::LoadPixmap(out / "windowed.png");
-    auto full = eng::LoadPixmap(out / "fullscreen.png");
+    auto menu = loadGrab(out, "menu");
+    auto windowed = loadGrab(out, "windowed");
+    auto full = loadGrab(out, "fullscreen");
     ASSERT_TRUE(menu && windowed && full);
     // The window on this desktop is smaller, so its grab is resampled, but it shows the same picture.
     EXPECT_NEAR(meanBrightness(windowed), meanBrightness(menu), 4.0);
