@@ -4,6 +4,7 @@
 #include "app/ScreenRegistry.h"
 #include "audio/GlobalSnd.h"
 #include "core/DeltaTime.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "effects/Particle.h"
@@ -160,11 +161,7 @@ void TLoadingScreen::progress() {
 }
 
 void TLoadingScreen::drawNormal() {
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetRotation(0);
+    resetDrawState();
     draw();
     endFrame(0, this);
     PollSystem();
@@ -176,10 +173,7 @@ void TLoadingScreen::draw() {
 }
 
 void TLoadingScreen::_drawBack() {
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetAlpha(1);
-    SetColor(255, 255, 255);
+    resetDrawState();
     DrawImage(back, 0, 0);
     SetAlpha(la);
     DrawImage(logo, 512, 384);

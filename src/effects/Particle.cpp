@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/Curve.h"
 #include "core/Globals.h"
 #include "files/DataFile.h"
 
@@ -70,8 +71,8 @@ void TParticle::_updatePosition() {
 
 void TParticle::_updateMove() {
     per = lifePer;
-    x = x1 + 2 * per * (mx - x1) + per * per * (x1 + x2 - 2 * mx);
-    y = y1 + 2 * per * (my - y1) + per * per * (y1 + y2 - 2 * my);
+    x = bezier(x1, mx, x2, per);
+    y = bezier(y1, my, y2, per);
 }
 
 void TParticle::update() {

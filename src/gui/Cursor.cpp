@@ -1,13 +1,13 @@
 // Drawing and animating one mouse cursor.
 #include "gui/Cursor.h"
 
+#include "core/DrawState.h"
+
 using namespace eng;
 
 void TCursor::draw(float x, float y) const {
     if (!_img) return;
-    SetColor(255, 255, 255);
-    SetScale(1, 1);
-    SetAlpha(1);
+    resetDrawState();
     DrawImage(_img, x, y, _frame > 0 && _maxFrames > 0 ? _frame : 0);
 }
 

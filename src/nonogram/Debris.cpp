@@ -3,19 +3,13 @@
 
 #include <algorithm>
 
+#include "core/Curve.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 
 using namespace eng;
 
-namespace {
-
-// Written with (1 - t) so that t = 1 lands exactly on the end point.
-float bezier(float a, float m, float b, float t) {
-    const float u = 1 - t;
-    return u * u * a + 2 * u * t * m + t * t * b;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void TOdpad::update() {
     per = std::min(per + 0.02f * speed * frameDelta, 1.0f);
@@ -34,9 +28,7 @@ void TOdpad::draw() const {
     SetBlend(ALPHABLEND);
     SetRotation(rot);
     DrawImage(img, x, y, static_cast<int>(frame));
-    SetRotation(0);
-    SetScale(1, 1);
-    SetAlpha(1);
+    resetDrawState();
 }
 
 void TOdpad::destroy() {

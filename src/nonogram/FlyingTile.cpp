@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/Curve.h"
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
@@ -112,9 +113,9 @@ void TFlyingTile::update() {
         return;
     }
     per = std::min(1.0f, per + perSpeed * frameDelta);
-    const float e = ease(per), u = 1 - e;
-    x = u * u * x1 + 2 * u * e * mx + e * e * x2;
-    y = u * u * y1 + 2 * u * e * my + e * e * y2;
+    const float e = ease(per);
+    x = bezier(x1, mx, x2, e);
+    y = bezier(y1, my, y2, e);
 }
 
 void TFlyingTile::destroy() {

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "audio/GlobalSnd.h"
+#include "core/Curve.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/Level.h"
@@ -14,10 +16,6 @@
 using namespace eng;
 
 namespace {
-
-float bezier(float a, float m, float b, float t) {
-    return a + 2 * t * (m - a) + t * t * (a + b - 2 * m);
-}
 
 void playSound(const std::string& id) {
     if (globalSnd) globalSnd->playMySound(id);
@@ -159,9 +157,7 @@ void TFlyingTresure::draw() const {
     SetScale(s, s);
     SetRotation(360 * per);
     drawClampedFrame(tresure->normalImg[std::clamp(size, 0, TILE_SIZES - 1)], x, y, 0);
-    SetRotation(0);
-    SetScale(1, 1);
-    SetAlpha(1);
+    resetDrawState();
 }
 
 void updateFlyingTresures(TLevel& level) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "audio/GlobalSnd.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/LevelHost.h"
@@ -30,15 +31,6 @@ int blockStyleIndex(int count) {
             return 0;
     }
 }
-
-namespace {
-void resetAfterHighlight() {
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetAlpha(1);
-    SetColor(255, 255, 255);
-}
-}  // namespace
 
 std::shared_ptr<TTile> TLevel::tileAt(int row, int col) const {
     if (row < 0 || col < 0 || row >= static_cast<int>(tile.size())) return nullptr;
@@ -80,10 +72,7 @@ void TLevel::drawStripes() {}  // the background stripes belong to the ambience 
 void TLevel::updateBack() {}
 
 void TLevel::drawBack() {
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    SetScale(1, 1);
-    SetBlend(ALPHABLEND);
+    resetDrawState();
     if (background) DrawImage(background, 0, 0);
     drawStripes();
 }
@@ -91,20 +80,13 @@ void TLevel::drawBack() {
 void TLevel::drawTiles() {
     for (auto& row : tile)
         for (auto& t : row) t->draw();
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
-    SetColor(255, 255, 255);
-    SetBlend(ALPHABLEND);
+    resetDrawState();
 }
 
 void TLevel::drawDebug() {
     constexpr int KEY_D = 68;
     if (!cheatsOn || !KeyDown(KEY_D)) return;
-    SetBlend(ALPHABLEND);
-    SetAlpha(1);
-    SetScale(1, 1);
-    SetRotation(0);
+    resetDrawState();
     SetColor(255, 0, 255);
     auto outline = [](float x, float y, float w, float h) {
         DrawLine(x, y, x + w, y);
@@ -131,19 +113,19 @@ void TLevel::drawOver(const TTile* t) {
     if (!t) return;
     for (int r = 0; r < rows; ++r) tile[r][t->c]->drawOverBlend();
     for (int c = 0; c < cols; ++c) tile[t->r][c]->drawOverBlend();
-    resetAfterHighlight();
+    resetDrawState();
 }
 
 void TLevel::drawOverOko(const TTile* t) {
     if (!t || t->isDone()) return;
     for (int r = 0; r < rows; ++r) tile[r][t->c]->drawOverBlend();
-    resetAfterHighlight();
+    resetDrawState();
 }
 
 void TLevel::drawOverCzacha(const TTile* t) {
     if (!t || t->isDone()) return;
     for (int c = 0; c < cols; ++c) tile[t->r][c]->drawOverBlend();
-    resetAfterHighlight();
+    resetDrawState();
 }
 
 void TLevel::drawOverMapa(const TTile* t) {
@@ -151,7 +133,7 @@ void TLevel::drawOverMapa(const TTile* t) {
     for (int r = std::max(t->r - 1, 0); r <= std::min(t->r + 1, rows - 1); ++r)
         for (int c = std::max(t->c - 1, 0); c <= std::min(t->c + 1, cols - 1); ++c)
             tile[r][c]->drawOverBlend();
-    resetAfterHighlight();
+    resetDrawState();
 }
 
 void TLevel::getBackEffectsByBackground(const std::string& name) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/DeltaTime.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "gui/Mouse.h"
@@ -115,11 +116,8 @@ void TNumber::draw(int highlight) const {
         SetColor(255, 255, 255);
         SetAlpha(a);
         _drawNum(txt, x + 2, y + 2, size, k);
-        SetBlend(ALPHABLEND);
     }
-    SetScale(1, 1);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
+    resetDrawState();
 }
 
 // ---------------------------------------------------------------- block tests

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/Curve.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "effects/ParticleEffects.h"
 #include "nonogram/LevelHost.h"
@@ -13,12 +15,6 @@
 using namespace eng;
 
 namespace {
-
-// Written with (1 - t) so that t = 1 lands exactly on the end point.
-float bezier(float a, float m, float b, float t) {
-    const float u = 1 - t;
-    return u * u * a + 2 * u * t * m + t * t * b;
-}
 
 const Image& pictureOf(int size) {
     return rockImg[static_cast<size_t>(std::clamp(size, 0, TILE_SIZES - 1))];
@@ -33,9 +29,7 @@ void TKamien::draw() const {
     SetRotation(rot);
     SetScale(s, s);
     DrawImage(pictureOf(size), x, y, 0);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
+    resetDrawState();
 }
 
 void TKamien::generate() {

@@ -1,6 +1,7 @@
 // The title screen as it stands before the menus exist: title, fade in, Escape to leave.
 #include "progress/MainMenu.h"
 
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "gui/MyFont.h"
@@ -41,11 +42,7 @@ void TMainMenu::update() {
 }
 
 void TMainMenu::draw() {
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
+    resetDrawState();
     DrawImage(back, 0, 0);
     DrawImage(bars, 0, 0);
     // A soft dark band behind the title keeps it readable on any background.

@@ -2,6 +2,7 @@
 #include "screen/Ekran.h"
 
 #include "core/DeltaTime.h"
+#include "core/DrawState.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "screen/FrameServices.h"
@@ -9,9 +10,7 @@
 using namespace eng;
 
 void TEkran::_drawFade() {
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetRotation(0);
+    resetDrawState();
     SetAlpha(fade);
     SetColor(0, 0, 0);
     DrawRect(0, 0, VirtualResolutionWidth(), VirtualResolutionHeight());

@@ -2,6 +2,7 @@
 #include "screen/FrameServices.h"
 
 #include "core/DeltaTime.h"
+#include "core/DrawState.h"
 #include "core/Globals.h"
 #include "core/LogicalScreen.h"
 #include "gui/Mouse.h"
@@ -37,11 +38,8 @@ void updateSystem(TEkran* screen, int specialMouse) {
 
 void endFrame(int allowPause, TEkran* screen) {
     if (AppSuspended() && allowPause == 1) pauseWhileSuspended(screen);
+    resetDrawState();
     SetColor(0, 0, 0);
-    SetBlend(ALPHABLEND);
-    SetRotation(0);
-    SetScale(1, 1);
-    SetAlpha(1);
     DrawRect(-512, 0, 512, 768);
     DrawRect(1024, 0, 512, 768);
     SetColor(255, 255, 255);

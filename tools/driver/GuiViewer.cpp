@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/DrawState.h"
 #include "gui/Gui.h"
 #include "screen/FrameServices.h"
 
@@ -33,10 +34,7 @@ void TGuiViewer::update() {
 
 void TGuiViewer::draw() {
     // A quiet backdrop in the game's deep blue, so every item shows against it.
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
+    resetDrawState();
     for (int i = 0; i < 16; ++i) {
         SetColor(28 + i * 2, 40 + i * 3, 70 + i * 3);
         DrawRect(0, i * 48.0f, 1024, 48);
