@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -114,5 +115,7 @@ int main(int argc, char** argv) {
     std::printf("draw calls per frame: median %d, max %d; quads median %d, max %d\n", calls[calls.size() / 2],
                 calls.back(), quads[quads.size() / 2], quads.back());
     std::fflush(stdout);
+    std::error_code ec;
+    std::filesystem::remove_all(user, ec);  // the settings the run wrote
     std::_Exit(0);
 }

@@ -14,19 +14,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A white strip of four 40 x 40 frames, with a 40 x 40 single picture cut from it.
-std::string strip() {
-    static const std::string path = [] {
-        const fs::path p =
-            fs::temp_directory_path() / ("button-state-" + std::to_string(::getpid()) + ".png");
+// A white strip of four 40 x 40 frames, with a 40 x 40 single picture cut from it; the file goes when the
+// tests end.
+struct StripFile {
+    const fs::path path = fs::temp_directory_path() / ("button-state-" + std::to_string(::getpid()) + ".png");
+    StripFile() {
         auto pm = std::make_shared<eng::PixmapData>();
         pm->width = 160;
         pm->height = 40;
         pm->rgba.assign(static_cast<size_t>(pm->width) * pm->height * 4, 255);
-        eng::SavePixmapPNG(pm, p.string());
-        return p.string();
-    }();
-    return path;
+        eng::SavePixmapPNG(pm, path.string());
+    }
+    ~StripFile() {
+        std::error_code ec;
+        fs::remove(path, ec);
+    }
+};
+
+std::string strip() {
+    static const StripFile file;
+    return file.path.string();
 }
 
 std::shared_ptr<TButton> button(const std::string& id, const std::string& typ) {
