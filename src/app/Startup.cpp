@@ -12,6 +12,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "progress/MainMenu.h"
 #include "progress/Options.h"
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
@@ -50,7 +51,7 @@ std::string makeUserFolder(const std::string& common) {
 }
 
 // The layers below call up through hooks: the frame services drive the sound manager, Alt+Enter and the
-// save-everything step; every GUI clicks and hovers through the sound manager.
+// save-everything step; every GUI clicks and hovers through the sound manager. Shared pictures go down.
 void connectServices() {
     frameHooks.sound = [] { globalSnd->update(); };
     frameHooks.suspendSound = [] { globalSnd->stopAllSounds(); };
@@ -59,6 +60,11 @@ void connectServices() {
     frameHooks.saveAll = saveAll;
     guiSounds.click = [] { globalSnd->click(); };
     guiSounds.over = [] { globalSnd->over(); };
+    // The title stands on the loading screen's backdrop: the pictures are loaded once.
+    if (mainMenu && loadingScreen) {
+        mainMenu->back = loadingScreen->back;
+        mainMenu->bars = loadingScreen->bars;
+    }
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 
 using namespace eng;
 
-namespace {}  // namespace
-
 void TOdpad::update() {
     per = std::min(per + 0.02f * speed * frameDelta, 1.0f);
     s = a = 1;

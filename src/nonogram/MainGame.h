@@ -107,9 +107,7 @@ class TMainGame : public TEkran, public TLevelHost {
     float getWorekY() const override { return chest.getWorekY(); }
     void stoneInBag() override { chest.stoneInBag(); }
     void uszkodzSkrzynie() override { chest.uszkodzSkrzynie(); }
-    // Tutorial tips and the hint slots are answered once the tutorial and the power-ups exist.
-    void showTipToBroke(TTile& tile) override {}
-    void showTipToUncover(TTile& tile) override {}
+    // Tutorial tips and hint slots keep the host's silent answers until the tutorial and the power-ups exist.
     void useBonus(int kind);
 
     // The active profile (a blank one stands in while no player is chosen).

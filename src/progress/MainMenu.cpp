@@ -3,7 +3,6 @@
 
 #include "core/DrawState.h"
 #include "core/Globals.h"
-#include "core/ImageLoad.h"
 #include "gui/MyFont.h"
 #include "progress/Options.h"
 #include "screen/FrameServices.h"
@@ -14,9 +13,6 @@ TMainMenu* mainMenu = nullptr;
 
 void TMainMenu::setup() {
     titleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 40);
-    // The title stands on the loading screen's backdrop.
-    back = loadImageOrWarn(programPrefix + "gfx/gui/loading/back.jpg", FILTEREDIMAGE);
-    bars = LoadImage(programPrefix + "gfx/gui/loading/bars.png");
 }
 
 void TMainMenu::prepare() {

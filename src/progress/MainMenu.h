@@ -8,7 +8,7 @@
 class TMainMenu : public TEkran {
   public:
     eng::ImageFont titleFont;
-    eng::Image back, bars;
+    eng::Image back, bars;  // the loading screen's backdrop, handed over at start-up
 
     TMainMenu() { id = "MAIN-MENU"; }
     void setup() override;

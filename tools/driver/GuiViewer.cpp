@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "core/DrawState.h"
+#include "Backdrop.h"
 #include "gui/Gui.h"
 #include "screen/FrameServices.h"
 
@@ -33,13 +33,7 @@ void TGuiViewer::update() {
 }
 
 void TGuiViewer::draw() {
-    // A quiet backdrop in the game's deep blue, so every item shows against it.
-    resetDrawState();
-    for (int i = 0; i < 16; ++i) {
-        SetColor(28 + i * 2, 40 + i * 3, 70 + i * 3);
-        DrawRect(0, i * 48.0f, 1024, 48);
-    }
-    SetColor(255, 255, 255);
+    drawDeveloperBackdrop();
     _drawGui();
     _drawMouse();
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "Backdrop.h"
 #include "core/DrawState.h"
 #include "gui/Mouse.h"
 #include "nonogram/FlyingTresure.h"
@@ -92,11 +93,7 @@ void TLevelScene::update() {
 }
 
 void TLevelScene::_drawBackdrop() const {
-    resetDrawState();
-    for (int i = 0; i < 16; ++i) {
-        SetColor(28 + i * 2, 40 + i * 3, 70 + i * 3);
-        DrawRect(0, i * 48.0f, 1024, 48);
-    }
+    drawDeveloperBackdrop();
     // The number panels and the grid field, so the clues and cells read as in the game.
     SetColor(18, 30, 58);
     SetAlpha(0.55f);
