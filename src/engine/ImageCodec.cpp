@@ -19,8 +19,8 @@ Pixmap decodePng(const std::string& bytes) {
     std::memset(&img, 0, sizeof img);
     img.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&img, bytes.data(), bytes.size())) return nullptr;
-    const bool alpha =
-        (img.format & PNG_FORMAT_FLAG_ALPHA) != 0 || (img.format & PNG_FORMAT_FLAG_COLORMAP) != 0;
+    // The file's own format, before it is replaced by the RGBA we decode into.
+    const png_uint_32 source = img.format;
     img.format = PNG_FORMAT_RGBA;
     auto pm = std::make_shared<PixmapData>();
     pm->width = static_cast<int>(img.width);
@@ -30,12 +30,13 @@ Pixmap decodePng(const std::string& bytes) {
         png_image_free(&img);
         return nullptr;
     }
-    pm->hasAlpha = alpha;
-    if (alpha) {
-        // A palette picture has alpha only if some entry is not opaque.
+    pm->hasAlpha = (source & PNG_FORMAT_FLAG_ALPHA) != 0;
+    if (pm->hasAlpha && (source & PNG_FORMAT_FLAG_COLORMAP) != 0) {
+        // A palette with a transparency table has alpha only if some pixel is not opaque: an optimiser
+        // may add the table to a picture that uses none of it, and the mask colour must still apply.
         bool any = false;
         for (size_t i = 3; i < pm->rgba.size() && !any; i += 4) any = pm->rgba[i] != 255;
-        pm->hasAlpha = any || (img.format & PNG_FORMAT_FLAG_ALPHA);
+        pm->hasAlpha = any;
     }
     return pm;
 }

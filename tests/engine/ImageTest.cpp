@@ -1,5 +1,10 @@
 // Image flags and masks, animation strips, handles, null images, and pixel collisions.
 #include <gtest/gtest.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
 
 #include "common/TestPixmaps.h"
 #include "engine/Engine.h"
@@ -16,6 +21,26 @@ void setPixel(eng::Pixmap& pm, int x, int y, uint8_t r, uint8_t g, uint8_t b, ui
 
 const uint8_t* pixel(const eng::Pixmap& pm, int x, int y) {
     return &pm->rgba[(static_cast<size_t>(y) * pm->width + x) * 4];
+}
+
+// A 2 x 1 palette picture, black then white, written by libpng, with or without an alpha table.
+eng::Pixmap loadPalettePng(bool withAlphaTable, uint8_t whiteAlpha) {
+    const std::string path = "/tmp/palette-test-" + std::to_string(::getpid()) + ".png";
+    png_image img;
+    std::memset(&img, 0, sizeof img);
+    img.version = PNG_IMAGE_VERSION;
+    img.width = 2;
+    img.height = 1;
+    img.format = withAlphaTable ? PNG_FORMAT_RGBA_COLORMAP : PNG_FORMAT_RGB_COLORMAP;
+    img.colormap_entries = 2;
+    const uint8_t indexes[2] = {0, 1};
+    const uint8_t rgb[6] = {0, 0, 0, 255, 255, 255};
+    const uint8_t rgba[8] = {0, 0, 0, 255, 255, 255, 255, whiteAlpha};
+    const bool written =
+        png_image_write_to_file(&img, path.c_str(), 0, indexes, 0, withAlphaTable ? (const void*)rgba : rgb);
+    eng::Pixmap pm = written ? eng::LoadPixmap(path) : nullptr;
+    std::remove(path.c_str());
+    return pm;
 }
 
 }  // namespace
@@ -105,6 +130,25 @@ TEST(Images, JpegLosesPureBlackOnlyWithTheMask) {
     };
     EXPECT_EQ(count(eng::LoadImage(pm, -1)), black);
     EXPECT_EQ(count(eng::LoadImage(pm, eng::FILTEREDIMAGE)), 0u);
+}
+
+TEST(Images, PalettePngHasAlphaOnlyWhenAnEntryIsSeeThrough) {
+    // An opaque palette picture (as a PNG optimiser writes it) takes the mask colour like a JPEG.
+    eng::SetMaskColor(0, 0, 0);
+    for (bool table : {false, true}) {
+        eng::Pixmap opaque = loadPalettePng(table, 255);
+        ASSERT_TRUE(opaque);
+        EXPECT_FALSE(opaque->hasAlpha) << table;
+        auto masked = eng::ImagePixmap(eng::LoadImage(opaque, -1));
+        EXPECT_EQ(pixel(masked, 0, 0)[3], 0) << table;
+        EXPECT_EQ(pixel(masked, 1, 0)[3], 255) << table;
+    }
+    eng::Pixmap seeThrough = loadPalettePng(true, 0);
+    ASSERT_TRUE(seeThrough);
+    EXPECT_TRUE(seeThrough->hasAlpha);
+    auto kept = eng::ImagePixmap(eng::LoadImage(seeThrough, -1));
+    EXPECT_EQ(pixel(kept, 0, 0)[3], 255);  // black stays: the picture's own alpha rules
+    EXPECT_EQ(pixel(kept, 1, 0)[3], 0);
 }
 
 class Collisions : public testing::Test {
