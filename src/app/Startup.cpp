@@ -32,12 +32,17 @@ bool writable(const std::string& folder) {
     return true;
 }
 
+// {common}/Orelund/<product>, where the player's settings and profiles live.
+std::string dataFolderIn(const std::string& common) {
+    return common + "/Orelund/" + productName;
+}
+
 // Makes {common}/Orelund/<product> with Data and Profiles; returns the user folder or "".
 std::string makeUserFolder(const std::string& common) {
     if (common.empty() || common == "/") return {};
     const std::string oldFolder = common + "/" + productName;
     CreateDir(common + "/Orelund", false);
-    const std::string folder = common + "/Orelund/" + productName;
+    const std::string folder = dataFolderIn(common);
     bool migrate = false;
     if (FileType(folder) != 2) {
         migrate = FileType(oldFolder) == 2;
@@ -48,6 +53,14 @@ std::string makeUserFolder(const std::string& common) {
     if (!writable(folder) || !writable(folder + "/Data") || !writable(folder + "/Profiles")) return {};
     if (migrate) CopyDir(oldFolder, folder);
     return folder;
+}
+
+// The fallback starts from what the player has in the folder that cannot be written, so settings and
+// profiles are not lost: each readable sub-folder is copied over, a file the fallback holds in a newer
+// version (saved there in an earlier session) is kept.
+void takeOverReadableData(const std::string& from, const std::string& to) {
+    for (const char* sub : {"/Data", "/Profiles"})
+        if (FileType(from + sub) == 2) CopyDir(from + sub, to + sub, true);
 }
 
 // The layers below call up through hooks: the frame services drive the sound manager, Alt+Enter and the
@@ -74,16 +87,28 @@ void prepareUserFolder() {
     if (!common.empty()) CreateDir(common, true);
     userFolder = makeUserFolder(common);
     if (userFolder.empty()) {
-        // Fall back to a folder we can write, and say so once.
+        // Fall back to a folder we can write, reading what the old place holds, and say so once.
         const char* tmp = std::getenv("TMPDIR");
-        std::string fallback = std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/" + productName + "-data";
-        CreateDir(fallback, true);
-        userFolder = makeUserFolder(fallback);
-        Print("The data folder below \"" + common + "\" cannot be written; saving into \"" + userFolder +
-              "\" instead.");
+        const std::string base =
+            std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/" + productName + "-data";
+        CreateDir(base, true);
+        userFolder = makeUserFolder(base);
+        const std::string place = common.empty() ? std::string("(no home folder)") : dataFolderIn(common);
+        if (userFolder.empty()) {
+            const std::string text = "Neither the data folder \"" + place + "\" nor the fallback \"" +
+                                     dataFolderIn(base) +
+                                     "\" can be written: the game cannot keep settings or profiles.";
+            Warn(text);
+            Notify(text, true);
+            End(1);
+        }
+        if (!common.empty()) takeOverReadableData(dataFolderIn(common), userFolder);
+        SetLogFile(userFolder + "/Data/log.txt");
+        Warn("The data folder \"" + place + "\" cannot be written; reading what it holds and saving into \"" +
+             userFolder + "\" instead.");
+        return;
     }
-    for (char& c : userFolder)
-        if (c == '\\') c = '/';
+    SetLogFile(userFolder + "/Data/log.txt");
 }
 
 void initGlobals() {
@@ -106,8 +131,8 @@ void startGame() {
     prepareUserFolder();
     options->loadOptions();
     if (!options->openScreen()) {
-        Print("No window or screen mode could be opened; the game cannot start.");
-        End();
+        Warn("No window or screen mode could be opened; the game cannot start.");
+        End(1);
     }
     SeedRnd(static_cast<uint64_t>(MilliSecs()));
     HideMouse();

@@ -188,7 +188,8 @@ int Sgn(double v);
 std::string ResolvePath(const std::string& path);
 int FileType(const std::string& path);  // 0 nothing, 1 file, 2 folder
 bool CreateDir(const std::string& path, bool recurse = false);
-bool CopyDir(const std::string& source, const std::string& destination);
+// Copies a folder tree; with `onlyNewer` a file already at the destination is replaced only by a newer one.
+bool CopyDir(const std::string& source, const std::string& destination, bool onlyNewer = false);
 bool DeleteFile(const std::string& path);
 std::vector<std::string> ReadDir(const std::string& path);  // names, sorted
 bool ReadFileBytes(const std::string& path, std::string& bytes);
@@ -231,7 +232,12 @@ void ShowMouse();
 void HideMouse();
 void Notify(const std::string& text, bool serious = false);
 void Print(const std::string& text);
-[[noreturn]] void End();
+// A problem the player or a developer should know of: to the standard error and to the log file.
+void Warn(const std::string& text);
+// Starts a fresh log at `path` holding the warnings given so far; later warnings are added as they come.
+void SetLogFile(const std::string& path);
+// Ends the program; a non-zero code tells launchers and scripts that it ended on an error.
+[[noreturn]] void End(int code = 0);
 void SetAppTitle(const std::string& title);
 std::string AppTitle();
 std::string AppFile();

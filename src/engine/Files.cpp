@@ -89,12 +89,14 @@ bool CreateDir(const std::string& path, bool recurse) {
     return fs::create_directory(p, ec) || FileType(p) == 2;
 }
 
-bool CopyDir(const std::string& source, const std::string& destination) {
+bool CopyDir(const std::string& source, const std::string& destination, bool onlyNewer) {
     std::string src = ResolvePath(source);
     if (FileType(src) != 2) return false;
     std::error_code ec;
     fs::copy(src, ResolvePath(destination),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+             fs::copy_options::recursive |
+                 (onlyNewer ? fs::copy_options::update_existing : fs::copy_options::overwrite_existing),
+             ec);
     return !ec;
 }
 
@@ -219,9 +221,9 @@ bool TryLoadText(const std::string& path, std::string& text) {
 std::string LoadText(const std::string& path) {
     std::string text;
     if (!TryLoadText(path, text)) {
-        Print("Could not read the file \"" + path + "\"; the game cannot go on without it.");
+        Warn("Could not read the file \"" + path + "\"; the game cannot go on without it.");
         Notify("Could not read the file \"" + path + "\".\nThe game cannot go on without it.", true);
-        End();
+        End(1);
     }
     return text;
 }

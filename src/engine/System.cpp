@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "engine/Internal.h"
 
@@ -299,7 +300,37 @@ void Print(const std::string& text) {
     std::fflush(stdout);
 }
 
-void End() {
+namespace {
+std::string logPath;
+std::vector<std::string> earlyWarnings;  // kept until the log has a place
+
+void appendToLog(const std::string& text) {
+    if (FILE* f = std::fopen(logPath.c_str(), "ab")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fputc('\n', f);
+        std::fclose(f);
+    }
+}
+}  // namespace
+
+void Warn(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    if (logPath.empty())
+        earlyWarnings.push_back(text);
+    else
+        appendToLog(text);
+}
+
+void SetLogFile(const std::string& path) {
+    logPath = path;
+    if (FILE* f = std::fopen(logPath.c_str(), "wb")) std::fclose(f);
+    for (const std::string& text : earlyWarnings) appendToLog(text);
+    earlyWarnings.clear();
+}
+
+void End(int code) {
     if (Y.exitHook) {
         auto hook = std::move(Y.exitHook);
         hook();
@@ -307,7 +338,7 @@ void End() {
     shutdownAudio();
     std::fflush(stdout);
     std::fflush(stderr);
-    std::_Exit(0);
+    std::_Exit(code);
 }
 
 void SetAppTitle(const std::string& title) {

@@ -104,6 +104,13 @@ TEST_F(Startup, SettingsFolderInPlaceOfTheFileIsReported) {
     expectTitle(loadGrab(out, "menu"));
 }
 
+TEST_F(Startup, AMissingLanguageFileEndsTheGameWithAnErrorCode) {
+    TempDir emptyGame{"e2e-game"};
+    DriverRun run = runDriverWith(kToMenu, user, out, " --game " + std::string(emptyGame));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_TRUE(run.has("txt/lang.txt")) << run.output;
+}
+
 TEST_F(Startup, InactiveWindowPausesOnADimmedPicture) {
     DriverRun run = runDriver(std::string(kToMenu) +
                                   "focus lost\nwait 10\ngrab paused\nfocus gained\nwait 5\n"
