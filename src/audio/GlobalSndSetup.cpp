@@ -5,6 +5,7 @@
 #include "audio/GlobalSnd.h"
 #include "core/Globals.h"
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 
 using namespace eng;
 
@@ -30,14 +31,14 @@ void TGlobalSnd::_setupMusic() {
     auto file = loadDataFile(folder + "data/globalSnd.dat");
     musics.clear();
     levelMusics.clear();
-    const int count = static_cast<int>(file->getFloat("globalSnd::musics"));
+    const int count = countItems(*file, "globalSnd::music", 1, readInt(*file, "globalSnd::musics"));
     for (int i = 1; i <= count; ++i) {
         const std::string key = "globalSnd::music" + std::to_string(i) + "::";
         auto m = std::make_shared<TMusicData>();
         m->id = file->getString(key + "id");
         m->url = folder + file->getString(key + "url");
-        m->levelMusic = static_cast<int>(file->getFloat(key + "levelMusic"));
-        m->loop = static_cast<int>(file->getFloat(key + "loop"));
+        m->levelMusic = readInt(*file, key + "levelMusic");
+        m->loop = readInt(*file, key + "loop");
         m->numer = i;
         m->owner = this;
         if (m->levelMusic != 0) levelMusics.push_back(m);
@@ -49,7 +50,7 @@ void TGlobalSnd::_setupMusic() {
 void TGlobalSnd::_setupSounds() {
     auto file = loadDataFile(folder + "data/globalSnd.dat");
     sounds.clear();
-    const int count = static_cast<int>(file->getFloat("globalSnd::sounds"));
+    const int count = countItems(*file, "globalSnd::snd", 1, readInt(*file, "globalSnd::sounds"));
     for (int i = 1; i <= count; ++i) {
         const std::string key = "globalSnd::snd" + std::to_string(i) + "::";
         auto s = std::make_shared<TSoundData>();
@@ -66,21 +67,22 @@ void TGlobalSnd::_setupMusicsQue() {
     auto file = loadDataFile(folder + "data/musicQ.txt");
     musicsQ.clear();
     specLevelsMusic.clear();
-    const int stages = static_cast<int>(file->getFloat("musics::stages"));
+    const int stages = countItems(*file, "musics::stage", 1, readInt(*file, "musics::stages"));
     for (int i = 1; i <= stages; ++i) {
         const std::string key = "musics::stage" + std::to_string(i) + "::";
         TStageQ q;
         q.stageN = i;
-        const int n = static_cast<int>(file->getFloat(key + "i"));
+        const int n = countItems(*file, key + "music", 1, readInt(*file, key + "i"));
         for (int j = 1; j <= n; ++j) q.list.push_back(file->getString(key + "music" + std::to_string(j)));
         musicsQ.push_back(q);
     }
-    const int special = static_cast<int>(file->getFloat("musics::specialLevels::i"));
+    const int special =
+        countItems(*file, "musics::specialLevels::lvl", 1, readInt(*file, "musics::specialLevels::i"));
     for (int k = 1; k <= special; ++k) {
         const std::string key = "musics::specialLevels::lvl" + std::to_string(k) + "::";
         TSpecLevelMusic s;
-        s.lvl = static_cast<int>(file->getFloat(key + "level"));
-        s.stg = static_cast<int>(file->getFloat(key + "stage"));
+        s.lvl = readInt(*file, key + "level");
+        s.stg = readInt(*file, key + "stage");
         s.music = file->getString(key + "music");
         specLevelsMusic.push_back(s);
     }

@@ -8,6 +8,7 @@
 #include "core/Curve.h"
 #include "core/Globals.h"
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 
 using namespace eng;
 
@@ -15,9 +16,10 @@ std::vector<Image> particleImages;
 
 void TParticle::setup() {
     const auto data = loadDataFile(programPrefix + "data/particles.dat");
-    const int last = static_cast<int>(data->getFloat("particles::i"));
-    particleImages.assign(static_cast<size_t>(std::max(last + 1, 0)), nullptr);
-    for (int k = 0; k <= last; ++k) {
+    // "i" names the last picture number; p0 to p<i> are listed.
+    const int count = countItems(*data, "particles::p", 0, readInt(*data, "particles::i") + 1);
+    particleImages.assign(static_cast<size_t>(count), nullptr);
+    for (int k = 0; k < count; ++k) {
         const std::string key = "particles::p" + std::to_string(k);
         const std::string path = programPrefix + data->getString(key);
         Image img = LoadImage(path, FILTEREDIMAGE | MIPMAPPEDIMAGE);

@@ -3,6 +3,7 @@
 
 #include "core/Globals.h"
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 #include "gui/Gui.h"
 
 using namespace eng;
@@ -23,8 +24,7 @@ Image piece(const TRCMFile& file, const std::string& path) {
 }
 
 TRGB colour(const TRCMFile& file, const std::string& path) {
-    return TRGB{static_cast<int>(file.getFloat(path, 0, 0)), static_cast<int>(file.getFloat(path, 1, 0)),
-                static_cast<int>(file.getFloat(path, 2, 0))};
+    return TRGB{readInt(file, path, 0), readInt(file, path, 1), readInt(file, path, 2)};
 }
 }  // namespace
 

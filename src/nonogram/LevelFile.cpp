@@ -4,6 +4,7 @@
 #include <set>
 
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 #include "files/SplitText.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/Level.h"
@@ -11,13 +12,6 @@
 using namespace eng;
 
 namespace {
-
-// Numbers are stored as floats and read back truncated toward zero; absurd values are kept in range.
-int readInt(const TRCMFile& f, const std::string& key, int index = 0) {
-    const float v = f.getFloat(key, index);
-    if (!std::isfinite(v)) return 0;
-    return static_cast<int>(std::clamp(v, -1.0e9f, 1.0e9f));
-}
 
 size_t valueCount(const TRCMFile& f, const std::string& key) {
     const auto parts = splitText(key, "::");
@@ -97,14 +91,18 @@ std::shared_ptr<TLevel> loadLevel(const std::string& path, int randomTreasures) 
                 t.setTresure(getTresureDataById(readInt(file, rowKey("tresures", r), c)));
 
             const auto flags = splitText(Trim(file.getString(rowKey("stateData", r), c)), " ");
-            if (flags.size() > 1)
-                t.setOdkrytyData(static_cast<int>(textToFloat(flags[0])),
-                                 static_cast<int>(textToFloat(flags[1])));
+            if (flags.size() > 1) {
+                const std::string where =
+                    path + ": " + rowKey("stateData", r) + " value " + std::to_string(c);
+                t.setOdkrytyData(checkedInt(textToFloat(flags[0]), where),
+                                 checkedInt(textToFloat(flags[1]), where));
+            }
         }
 
-    const int collected = readInt(file, "level::collectedTresures::i");
-    if (collected < 0 || collected > L.rows * L.cols)
-        return failure(path, "it lists " + std::to_string(collected) + " collected treasures");
+    const int declared = readInt(file, "level::collectedTresures::i");
+    if (declared < 0 || declared > L.rows * L.cols)
+        return failure(path, "it lists " + std::to_string(declared) + " collected treasures");
+    const int collected = countItems(file, "level::collectedTresures::t", 1, declared);
     for (int k = 1; k <= collected; ++k) {
         const std::string key = "level::collectedTresures::t" + std::to_string(k);
         auto kind = getTresureDataById(readInt(file, key, 0));

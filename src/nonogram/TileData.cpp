@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 
 using namespace eng;
 
@@ -37,10 +38,6 @@ Image loadStrip(const std::string& path, int frames) {
     }
     if (img) MidHandleImage(img);
     return img;
-}
-
-int intOf(const TRCMFile& f, const std::string& key) {
-    return static_cast<int>(f.getFloat(key));
 }
 
 std::shared_ptr<TRCMFile> openData(const std::string& name) {
@@ -81,13 +78,14 @@ void loadTileData() {
     tileDataList.clear();
     auto file = openData("data/tiles.dat");
     if (!file) return;
-    const int n = intOf(*file, "tiles::i");
-    for (int i = 0; i <= n; ++i) {
+    // "i" names the last kind number: tile0 (the empty cell) to tile<i>.
+    const int n = countItems(*file, "tiles::tile", 0, readInt(*file, "tiles::i") + 1);
+    for (int i = 0; i < n; ++i) {
         const std::string key = "tiles::tile" + std::to_string(i) + "::";
         auto d = std::make_shared<TTileData>();
-        d->id = intOf(*file, key + "id");
-        d->frames = std::max(intOf(*file, key + "frames"), 1);
-        d->brokeFrames = intOf(*file, key + "framesBroken");
+        d->id = readInt(*file, key + "id");
+        d->frames = std::max(readInt(*file, key + "frames"), 1);
+        d->brokeFrames = readInt(*file, key + "framesBroken");
         for (int j = 0; j < TILE_SIZES; ++j) {
             d->gfx[j] = loadStrip(file->getString(key + "img" + std::to_string(j)), d->frames);
             d->broke[j] = loadStrip(file->getString(key + "imgB" + std::to_string(j)), d->frames);
@@ -100,12 +98,12 @@ void loadTileHide() {
     tileHideList.clear();
     auto file = openData("data/tilesHide.dat");
     if (!file) return;
-    const int n = intOf(*file, "tilesHide::i");
+    const int n = countItems(*file, "tilesHide::th", 1, readInt(*file, "tilesHide::i"));
     for (int i = 1; i <= n; ++i) {
         const std::string th = "th" + std::to_string(i) + "::";
         auto h = std::make_shared<TTileHideGFX>();
-        h->id = intOf(*file, "tilesHide::" + th + "id");
-        const int frames = std::max(intOf(*file, "tileshide::" + th + "Frames"), 1);
+        h->id = readInt(*file, "tilesHide::" + th + "id");
+        const int frames = std::max(readInt(*file, "tileshide::" + th + "Frames"), 1);
         for (int j = 0; j < TILE_SIZES; ++j)
             h->hideImg[j] =
                 loadStrip(file->getString("tileshide::" + th + "Img" + std::to_string(j)), frames);
@@ -118,12 +116,12 @@ void loadTresures() {
     tresureDataList.clear();
     auto file = openData("data/tresures.dat");
     if (!file) return;
-    const int n = intOf(*file, "tresures::i");
+    const int n = countItems(*file, "tresures::t", 1, readInt(*file, "tresures::i"));
     for (int i = 1; i <= n; ++i) {
         const std::string key = "tresures::t" + std::to_string(i) + "::";
         auto t = std::make_shared<TTresureData>();
-        t->id = intOf(*file, key + "id");
-        t->frames = std::max(intOf(*file, key + "frames"), 1);
+        t->id = readInt(*file, key + "id");
+        t->frames = std::max(readInt(*file, key + "frames"), 1);
         for (int j = 0; j < TILE_SIZES; ++j) {
             t->normalImg[j] = loadStrip(file->getString(key + "normal" + std::to_string(j)), 1);
             t->img[j] = loadStrip(file->getString(key + "img" + std::to_string(j)), 1);

@@ -1,5 +1,6 @@
 // Sound effects through the manager: reading, the repeat guard, the slots, coins and the sound volume.
 #include <set>
+#include <tuple>
 
 #include "AudioFixture.h"
 
@@ -109,4 +110,33 @@ TEST_F(Effects, CoinsAtMostOneEveryHundredMilliseconds) {
         eng::Delay(100);
     }
     EXPECT_EQ(used, (std::set<std::string>{"coin_1.wav", "coin_2.wav", "coin_3.wav", "coin_4.wav"}));
+}
+
+TEST_F(Effects, CountsInTheSoundFilesNeverOutnumberTheirEntries) {
+    // Absurd counts (a hang of the loading screen before) read only the entries that are there.
+    std::string g, q;
+    eng::ReadFileBytes(snd.folder + "data/globalSnd.dat", g);
+    eng::ReadFileBytes(snd.folder + "data/musicQ.txt", q);
+    for (const auto& [text, from, to] :
+         {std::tuple{&g, "musics = 12", "musics = 2000000000"}, std::tuple{&g, "sounds = 9", "sounds = 1e30"},
+          std::tuple{&q, "stages = 2", "stages = 2000000000"}, std::tuple{&q, "i = 3", "i = 2000000000"}}) {
+        ASSERT_NE(text->find(from), std::string::npos) << from;
+        text->replace(text->find(from), std::string(from).size(), to);
+    }
+    writeBytes(snd.folder + "data/globalSnd.dat", g);
+    writeBytes(snd.folder + "data/musicQ.txt", q);
+    TGlobalSnd again{out};
+    again.folder = snd.folder;
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    again.setup();
+    testing::internal::GetCapturedStdout();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(again.musics.size(), kMusics.size());
+    EXPECT_EQ(again.sounds.size(), kSounds.size());
+    ASSERT_EQ(again.musicsQ.size(), 2u);
+    EXPECT_EQ(again.musicsQ[0].list.size(), 3u);
+    EXPECT_NE(said.find("items of \"globalSnd::music\" are declared and 12 found"), std::string::npos)
+        << said;
+    EXPECT_NE(said.find("globalSnd::sounds: 1.000000015e+30 is out of range"), std::string::npos) << said;
 }

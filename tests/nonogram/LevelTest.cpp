@@ -155,6 +155,27 @@ TEST_F(ShippedData, BrokenLevelFilesAreRefused) {
     EXPECT_EQ(good->maxMistakes, 3);
 }
 
+TEST_F(ShippedData, OutOfRangeNumbersAndCountsAreKeptInRangeAndReported) {
+    TempDir dir;
+    std::string text =
+        levelText("\t\tdims = 5, 5\n\t\tsize = 0\n\t\tscore = 1e30", {},
+                  "\tstateData {\n\t\trow0 = \"1e30 0\", \"0 -1e30\"\n\t}\n"
+                  "\tcollectedTresures {\n\t\ti = 3\n\t\tt1 = 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\n\t}\n");
+    write(dir.file("l.lvl"), text);
+    testing::internal::CaptureStderr();
+    auto level = loadLevel(dir.file("l.lvl"), 0);
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->score, 1000000000);
+    EXPECT_EQ(level->tile[0][0]->odkryty, 1000000000);
+    EXPECT_EQ(level->tile[0][1]->broken, -1000000000);
+    EXPECT_EQ(level->flyingTresures.size(), 1u);
+    for (const char* what :
+         {"level::data::score", "level::stateData::row0 value 0", "level::stateData::row0 value 1",
+          "3 items of \"level::collectedTresures::t\" are declared and 1 found"})
+        EXPECT_NE(said.find(what), std::string::npos) << what << " in " << said;
+}
+
 TEST_F(ShippedData, AMissingToleranceBecomesOneAndAnUnknownCoverGetsAPlainOne) {
     TempDir dir;
     std::string text = levelText("\t\tdims = 5, 5\n\t\tsize = 2");
