@@ -155,7 +155,7 @@ void TMainGame::_prepareSelf() {
     gridA = dGridA = 0;
     _exit = 0;
     wynik.clear();
-    setHand(TTool::HAND);
+    _takeCtrlState();
     level->setNumbersAlpha(0);
     level->hideNumbers();
     numberBacks = 0;

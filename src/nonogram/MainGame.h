@@ -122,6 +122,7 @@ class TMainGame : public TEkran, public TLevelHost {
     void _updateState();
     void _updateHand();
     void _updateTilesPlay();
+    void _takeCtrlState();
     void _cancelDrag();
     void _updateGUI();
     void _controlGUI();

@@ -113,6 +113,13 @@ void TMainGame::_cancelDrag() {
     drag.cancel();
 }
 
+// A level starts from the key's real state: Ctrl let go during the win or the opening flight must not
+// leave the hook in hand, and Ctrl held from the start gives the hook until it is let go.
+void TMainGame::_takeCtrlState() {
+    isControlHolded = KeyDown(KEY_LCONTROL) ? 1 : 0;
+    setHand(isControlHolded ? TTool::HOOK : TTool::HAND);
+}
+
 void TMainGame::_updateTilesPlay() {
     if ((leftHeld() && rightHeld()) || KeyHit(KEY_ESCAPE)) {
         _cancelDrag();

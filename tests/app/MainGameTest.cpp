@@ -110,6 +110,27 @@ TEST_F(MainGameTest, CtrlSwapsTheToolsWhileHeld) {
     EXPECT_EQ(moves(*l), "bbb../u..../...../...../.....");
 }
 
+TEST_F(MainGameTest, TheNextLevelStartsFromTheCtrlKeysRealState) {
+    // Ctrl held through the winning move and let go before the next level: the hand, not the hook.
+    auto first = level({"#....", ".....", ".....", ".....", "....."});
+    start(first);
+    eng::InjectKey(162, true);
+    frame();
+    ASSERT_EQ(game->hand, TTool::HOOK);
+    game->setLevel(level(kFull));
+    eng::InjectKey(162, false);
+    game->prepare();
+    for (int i = 0; i < 400 && game->state != TGameState::NORMAL; ++i) frame();
+    EXPECT_EQ(game->hand, TTool::HAND);
+    // Ctrl still held when a level starts gives the hook until it is let go.
+    eng::InjectKey(162, true);
+    start(level(kFull));
+    EXPECT_EQ(game->hand, TTool::HOOK);
+    eng::InjectKey(162, false);
+    frame();
+    EXPECT_EQ(game->hand, TTool::HAND);
+}
+
 // Wrong moves one after another, each stone landed before the next; what the counters say after each.
 TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
     struct Step {
