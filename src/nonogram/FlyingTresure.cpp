@@ -51,7 +51,14 @@ void TFlyingTresure::_bezier(float t) {
     y = bezier(y1, my, y2, t);
 }
 
+// The cell stops waiting for its treasure once it has landed, falls or leaves: the cell must never keep a
+// pointer to a treasure that is gone.
+void TFlyingTresure::_freeCell() {
+    if (tile && tile->_myTresure == this) tile->_myTresure = nullptr;
+}
+
 void TFlyingTresure::_leaveList() {
+    _freeCell();
     if (!level) return;
     auto& list = level->flyingTresures;
     list.erase(std::remove_if(list.begin(), list.end(), [this](const auto& p) { return p.get() == this; }),
@@ -86,7 +93,7 @@ void TFlyingTresure::update() {
 void TFlyingTresure::lieDown() {
     playSound("coin_" + std::to_string(Rand(1, 2)));
     myEnd = 1;
-    if (tile && tile->_myTresure == this) tile->_myTresure = nullptr;
+    _freeCell();
 }
 
 void TFlyingTresure::generate() {
@@ -135,6 +142,7 @@ void TFlyingTresure::sendDown() {
     per = 0;
     downSpeed = static_cast<float>(Rnd(0.005, 0.015));
     goingDown = 1;
+    _freeCell();
 }
 
 void TFlyingTresure::updateGoingDown() {

@@ -44,6 +44,7 @@ class TFlyingTresure {
   private:
     void _bezier(float t);
     void _leaveList();
+    void _freeCell();
 };
 
 // A treasure coming out of a picture cell; appended to the level's collected treasures.

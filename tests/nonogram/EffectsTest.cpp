@@ -12,6 +12,7 @@
 #include "effects/Particle.h"
 #include "nonogram/Caption.h"
 #include "nonogram/FlyingTile.h"
+#include "nonogram/FlyingTresure.h"
 #include "nonogram/Plate.h"
 #include "nonogram/PlayEffects.h"
 #include "nonogram/RevealEmitter.h"
@@ -330,4 +331,32 @@ TEST_F(Effects, AnExpiringRevealEmitterUncoversItsCellWithAFlash) {
     emitters.update();
     EXPECT_TRUE(emitters.empty());
     fx.particles.clear();
+}
+
+TEST_F(Effects, ATreasureThatFallsOrLeavesLetsGoOfItsCell) {
+    auto level = fixture::pictureLevel(std::vector<std::string>(5, "#####"));
+    auto kind = std::make_shared<TTresureData>();
+    kind->id = 1;
+    auto fly = [&](int c) {
+        auto& cell = level->tile[0][c];
+        auto t = startFlyingTresure(kind, 0, 0, cell->dim.x, cell->dim.y, cell);
+        cell->_myTresure = t.get();
+        return t;
+    };
+    auto runUntilGone = [&] {
+        for (int i = 0; i < 2000 && !level->flyingTresures.empty(); ++i) {
+            eng::Delay(17);
+            updateFlyingTresures(*level);
+        }
+        EXPECT_TRUE(level->flyingTresures.empty());
+    };
+    // Flying to the summary and leaving the list.
+    fly(0)->flyToSummary(0);
+    runUntilGone();
+    EXPECT_EQ(level->tile[0][0]->_myTresure, nullptr);
+    // Still in the air when the chest bursts: it falls, and its cell no longer waits for it.
+    fly(1);
+    sendAllDown(*level);
+    EXPECT_EQ(level->tile[0][1]->_myTresure, nullptr);
+    runUntilGone();
 }
