@@ -123,6 +123,7 @@ void initGlobals() {
     MidHandleImage(pointImage);
     deltaTimer = TDeltaTime::Create(60);
     SetAppTitle(Trim(LoadText("txt/" + languageCode + "/name.txt")));
+    SetAppIcon(LoadPixmap(programPrefix + "gfx/icon.png"));
     cheatsOn = FileType("cheats.txt") != 0 ? 1 : 0;
     productName = "Tazmira-Zerav-2";
 }

@@ -239,6 +239,8 @@ void SetLogFile(const std::string& path);
 // Ends the program; a non-zero code tells launchers and scripts that it ended on an error.
 [[noreturn]] void End(int code = 0);
 void SetAppTitle(const std::string& title);
+// The window's icon, for the window open now and every window opened later; null keeps none.
+void SetAppIcon(const Pixmap& icon);
 std::string AppTitle();
 std::string AppFile();
 

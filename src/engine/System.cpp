@@ -28,6 +28,7 @@ struct SystemState {
     std::function<void()> frameHook, exitHook;
     uint64_t frames = 0;
     std::string title;
+    Pixmap icon;
     double nextFrame = 0;  // the earliest time of the next presented frame (window mode)
 };
 
@@ -50,6 +51,15 @@ bool ensureVideo() {
     return true;
 }
 
+void applyIcon() {
+    if (!Y.window || !Y.icon || Y.icon->width <= 0 || Y.icon->height <= 0) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        Y.icon->rgba.data(), Y.icon->width, Y.icon->height, 32, Y.icon->width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return;
+    SDL_SetWindowIcon(Y.window, surface);
+    SDL_FreeSurface(surface);
+}
+
 bool makeWindow(int w, int h, Uint32 extra) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -70,6 +80,7 @@ bool makeWindow(int w, int h, Uint32 extra) {
         return false;
     }
     SDL_GL_MakeCurrent(Y.window, Y.context);
+    applyIcon();
     gfx::onContextCreated();
     return true;
 }
@@ -345,6 +356,11 @@ void SetAppTitle(const std::string& title) {
     Y.title = title;
     if (Y.window) SDL_SetWindowTitle(Y.window, title.c_str());
 }
+void SetAppIcon(const Pixmap& icon) {
+    Y.icon = icon;
+    applyIcon();
+}
+
 std::string AppTitle() {
     return Y.title;
 }

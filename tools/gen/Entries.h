@@ -16,6 +16,7 @@ void genPoint(const Context& c);     // gfx/point.png
 void genLoadingBack(const Context& c);
 void genLoadingLogo(const Context& c);
 void genLoadingParts(const Context& c);
+void genIcon(const Context& c);  // icon.cpp: the window icon from the logo's emblem
 
 // cursors.cpp, cursors_powerups.cpp: the mouse cursors.
 void genCursors(const Context& c);

@@ -21,6 +21,7 @@ const std::vector<Generator>& generators() {
         {"loading-back", genLoadingBack},
         {"loading-logo", genLoadingLogo},
         {"loading-parts", genLoadingParts},
+        {"icon", genIcon},
         {"cursors", genCursors},
         {"buttons", genButtons},
         {"theme", genTheme},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Entries.h"
+#include "LogoArt.h"
 #include "Palette.h"
 #include "SystemFonts.h"
 #include "paint/Field.h"
@@ -57,9 +58,9 @@ Field archedText(const Font& f, const std::vector<Piece>& pieces, float baseline
     return Field::fromMask(big, k);
 }
 
-Shape wing(float side) {
-    // The right wing drawn in local coordinates, mirrored for the left (side = −1).
-    auto at = [&](float x, float y) { return Vec2{kCentreX + side * x, y}; };
+// One wing of the emblem around the gem at `gem`, `k` times the logo's size; side −1 mirrors it left.
+Shape wing(Vec2 gem, float k, float side) {
+    auto at = [&](float x, float y) { return gem + Vec2{side * x * k, (y - 34) * k}; };
     Path p;
     p.moveTo(at(16, 22)).cubicTo(at(50, 6), at(98, 2), at(132, 10));
     // The lower edge in scallops, one per feather, back towards the gem.
@@ -67,12 +68,14 @@ Shape wing(float side) {
     Vec2 prev = at(132, 10);
     for (const auto& t : tips) {
         const Vec2 tip = at(t[0], t[1]);
-        p.quadTo(lerp(prev, tip, 0.5f) + Vec2{0, 6}, tip);
+        p.quadTo(lerp(prev, tip, 0.5f) + Vec2{0, 6 * k}, tip);
         prev = tip;
     }
     p.quadTo(at(24, 46), at(14, 36));
     return Shape::polygon(p.points());
 }
+
+}  // namespace
 
 Style goldStyle(float top, float bottom, float outline) {
     Style s;
@@ -90,40 +93,46 @@ Style goldStyle(float top, float bottom, float outline) {
     return s;
 }
 
-void drawEmblem(Canvas& c) {
-    const Vec2 gem{kCentreX, 34};
-    Shape wings = wing(1) | wing(-1);
-    Style ws = goldStyle(4, 48, 2.5f);
-    ws.shadow = Shadow{{2, 3}, 2.5f, hex(0x1a0a02, 0.5f)};
-    drawStyled(c, wings.field(kW, kH), ws);
+void drawWings(Canvas& c, Vec2 gem, float k) {
+    const int w = c.width(), h = c.height();
+    const float top = gem.y - 34 * k;
+    Shape wings = wing(gem, k, 1) | wing(gem, k, -1);
+    Style ws = goldStyle(top + 4 * k, top + 48 * k, 2.5f * k);
+    ws.shadow = Shadow{{2 * k, 3 * k}, 2.5f * k, hex(0x1a0a02, 0.5f)};
+    drawStyled(c, wings.field(w, h), ws);
     // Engraved feather lines.
-    Mask lines(kW, kH);
+    Mask lines(w, h);
     for (float side : {1.0f, -1.0f})
         for (const auto& t : std::vector<std::pair<Vec2, Vec2>>{
                  {{34, 24}, {46, 42}}, {{52, 18}, {68, 40}}, {{72, 14}, {90, 34}}, {{94, 12}, {110, 26}}})
-            Shape::line({kCentreX + side * t.first.x, t.first.y}, {kCentreX + side * t.second.x, t.second.y},
-                        1.4f)
+            Shape::line(gem + Vec2{side * t.first.x * k, (t.first.y - 34) * k},
+                        gem + Vec2{side * t.second.x * k, (t.second.y - 34) * k}, 1.4f * k)
                 .drawInto(lines);
-    lines.multiply(wings.grown(-2.5f).rasterize(kW, kH));
+    lines.multiply(wings.grown(-2.5f * k).rasterize(w, h));
     c.paint(lines, hex(0x8a4a0c, 0.7f));
-
-    const Shape setting = Shape::circle(gem, 21);
-    Style ss = goldStyle(13, 55, 2.5f);
-    ss.shadow = Shadow{{2, 3}, 2.5f, hex(0x1a0a02, 0.5f)};
-    drawStyled(c, setting.field(kW, kH), ss);
-    const Shape stone = Shape::regular(gem, 8, 15, 22.5f);
-    Style gs;
-    gs.fill = Fill::radial(gem + Vec2{-5, -6}, 22,
-                           {{0, pal::kTurquoiseLight}, {0.45f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
-    gs.outline = 1.5f;
-    gs.outlineFill = hex(0x0b3a38);
-    gs.bevel = Bevel{4, 0.5f, 0.45f, false};
-    drawStyled(c, stone.field(kW, kH), gs);
-    // The table facet and a glint.
-    c.paint(Shape::regular(gem, 8, 7.5f, 22.5f), hex(0xc8fff6, 0.35f), Blend::Screen);
-    c.paint(Shape::ellipse(gem + Vec2{-5, -6}, 4, 2.5f).rasterize(kW, kH, 1.5f), hex(0xffffff, 0.85f),
-            Blend::Screen);
 }
+
+void drawGem(Canvas& c, Vec2 gem, float k) {
+    const int w = c.width(), h = c.height();
+    const Shape setting = Shape::circle(gem, 21 * k);
+    Style ss = goldStyle(gem.y - 21 * k, gem.y + 21 * k, 2.5f * k);
+    ss.shadow = Shadow{{2 * k, 3 * k}, 2.5f * k, hex(0x1a0a02, 0.5f)};
+    drawStyled(c, setting.field(w, h), ss);
+    const Shape stone = Shape::regular(gem, 8, 15 * k, 22.5f);
+    Style gs;
+    gs.fill = Fill::radial(gem + Vec2{-5 * k, -6 * k}, 22 * k,
+                           {{0, pal::kTurquoiseLight}, {0.45f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
+    gs.outline = 1.5f * k;
+    gs.outlineFill = hex(0x0b3a38);
+    gs.bevel = Bevel{4 * k, 0.5f, 0.45f, false};
+    drawStyled(c, stone.field(w, h), gs);
+    // The table facet and a glint.
+    c.paint(Shape::regular(gem, 8, 7.5f * k, 22.5f), hex(0xc8fff6, 0.35f), Blend::Screen);
+    c.paint(Shape::ellipse(gem + Vec2{-5 * k, -6 * k}, 4 * k, 2.5f * k).rasterize(w, h, 1.5f),
+            hex(0xffffff, 0.85f), Blend::Screen);
+}
+
+namespace {
 
 void drawRibbon(Canvas& c, const Font& font) {
     const float top = 178, bottom = 218, half = 218, arch = 6;
@@ -197,7 +206,8 @@ void genLoadingLogo(const Context& ctx) {
     ts.shadow = Shadow{{3, 5}, 4.5f, hex(0x1a0a02, 0.6f)};
     ts.glow = Glow{9, hex(0x1a0a02, 0.35f), Blend::Over};
     drawStyled(c, letters, ts);
-    drawEmblem(c);
+    drawWings(c, {kCentreX, 34}, 1);
+    drawGem(c, {kCentreX, 34}, 1);
     writePng(c, ctx.out("gfx/gui/loading/en/logo.png"));
 }
 
