@@ -7,6 +7,17 @@
 #include "engine/Engine.h"
 #include "files/DataRules.h"
 
+namespace {
+
+// Where the UTF-8 character after the one at `i` starts.
+size_t nextUtf8(const std::string& text, size_t i) {
+    if (i < text.size()) ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    return i;
+}
+
+}  // namespace
+
 bool TRCMFile::save(const std::string& path) const {
     std::vector<std::string> problems;
     for (const auto& entry : _grupa->_listaWpisow)
@@ -153,9 +164,15 @@ std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) const {
     const char first = trimmed.empty() ? '\0' : trimmed[0];
     entry->_type = ((first >= '0' && first <= '9') || first == '-') ? 1 : 0;
     if (entry->_type == 0) {
-        // String values are read in the written form ` "text"`: a blank, the quotes around the text.
-        for (std::string& value : entry->_value)
-            value = value.size() >= 3 ? value.substr(2, value.size() - 3) : std::string();
+        // String values are read in the written form ` "text"`: a blank, the quotes around the text. The
+        // two characters before the text and the one after it are dropped whatever they are, counted in
+        // UTF-8 characters so that a hand-written value never loses half a character.
+        for (std::string& value : entry->_value) {
+            const size_t begin = nextUtf8(value, nextUtf8(value, 0));
+            size_t end = value.empty() ? 0 : value.size() - 1;
+            while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+            value = begin < end ? value.substr(begin, end - begin) : std::string();
+        }
     }
     return entry;
 }

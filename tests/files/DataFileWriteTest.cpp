@@ -67,6 +67,9 @@ TEST(DataFileWrite, SavedTextOfSetters) {
          "a {\n\ty = 4\n\tg {\n\t\tx = \"v\"\n\t}\n\n}\n\nb {\n\tz = \"w\"\n}\n\n"},
         {"quotes and line breaks dropped", [](TRCMFile& f) { f.setString("a::b", "say \"hi\"\r\nnow"); },
          "a {\n\tb = \"say hinow\"\n}\n\n"},
+        {"bytes that are no UTF-8 dropped",
+         [](TRCMFile& f) { f.setString("a::b", "\xC3\xA9\x95\xC3x\xED\xA0\x80"); },
+         "a {\n\tb = \"\xE9x\"\n}\n\n"},
         {"string into a number entry",
          [](TRCMFile& f) {
              f.setFloat("a::b", 1.5);
@@ -174,6 +177,7 @@ TEST(DataFileWrite, DamagedFilesAreSavedSoThatTheyReadBack) {
         {"quoted stretch over two lines", "g {\n\tb = \"x\n\t{ k\" = 1\n\ta = \"y\"\n}\n", "g::a", "y"},
         {"quoted brace ending up in a key", "g {\n\tb = 1\"\n\tx{\" = 2\n\ta = \"y\"\n}\n", "g::a", "y"},
         {"quote in a number", "g {\n\tb = 1.5\"x\n\ta = \"\n}\n", "g::b", " 1.5"},
+        {"hand-written value ending in a letter of two bytes", "g {\n\tb = xyz\xBC\n}\n", "g::b", "yz"},
         {"number text that is no number", "g {\n\tb = 2, .5x, $10, 1e39x\n}\n", "g::b", " 2"},
     };
     for (const Case& c : cases) {
@@ -187,16 +191,17 @@ TEST(DataFileWrite, DamagedFilesAreSavedSoThatTheyReadBack) {
         EXPECT_EQ(back->getString(c.key), c.value) << c.name << "\n" << saved;
         EXPECT_EQ(savedText(*back), saved) << c.name;  // and it stays that way
     }
-    auto numbers = loadText(cases[4].text);
+    auto numbers = loadText(cases[5].text);
     EXPECT_EQ(savedText(*numbers), "g {\n\tb = 2, 0.5, 0, 1e39\n}\n\n");
 }
 
 TEST(DataFileWrite, SettersRefuseNamesTheFileCannotHold) {
     std::string tooDeep;
     for (int i = 0; i < 65; ++i) tooDeep += "g::";
-    for (const std::string& path : {std::string("g::a{b"), std::string("g::a}b"), std::string("g::a=b"),
-                                    std::string("g::a\"b"), std::string("g::a\nb"), std::string("g:: a"),
-                                    std::string("g::a\t"), std::string("a{::b"), tooDeep + "x"}) {
+    for (const std::string& path :
+         {std::string("g::a{b"), std::string("g::a}b"), std::string("g::a=b"), std::string("g::a\"b"),
+          std::string("g::a\nb"), std::string("g:: a"), std::string("g::a\t"), std::string("a{::b"),
+          std::string("g::a\x95"), tooDeep + "x"}) {
         auto file = newDataFile();
         testing::internal::CaptureStderr();
         EXPECT_FALSE(file->setString(path, "v")) << path;
