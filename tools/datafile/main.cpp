@@ -23,9 +23,11 @@ const char* kUsage =
     "Only the value asked for goes to standard output; every message goes to standard error.\n"
     "Exit codes: 0 done; 1 nothing read or written: FILE unreadable or broken, no such entry or\n"
     "value (get, getf), or a change the file cannot hold (set, setf): a KEYPATH without a group\n"
-    "(the file saves groups only), a name holding '\"', '{', '}', '=', a line break or blanks at\n"
-    "its ends, groups nested deeper than 64, or set on an entry that holds numbers (use setf); 2 bad\n"
-    "arguments. A text value cannot hold '\"' or line breaks: set drops them and says so.\n";
+    "(the file saves groups only), a name holding '\"', '{', '}', '=', a line break, blanks at its\n"
+    "ends or bytes that are not UTF-8, groups nested deeper than 64, or set on an entry that holds\n"
+    "numbers (use setf); 2 bad arguments. A text value cannot hold '\"', line breaks or bytes that are\n"
+    "not UTF-8: set drops them and says so. What a damaged FILE holds that cannot be written back is\n"
+    "left out when it is saved, and reported.\n";
 
 int usage(const std::string& problem = "") {
     if (!problem.empty()) std::fprintf(stderr, "datafile: %s\n", problem.c_str());
@@ -100,8 +102,11 @@ int main(int argc, char** argv) {
             if (entry && entry->_type == 1) return problem(args[2] + " holds numbers; use setf to change it");
             if (!file->setString(args[2], args[3], index)) return 1;
             if (storableText(args[3]) != args[3])
-                std::fputs("datafile: a text value cannot hold '\"' or line breaks; they were dropped\n",
-                           stderr);
+                std::fputs(
+                    "datafile: a text value cannot hold '\"', line breaks or bytes that are not UTF-8; they "
+                    "were "
+                    "dropped\n",
+                    stderr);
         } else if (!file->setFloat(args[2], number, index)) {
             return 1;
         }
