@@ -6,3 +6,5 @@ cd "$(dirname "$0")"
 export LIBGL_ALWAYS_SOFTWARE=1
 xvfb-run -a -s "-screen 0 1024x768x24" \
   ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j2
+# A short run of every fuzz target (scripts/fuzz.sh SECONDS runs them longer).
+./scripts/fuzz.sh

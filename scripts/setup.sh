@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libgl-dev libgl1-mesa-dri libopenal-dev libvorbis-dev
   libpng-dev libjpeg62-turbo-dev libfreetype-dev zlib1g-dev
-  googletest libgtest-dev libbenchmark-dev clang-format
+  googletest libgtest-dev libbenchmark-dev clang-format clang
   xvfb xauth
   fonts-dejavu-core fonts-comfortaa fonts-crosextra-caladea fonts-cherrybomb
 )

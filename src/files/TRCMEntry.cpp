@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/Engine.h"
+#include "files/DataRules.h"
 
 namespace {
 
@@ -51,31 +52,46 @@ int64_t textToInt(const std::string& text) {
     return negative ? -n : n;
 }
 
-}  // namespace
+// The number at the start of `text` as textToFloat reads it: its text for from_chars (no "+"), the
+// count of its digits, and where it ends in `text`.
+struct LeadingNumber {
+    std::string text;
+    size_t digits = 0;
+    size_t end = 0;
+};
 
-float textToFloat(const std::string& text) {
+LeadingNumber leadingNumber(const std::string& text) {
+    LeadingNumber n;
     size_t i = skipBlanks(text);
-    std::string number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') number += '-';
+        if (text[i] == '-') n.text += '-';
         ++i;
     }
-    size_t digits = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i, ++digits) number += text[i];
+    for (; i < text.size() && isDigit(text[i]); ++i, ++n.digits) n.text += text[i];
     if (i < text.size() && text[i] == '.') {
-        number += text[i++];
-        for (; i < text.size() && isDigit(text[i]); ++i, ++digits) number += text[i];
+        n.text += text[i++];
+        for (; i < text.size() && isDigit(text[i]); ++i, ++n.digits) n.text += text[i];
     }
-    if (digits == 0) return 0.0f;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    if (n.digits > 0 && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::string exponent = "e";
         size_t j = i + 1;
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
         if (j < text.size() && isDigit(text[j])) {
             for (; j < text.size() && isDigit(text[j]); ++j) exponent += text[j];
-            number += exponent;
+            n.text += exponent;
+            i = j;
         }
     }
+    n.end = i;
+    return n;
+}
+
+}  // namespace
+
+float textToFloat(const std::string& text) {
+    const LeadingNumber lead = leadingNumber(text);
+    if (lead.digits == 0) return 0.0f;
+    const std::string& number = lead.text;
     float value = 0.0f;
     const auto ec = std::from_chars(number.data(), number.data() + number.size(), value).ec;
     if (ec == std::errc::result_out_of_range) {
@@ -90,23 +106,28 @@ float textToFloat(const std::string& text) {
     return value;
 }
 
+std::string numberText(const std::string& value) {
+    const int64_t whole = textToInt(value);
+    const float number = textToFloat(value);
+    if (static_cast<double>(whole) == static_cast<double>(number)) return std::to_string(whole);
+    const std::string trimmed = eng::Trim(value);
+    const LeadingNumber lead = leadingNumber(trimmed);
+    if (lead.digits > 0 && lead.end == trimmed.size() && (isDigit(trimmed[0]) || trimmed[0] == '-'))
+        return trimmed;
+    // Beyond a float reads back as infinity.
+    if (std::isinf(number)) return number < 0 ? "-1e39" : "1e39";
+    char text[64];
+    auto [ptr, ec] = std::to_chars(text, text + sizeof text, number);
+    return ec == std::errc() ? std::string(text, ptr) : std::string("0");
+}
+
 std::string TRCMEntry::toTxt() const {
     std::string out = _id + " = ";
     const size_t count = _value.empty() ? 1 : _value.size();
     for (size_t i = 0; i < count; ++i) {
         const std::string value = i < _value.size() ? _value[i] : std::string();
         if (i > 0) out += ", ";
-        if (_type == 0) {
-            out += "\"" + value + "\"";
-            continue;
-        }
-        // Whole numbers are written as plain integers; any other text as it stands, without the
-        // blanks it was read with.
-        const int64_t whole = textToInt(value);
-        if (static_cast<double>(whole) == static_cast<double>(textToFloat(value)))
-            out += std::to_string(whole);
-        else
-            out += eng::Trim(value);
+        out += _type == 0 ? "\"" + storableText(value) + "\"" : numberText(value);
     }
     return out;
 }

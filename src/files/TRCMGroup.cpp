@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/Engine.h"
+#include "files/DataRules.h"
 
 namespace {
 
@@ -27,14 +28,31 @@ bool sameName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string TRCMGroup::save(const std::string& indent) const {
-    std::string out;
-    if (!_id.empty()) out += indent + _id + " {\n";
-    if (_listaWpisow.empty()) out += "\n";
-    for (const auto& entry : _listaWpisow) out += indent + "\t" + entry->toTxt() + "\n";
-    for (const auto& group : _listaGrup) out += group->save(indent + "\t");
-    if (!_id.empty()) out += indent + "}\n\n";
-    return out;
+std::string TRCMGroup::save(const std::string& indent, std::vector<std::string>* problems, int depth) const {
+    auto leaveOut = [&](const std::string& what) {
+        if (problems) problems->push_back(what + " is left out");
+    };
+    std::string out = indent + _id + " {\n";
+    std::string entries;
+    for (const auto& entry : _listaWpisow) {
+        const std::string problem = nameProblem(entry->_id);
+        if (problem.empty())
+            entries += indent + "\t" + entry->toTxt() + "\n";
+        else
+            leaveOut("the entry \"" + entry->_id + "\" of \"" + _id + "\" (" + problem + ")");
+    }
+    out += entries.empty() ? "\n" : entries;
+    for (const auto& group : _listaGrup) {
+        const std::string problem = nameProblem(group->_id);
+        if (!problem.empty())
+            leaveOut("the group \"" + group->_id + "\" in \"" + _id + "\" (" + problem + ")");
+        else if (depth >= kMaxGroupDepth)
+            leaveOut("the group \"" + group->_id + "\", nested deeper than " +
+                     std::to_string(kMaxGroupDepth) + " levels,");
+        else
+            out += group->save(indent + "\t", problems, depth + 1);
+    }
+    return out + indent + "}\n\n";
 }
 
 void TRCMGroup::showGroup(const std::string& indent) const {
@@ -57,10 +75,7 @@ std::shared_ptr<TRCMEntry> TRCMGroup::getEntry(const std::string& name) const {
 
 void TRCMGroup::setStringEntry(const std::string& name, const std::string& value, int index) {
     if (index < 0) return;
-    // A value holds no double quote and no line break, so that the saved file always reads back.
-    std::string clean;
-    for (char c : value)
-        if (c != '"' && c != '\r' && c != '\n') clean += c;
+    const std::string clean = storableText(value);
     if (auto entry = getEntry(name))
         entry->setValue(clean, index);
     else

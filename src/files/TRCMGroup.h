@@ -14,14 +14,18 @@ class TRCMGroup {
     std::vector<std::shared_ptr<TRCMGroup>> _listaGrup;    // sub-groups
     std::vector<std::shared_ptr<TRCMEntry>> _listaWpisow;  // entries
 
-    // The group as text, nested groups indented by one more tab.
-    std::string save(const std::string& indent) const;
+    // The group as `name { ... }` text, nested groups indented by one more tab. An entry or group whose
+    // name cannot be written (nameProblem), and a group deeper than kMaxGroupDepth (`depth` is this
+    // group's), is left out with a line in `problems`, so that the text always reads back as written.
+    std::string save(const std::string& indent, std::vector<std::string>* problems = nullptr,
+                     int depth = 1) const;
     // Prints the group's text to the standard output.
     void showGroup(const std::string& indent) const;
     // The first direct sub-group or entry of that name (letter case ignored); null when none.
     std::shared_ptr<TRCMGroup> getGroup(const std::string& name) const;
     std::shared_ptr<TRCMEntry> getEntry(const std::string& name) const;
-    // Sets value `index` of the entry `name`, appending the entry when it is missing.
+    // Sets value `index` of the entry `name`, appending the entry when it is missing. A string value
+    // keeps only what storableText keeps.
     void setStringEntry(const std::string& name, const std::string& value, int index);
     void setFloatEntry(const std::string& name, double value, int index);
     std::shared_ptr<TRCMEntry> _addEntry(const std::string& name, const std::string& value, int index);

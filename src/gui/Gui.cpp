@@ -91,7 +91,8 @@ void TGui::reload() {
     Load(_myPath, _offsetX, _offsetY);
 }
 
-size_t TGui::_odbierzDeklaracje(const std::vector<std::string>& words, size_t i, TSmallObject& out) {
+size_t TGui::_odbierzDeklaracje(const std::vector<std::string>& words, size_t i, TSmallObject& out,
+                                int depth) {
     out._typ = Upper(words[i]);
     out._name = i + 1 < words.size() ? words[i + 1] : "";
     size_t start = i + 3;  // after the key, the id and "{"
@@ -99,18 +100,24 @@ size_t TGui::_odbierzDeklaracje(const std::vector<std::string>& words, size_t i,
         guiError("Nieprawidlowy wpis :" + out._name);
         return std::min(words.size(), i + 2);
     }
-    int depth = 1;
+    int open = 1;
     size_t j = start;
     for (; j < words.size(); ++j) {
-        if (words[j] == "{") ++depth;
-        if (words[j] == "}" && --depth == 0) break;
+        if (words[j] == "{") ++open;
+        if (words[j] == "}" && --open == 0) break;
     }
-    readEntries(words, start, j, true, out);
+    if (depth > kMaxGuiDepth) {
+        guiError((_myPath.empty() ? "" : _myPath + " : ") + out._typ + " " + out._name +
+                 " is nested deeper than " + std::to_string(kMaxGuiDepth) + " levels and is left out");
+        out._tokeny.clear();
+    } else {
+        readEntries(words, start, j, true, out, depth);
+    }
     return std::min(words.size(), j + 1);
 }
 
 void TGui::readEntries(const std::vector<std::string>& words, size_t from, size_t to, bool nested,
-                       TSmallObject& out) {
+                       TSmallObject& out, int depth) {
     size_t i = from;
     while (i < to) {
         const std::string& key = words[i];
@@ -121,8 +128,8 @@ void TGui::readEntries(const std::vector<std::string>& words, size_t from, size_
         if (words[i + 1] != "=") {
             if (nested && i + 2 < to && words[i + 2] == "{") {
                 auto object = std::make_shared<TSmallObject>();
-                i = _odbierzDeklaracje(words, i, *object);
-                out._tokeny.push_back({nullptr, object});
+                i = _odbierzDeklaracje(words, i, *object, depth + 1);
+                if (depth + 1 <= kMaxGuiDepth) out._tokeny.push_back({nullptr, object});
                 continue;
             }
             guiError("Nieprawidlowy wpis :" + words[i + 1]);

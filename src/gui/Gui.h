@@ -12,6 +12,9 @@
 class TRGMFont;
 class TTheme;
 
+// Menus nest at most this deep in a GUI file; deeper ones are left out instead of running out of stack.
+constexpr int kMaxGuiDepth = 64;
+
 class TGui {
   public:
     std::vector<std::shared_ptr<TRGMFont>> _fonts;
@@ -36,10 +39,14 @@ class TGui {
     void Load(const std::string& path, int offsetX, int offsetY);
 
     // Reads `KEY id { ... }` starting at words[i] (the key); returns the index after its closing brace.
-    size_t _odbierzDeklaracje(const std::vector<std::string>& words, size_t i, TSmallObject& out);
+    // `depth` counts the declarations around it; one nested deeper than kMaxGuiDepth is left out with
+    // everything in it, and reported.
+    size_t _odbierzDeklaracje(const std::vector<std::string>& words, size_t i, TSmallObject& out,
+                              int depth = 1);
     // Reads the key = value cycle of words[from..to) into `out`; nested declarations only for menu bars.
+    // `depth` is the nesting of `out` (a file's declaration is 0).
     void readEntries(const std::vector<std::string>& words, size_t from, size_t to, bool nested,
-                     TSmallObject& out);
+                     TSmallObject& out, int depth = 0);
     void dodajObiekt(const std::string& type, const std::string& id, const TSmallObject& declaration,
                      int offsetX, int offsetY);
 };

@@ -61,9 +61,10 @@ TEST(Content, TheWholeLoadingSequenceLoadsEveryPictureSoundFontAndFile) {
     eng::TakeLoadFailures();
 
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();  // data file problems are reported there
     initGlobals();
     startGame();
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(eng::TakeLoadFailures(), std::vector<std::string>{}) << "could not be loaded:";
     EXPECT_EQ(said.find("Napotkano problem"), std::string::npos) << "a malformed data file:\n" << said;

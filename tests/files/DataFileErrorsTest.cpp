@@ -1,18 +1,19 @@
-// Data files that are missing, unreadable or broken: the printed message and an empty tree.
+// Data files that are missing, unreadable, broken or nested too deep: the message and what is read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
+#include "common/SmallStack.h"
 #include "files/DataFile.h"
 
 namespace {
 
-// Loads `path` and returns what was printed on the standard output.
+// Loads `path` and returns what was printed on the standard error.
 std::string loadPrinting(const std::string& path, std::shared_ptr<TRCMFile>& file) {
-    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     file = loadDataFile(path);
-    return testing::internal::GetCapturedStdout();
+    return testing::internal::GetCapturedStderr();
 }
 
 }  // namespace
@@ -78,4 +79,31 @@ TEST(DataFileErrors, StrayTextIsNoError) {
     EXPECT_EQ(file->getString("a::note\tb"), " 1");
     EXPECT_EQ(file->getString("a::c"), "");
     EXPECT_EQ(file->getFloat("d::e"), 3.0f);
+}
+
+TEST(DataFileErrors, DeepNestingIsCutAtTheCapAndTheRestIsRead) {
+    TempDir dir;
+    const std::string path = dir.file("deep.dat");
+    std::string text = "a {\n\tv = 1\n}\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "d" + std::to_string(i + 1) + " {\n\tn = " + std::to_string(i + 1) + "\n";
+    text += std::string(20000, '}') + "\nz {\n\tw = \"{\"\n}\n";
+    writeBytes(path, text);
+    std::shared_ptr<TRCMFile> file;
+    std::string printed;
+    ASSERT_TRUE(runOnSmallStack([&] { printed = loadPrinting(path, file); }));
+    EXPECT_EQ(printed,
+              "Napotkano problem : " + path + " : groups nested deeper than 64 levels are left out\n");
+    EXPECT_EQ(file->getFloat("a::v"), 1.0f);
+    EXPECT_EQ(file->getString("z::w"), "{");
+    std::string deepest;
+    for (int i = 1; i <= 64; ++i) deepest += "d" + std::to_string(i) + "::";
+    EXPECT_EQ(file->getFloat(deepest + "n"), 64.0f);
+    EXPECT_EQ(file->getGroup(splitText(deepest + "d65::n", "::")), nullptr);
+
+    // What was read is saved and reads back whole.
+    ASSERT_TRUE(file->save(dir.file("again.dat")));
+    auto again = loadDataFile(dir.file("again.dat"));
+    EXPECT_EQ(again->getFloat(deepest + "n"), 64.0f);
+    EXPECT_EQ(again->getString("z::w"), "{");
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/SmallStack.h"
 #include "core/Globals.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
@@ -104,6 +105,31 @@ TEST(GuiFile, MissingLanguageVersionGivesOneMessageAndAnEmptyContainer) {
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(gui->_listaObiektow.empty());
     EXPECT_NE(out.find("Plik : /nonexistent/en/screen.gui nie istenieje!"), std::string::npos) << out;
+}
+
+TEST(GuiFile, MenusNestedTooDeepAreLeftOut) {
+    std::string text = "BAR b {\n";
+    for (int i = 0; i < 10000; ++i) text += "MENU m" + std::to_string(i + 1) + " { CAPTION = x\n";
+    for (int i = 0; i < 10000; ++i) text += "}\n";
+    text += "}\nTEXT after { TXT = y }\n";
+    Loaded l;
+    ASSERT_TRUE(runOnSmallStack([&] { l = loadText(text); }));
+    EXPECT_NE(l.messages.find(" : MENU m65 is nested deeper than 64 levels and is left out"),
+              std::string::npos)
+        << l.messages.substr(0, 2000);
+    EXPECT_TRUE(l.gui->getItem("b"));
+    EXPECT_TRUE(l.gui->getItem("after"));
+
+    TGui gui;
+    TSmallObject bar;
+    const std::vector<std::vector<std::string>> words = stworzListyTokenow(text);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(runOnSmallStack([&] { gui.readEntries(words[0], 3, words[0].size(), true, bar); }));
+    testing::internal::GetCapturedStdout();
+    int depth = 0;
+    for (const TSmallObject* o = &bar; !o->_tokeny.empty() && o->_tokeny.back().object; ++depth)
+        o = o->_tokeny.back().object.get();
+    EXPECT_EQ(depth, 64);
 }
 
 TEST(GuiContainer, ClicksOverlapsVisibilityAndKeys) {

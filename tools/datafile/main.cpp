@@ -19,7 +19,15 @@ const char* kUsage =
     "       datafile resave FILE OUT               load FILE and save it unchanged as OUT\n"
     "KEYPATH is group names and an entry name joined by \"::\" (letter case ignored), for example\n"
     "settings::fullScreen. INDEX counts the values of an entry from 0 (default 0). A missing FILE\n"
-    "is created by set and setf.\n";
+    "is created by set and setf.\n"
+    "Only the value asked for goes to standard output; every message goes to standard error.\n"
+    "Exit codes: 0 done; 1 nothing read or written: FILE unreadable or broken, no such entry or\n"
+    "value (get, getf), or a change the file cannot hold (set, setf): a KEYPATH without a group\n"
+    "(the file saves groups only), a name holding '\"', '{', '}', '=', a line break, blanks at its\n"
+    "ends or bytes that are not UTF-8, groups nested deeper than 64, or set on an entry that holds\n"
+    "numbers (use setf); 2 bad arguments. A text value cannot hold '\"', line breaks or bytes that are\n"
+    "not UTF-8: set drops them and says so. What a damaged FILE holds that cannot be written back is\n"
+    "left out when it is saved, and reported.\n";
 
 int usage(const std::string& problem = "") {
     if (!problem.empty()) std::fprintf(stderr, "datafile: %s\n", problem.c_str());
@@ -45,6 +53,12 @@ std::string formatNumber(float value) {
     return ec == std::errc() ? std::string(text, ptr) : std::string("0");
 }
 
+// Reports a problem on the standard error and gives the exit code for it.
+int problem(const std::string& text) {
+    std::fprintf(stderr, "datafile: %s\n", text.c_str());
+    return 1;
+}
+
 // The file at `path` read into `file`; false (after the game's message) when it cannot be read.
 bool readInto(const std::string& path, std::shared_ptr<TRCMFile>& file) {
     file = newDataFile();
@@ -64,6 +78,8 @@ int main(int argc, char** argv) {
         if (args.size() == 4 && !parseIndex(args[3], index)) return usage("not an index: " + args[3]);
         std::shared_ptr<TRCMFile> file;
         if (!readInto(args[1], file)) return 1;
+        if (!file->hasValue(args[2], index))
+            return problem(args[1] + " has no value " + std::to_string(index) + " at " + args[2]);
         const std::string out =
             command == "get" ? file->getString(args[2], index) : formatNumber(file->getFloat(args[2], index));
         std::printf("%s\n", out.c_str());
@@ -77,17 +93,32 @@ int main(int argc, char** argv) {
         // A missing file is made new; a file that is there but cannot be read is left alone.
         std::shared_ptr<TRCMFile> file = newDataFile();
         if (eng::FileType(args[1]) != 0 && !readInto(args[1], file)) return 1;
-        if (command == "set")
-            file->setString(args[2], args[3], index);
-        else
-            file->setFloat(args[2], number, index);
-        return file->save(args[1]) ? 0 : 1;
+        const std::vector<std::string> parts = splitText(args[2], "::");
+        if (parts.size() < 2)
+            return problem(args[2] + " names no group; entries outside a group are not saved");
+        if (command == "set") {
+            const auto group = file->getGroup(parts);
+            const auto entry = group ? group->getEntry(parts.back()) : nullptr;
+            if (entry && entry->_type == 1) return problem(args[2] + " holds numbers; use setf to change it");
+            if (!file->setString(args[2], args[3], index)) return 1;
+            if (storableText(args[3]) != args[3])
+                std::fputs(
+                    "datafile: a text value cannot hold '\"', line breaks or bytes that are not UTF-8; they "
+                    "were "
+                    "dropped\n",
+                    stderr);
+        } else if (!file->setFloat(args[2], number, index)) {
+            return 1;
+        }
+        if (!file->save(args[1])) return problem("cannot write " + args[1]);
+        return 0;
     }
     if (command == "resave") {
         if (args.size() != 3) return usage("wrong number of arguments for resave");
         std::shared_ptr<TRCMFile> file;
         if (!readInto(args[1], file)) return 1;
-        return file->save(args[2]) ? 0 : 1;
+        if (!file->save(args[2])) return problem("cannot write " + args[2]);
+        return 0;
     }
     return usage("unknown command: " + command);
 }
