@@ -262,9 +262,7 @@ void TRCMFile::printAll() const {
 }
 
 void TRCMFile::errorMsg(const std::string& text) const {
-    const std::string line = "Napotkano problem : " + text + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fflush(stderr);
+    eng::Warn("Napotkano problem : " + text);
 }
 
 std::shared_ptr<TRCMFile> newDataFile() {

@@ -49,7 +49,8 @@ class TRCMFile {
     // The group holding the entry of a split path; null when a group on the way is missing.
     std::shared_ptr<TRCMGroup> getGroup(const std::vector<std::string>& parts) const;
     void printAll() const;
-    // Prints "Napotkano problem : " + text to the standard error, apart from any output asked for.
+    // Warns "Napotkano problem : " + text on the standard error and in the log, apart from any output
+    // asked for.
     void errorMsg(const std::string& text) const;
 
   private:
