@@ -54,7 +54,8 @@ std::shared_ptr<TRCMFile> openData(const std::string& name) {
 void drawClampedFrame(const Image& image, float x, float y, float frame) {
     if (!image) return;
     const int last = std::max(ImageFrames(image) - 1, 0);
-    const int f = std::clamp(static_cast<int>(frame), 0, last);
+    // Clamped before it becomes an int: a frame count from a damaged file can be far beyond an int.
+    const int f = frame >= 1 ? static_cast<int>(std::min(frame, static_cast<float>(last))) : 0;
     DrawImage(image, x, y, f);
 }
 
