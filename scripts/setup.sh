@@ -26,6 +26,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The fuzz targets link clang's runtime libraries, which clang only recommends: install the ones that
+# match the installed clang.
+CLANG_RT="libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+if apt-cache show "$CLANG_RT" >/dev/null 2>&1 &&
+  ! dpkg-query -W -f='${Status}' "$CLANG_RT" 2>/dev/null | grep -q "install ok installed"; then
+  echo "Installing: $CLANG_RT"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$CLANG_RT"
+fi
+
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"
