@@ -103,29 +103,25 @@ void writeCover(const Context& ctx, tiles::DataText& data, int n, const std::str
 
 }  // namespace
 
-// Two planks side by side, a groove between them and a nail at each end.
+// One nailed board per cell, so the grid reads as rows and columns of cells: grain running across, a
+// bevel lit from the top left, and a nail in each corner (two at the middle of the sides when small).
 Canvas woodBoard(int s) {
     const float fs = static_cast<float>(s);
     Canvas c(s, s);
     const Shape body = tileBody(s);
     dropShadow(c, body.rasterize(s, s), {1, 1}, 0.6f, kSeamShadow);
-    const float groove = std::max(0.8f, 0.035f * fs);
-    const float half = fs / 2;
-    for (int i = 0; i < 2; ++i) {
-        const Shape band = i == 0 ? Shape::rect(-2, -2, fs + 4, half - groove / 2 + 2)
-                                  : Shape::rect(-2, half + groove / 2, fs + 4, fs);
-        const Shape plank = body & band;
-        const Field f = plank.field(s, s);
-        Canvas p(s, s);
-        p.paint(f.coverage(), woodGrain(s, 3u + i));
-        bevel(p, f, Bevel{0.12f * fs, 0.45f, 0.55f, true});
-        p.paint(f.band(-0.9f, 0.2f), pal::kOutline.fade(0.75f), Blend::Inside);
-        c.draw(p, 0, 0);
-    }
-    if (s >= 24) {
-        const float r = std::max(1.0f, 0.045f * fs);
-        for (float y : {half * 0.5f, half * 1.5f})
-            for (float x : {0.15f * fs, 0.85f * fs}) nail(c, {x, y}, r);
+    const Field f = body.field(s, s);
+    Canvas p(s, s);
+    p.paint(f.coverage(), woodGrain(s, 3u));
+    bevel(p, f, Bevel{0.12f * fs, 0.45f, 0.55f, true});
+    p.paint(f.band(-0.9f, 0.2f), pal::kOutline.fade(0.75f), Blend::Inside);
+    c.draw(p, 0, 0);
+    const float r = std::max(1.0f, 0.045f * fs);
+    if (s >= 30) {
+        for (float y : {0.2f * fs, 0.8f * fs})
+            for (float x : {0.2f * fs, 0.8f * fs}) nail(c, {x, y}, r);
+    } else if (s >= 24) {
+        for (float x : {0.18f * fs, 0.82f * fs}) nail(c, {x, fs / 2}, r);
     }
     return c;
 }
