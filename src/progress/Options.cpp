@@ -93,4 +93,6 @@ bool TOptions::openScreen() {
 void TOptions::switchScreen() {
     fullScreen = fullScreen ? 0 : 1;
     openScreen();
+    // Alt+Enter is a choice like the options screen's: kept even if the game is closed right after.
+    saveOptions();
 }

@@ -5,6 +5,7 @@
 
 #include "../files/TempDir.h"
 #include "core/Globals.h"
+#include "engine/Engine.h"
 #include "files/DataFile.h"
 #include "progress/Options.h"
 
@@ -97,4 +98,16 @@ TEST_F(Settings, OutOfRangeValuesAreKeptInRange) {
     EXPECT_FLOAT_EQ(o.musicVol, 1.0f);
     EXPECT_FLOAT_EQ(o.soundVol, 0.0f);
     EXPECT_NE(said.find("settings::fullScreen"), std::string::npos) << said;
+}
+
+TEST_F(Settings, SwitchingTheScreenModeIsSavedAtOnce) {
+    eng::SetHeadless(eng::HeadlessConfig{});
+    TOptions o;
+    o.loadOptions();
+    for (int expected : {0, 1}) {
+        o.switchScreen();
+        TOptions again;
+        again.loadOptions();
+        EXPECT_EQ(again.fullScreen, expected);
+    }
 }
