@@ -175,9 +175,11 @@ void TLoadingScreen::draw() {
 void TLoadingScreen::_drawBack() {
     resetDrawState();
     DrawImage(back, 0, 0);
+    // The gold frame stays: the title screen stands in the same frame, so only the logo fades.
+    DrawImage(bars, 0, 0);
     SetAlpha(la);
     DrawImage(logo, 512, 384);
-    DrawImage(bars, 0, 0);
+    SetAlpha(1);
 }
 
 void TLoadingScreen::_drawProgress() {

@@ -12,7 +12,8 @@ using namespace eng;
 TMainMenu* mainMenu = nullptr;
 
 void TMainMenu::setup() {
-    titleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 40);
+    titleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 44);
+    subtitleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 26);
 }
 
 void TMainMenu::prepare() {
@@ -45,14 +46,23 @@ void TMainMenu::draw() {
     SetColor(20, 28, 52);
     SetAlpha(0.55f * alpha);
     DrawRect(0, 300, 1024, 170);
-    const std::string title = AppTitle();
-    SetImageFont(titleFont);
-    SetColor(0, 0, 0);
-    SetAlpha(0.6f * alpha);
-    DrawText(title, static_cast<float>(512 - TextWidth(title) / 2 + 3), 343.0f);
-    SetColor(246, 214, 120);
-    SetAlpha(alpha);
-    DrawText(title, static_cast<float>(512 - TextWidth(title) / 2), 340.0f);
+    // The window's name, "Name: subtitle", set in two lines like the logo: the name, the subtitle below.
+    const std::string full = AppTitle();
+    const size_t colon = full.find(": ");
+    const std::string name = full.substr(0, colon);
+    const std::string subtitle = colon == std::string::npos ? std::string() : full.substr(colon + 2);
+    auto centred = [&](const eng::ImageFont& font, const std::string& text, float y) {
+        SetImageFont(font);
+        const float x = static_cast<float>(512 - TextWidth(text) / 2);
+        SetColor(0, 0, 0);
+        SetAlpha(0.6f * alpha);
+        DrawText(text, x + 3, y + 3);
+        SetColor(246, 214, 120);
+        SetAlpha(alpha);
+        DrawText(text, x, y);
+    };
+    centred(titleFont, name, subtitle.empty() ? 360.0f : 335.0f);
+    if (!subtitle.empty()) centred(subtitleFont, subtitle, 395.0f);
     _drawFade();
     _drawMouse();
 }

@@ -7,7 +7,7 @@
 
 class TMainMenu : public TEkran {
   public:
-    eng::ImageFont titleFont;
+    eng::ImageFont titleFont, subtitleFont;
     eng::Image back, bars;  // the loading screen's backdrop, handed over at start-up
 
     TMainMenu() { id = "MAIN-MENU"; }

@@ -200,8 +200,8 @@ void genLoadingLogo(const Context& ctx) {
     const Font title(requireFont(kSerifBold));
     Canvas c(kW, kH);
     drawRibbon(c, title);
-    const Field letters =
-        archedText(title, {{"T", 104}, {"azmira ", 82}, {"Z", 104}, {"erav", 82}}, 158, 1.5f, 14, 320);
+    const Field letters = archedText(title, {{"T", 94}, {"azmira ", 74}, {"Z", 94}, {"erav ", 74}, {"2", 94}},
+                                     156, 1.5f, 14, 320);
     Style ts = goldStyle(76, 160, 4.5f);
     ts.shadow = Shadow{{3, 5}, 4.5f, hex(0x1a0a02, 0.6f)};
     ts.glow = Glow{9, hex(0x1a0a02, 0.35f), Blend::Over};
