@@ -6,6 +6,8 @@
 #include "core/Globals.h"
 #include "core/LogicalScreen.h"
 #include "gui/Mouse.h"
+#include "gui/Theme.h"
+#include "gui/Window.h"
 #include "screen/Ekran.h"
 
 using namespace eng;
@@ -15,6 +17,26 @@ constexpr int kEnter = 13, kF4 = 115, kLeftAlt = 164, kRightAlt = 165;
 
 void run(const std::function<void()>& hook) {
     if (hook) hook();
+}
+
+// The pause's words on a framed panel of the window theme, so that they read over any picture.
+void drawPauseText(const std::string& text) {
+    const int w = TextWidth(text), h = TextHeight(text);
+    if (windowTheme) {
+        TWindow panel;
+        panel.theme = windowTheme;
+        panel.dim = createDim(512 - w / 2 - 48, 384 - h / 2 - 30, w + 96, h + 60);
+        panel.obliczSkale();
+        panel.draw(0, 0);
+    }
+    // Dark brown ink on the light parchment; white when there is no theme to draw the panel.
+    if (windowTheme)
+        SetColor(74, 42, 16);
+    else
+        SetColor(255, 255, 255);
+    SetAlpha(1);
+    DrawText(text, static_cast<float>(512 - w / 2), static_cast<float>(384 - h / 2));
+    SetColor(255, 255, 255);
 }
 }  // namespace
 
@@ -63,13 +85,11 @@ void pauseWhileSuspended(TEkran* screen) {
         SetColor(0, 0, 0);
         SetAlpha(0.5f);
         DrawRect(0, 0, 1024, 768);
-        SetColor(255, 255, 255);
-        SetAlpha(1);
-        DrawText(pauseText, static_cast<float>(512 - TextWidth(pauseText) / 2),
-                 static_cast<float>(384 - TextHeight(pauseText) / 2));
+        drawPauseText(pauseText);
         Flip(-1);
         updateTiming();
-        setBorderColor(90, 30, 30);
+        // The bars beside the picture on a wide screen stay black, as while playing.
+        setBorderColor(0, 0, 0);
         clearFrame();
         PollSystem();
         // A close request ends the game from the pause too.
