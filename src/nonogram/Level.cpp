@@ -111,8 +111,19 @@ void TLevel::drawDebug() {
 
 void TLevel::drawOver(const TTile* t) {
     if (!t) return;
-    for (int r = 0; r < rows; ++r) tile[r][t->c]->drawOverBlend();
-    for (int c = 0; c < cols; ++c) tile[t->r][c]->drawOverBlend();
+    // The row and column light up once; the cell itself clearly brightest, with the hover frame.
+    for (int r = 0; r < rows; ++r)
+        if (r != t->r) tile[r][t->c]->drawOverBlend();
+    for (int c = 0; c < cols; ++c)
+        if (c != t->c) tile[t->r][c]->drawOverBlend();
+    for (int i = 0; i < 3; ++i) t->drawOverBlend();
+    if (!t->isAnimating()) {
+        SetBlend(LIGHTBLEND);
+        SetColor(255, 236, 170);
+        SetAlpha(0.8f * t->alpha);
+        SetScale(1, 1);
+        drawClampedFrame(overImg[t->sizeIndex()], t->dim.x, t->dim.y, 0);
+    }
     resetDrawState();
 }
 

@@ -171,6 +171,9 @@ void TMainGame::_drawNumberFrames() {
     }
     piece(18, lx + lw - 3, ly + lh - 2);
     piece(19, ux + uw - 2, uy + uh - 3);
-    piece(20, ux, ly);
+    // The rosette sits in the corner where the two panels' frames meet, outside the grid's first cell.
+    if (backFrame[20])
+        piece(20, ux - static_cast<float>(ImageWidth(backFrame[20])) + 3,
+              ly - static_cast<float>(ImageHeight(backFrame[20])) + 3);
     resetDrawState();
 }

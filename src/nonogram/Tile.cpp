@@ -168,6 +168,10 @@ int TTile::isDone2() const {
                : 0;
 }
 
+bool TTile::isAnimating() const {
+    return state != TTileState::NONE && state != TTileState::ODKRYTY && state != TTileState::ROZBITY;
+}
+
 int TTile::isRevealed() const {
     return (!_myTresure && (state == TTileState::ODKRYTY || state == TTileState::ROZBITY)) ? 1 : 0;
 }

@@ -109,6 +109,8 @@ class TTile : public std::enable_shared_from_this<TTile> {
     int isDone() const;
     int isDone2() const;
     int isRevealed() const;
+    // True while the cover lifts or breaks: between the first move and the cell's final state.
+    bool isAnimating() const;
     void rozbijNaKwadraty() const;
 
     // Picture cell: a tile kind other than 0.

@@ -91,6 +91,8 @@ void TTile::drawOdkryty() const {
 }
 
 void TTile::drawOverBlend() const {
+    // A cell lifting or breaking shows its animation: additive light over it would glare white.
+    if (isAnimating()) return;
     SetColor(255, 255, 255);
     SetAlpha(0.3f * alpha);
     SetScale(scale, scale);
