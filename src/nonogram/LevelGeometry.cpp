@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "nonogram/Level.h"
+#include "nonogram/Number.h"
 
 using namespace eng;
 
@@ -60,14 +61,19 @@ void TLevel::InitNumberBack() {
     const int oh = frame ? ImageHeight(frame) : singleH;
     const int mw = static_cast<int>(stx - lx);
     const int mh = static_cast<int>(sty - ly);
-    leftX = static_cast<int>(lx - 8);
+    // The panels reach past the outermost clues by half a digit picture, the frame's 4 pixels and a gap,
+    // so no digit touches the gold frame.
+    const int s = std::clamp(size, 0, TILE_SIZES - 1);
+    const int marginX = static_cast<int>(std::ceil(TNumber::halfW(s))) + 4;
+    const int marginY = static_cast<int>(std::ceil(TNumber::numHeight("0", s) / 2)) + 4;
+    leftX = static_cast<int>(lx) - marginX;
     leftY = static_cast<int>(sty - oh / 2);
-    leftW = mw - ow / 2 + 8;
+    leftW = mw - ow / 2 + marginX;
     leftH = static_cast<int>(height - mh);
     upX = static_cast<int>(stx - ow / 2);
-    upY = static_cast<int>(ly - 8);
+    upY = static_cast<int>(ly) - marginY;
     upW = static_cast<int>(width - mw);
-    upH = mh - oh / 2 + 8;
+    upH = mh - oh / 2 + marginY;
 }
 
 TDim TLevel::getCentralDim() const {

@@ -246,15 +246,24 @@ void TNumber::update() {
     approach(sc, dsc, 0.02f);
 }
 
+void TNumber::drawnBox(float k, float& x, float& y, float& w, float& h) const {
+    x = y = w = h = 0;
+    if (txt.empty()) return;
+    // Every digit but the last advances the pen, the last adds its width; the pictures hang from their
+    // middle height, and draw 2 pixels right of and below the number's place.
+    x = _drawX() + 2;
+    w = numWidth(txt.substr(0, txt.size() - 1), size, k) +
+        static_cast<float>(ImageWidth(digitImage(txt.back(), size))) * k;
+    h = numHeight(txt, size) * k;
+    y = dim.y + 2 - h / 2;
+}
+
 int TNumber::over(float k) const {
-    if (!mouse || txt.empty()) return 0;
-    // The box of the drawn digits: every digit but the last advances the pen, the last adds its width.
-    const float left = _drawX() + 2;
-    const float width = numWidth(txt.substr(0, txt.size() - 1), size, k) +
-                        static_cast<float>(ImageWidth(digitImage(txt.back(), size))) * k;
-    const float height = numHeight(txt, size) * k;
-    if (width <= 0 || height <= 0) return 0;
-    return mouse->inRect(left, dim.y + 2 - height / 2, width, height);
+    if (!mouse) return 0;
+    float x, y, w, h;
+    drawnBox(k, x, y, w, h);
+    if (w <= 0 || h <= 0) return 0;
+    return mouse->inRect(x, y, w, h);
 }
 
 int TNumber::cleared() const {

@@ -89,6 +89,8 @@ class TNumber {
     void update();
     // 1 while the mouse is over the drawn digits at digit scale k.
     int over(float k) const;
+    // The rectangle the number's digit pictures cover when drawn at scale `k`.
+    void drawnBox(float k, float& x, float& y, float& w, float& h) const;
     // Done: struck and faded to 0.3, or faded out with its finished line.
     int cleared() const;
     void setMajorAlpha(float a) { dMajorA = a; }

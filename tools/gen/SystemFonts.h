@@ -12,6 +12,9 @@ struct SystemFont {
 
 inline constexpr SystemFont kRoundedBold{"/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf",
                                          "fonts-comfortaa"};
+// Narrow, open, bold digits for the clues, which must stay apart on the smallest cells.
+inline constexpr SystemFont kCondensedBold{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
+                                           "fonts-dejavu-core"};
 inline constexpr SystemFont kSerifBold{"/usr/share/fonts/truetype/crosextra/Caladea-Bold.ttf",
                                        "fonts-crosextra-caladea"};
 inline constexpr SystemFont kDisplay{"/usr/share/fonts/opentype/cherrybomb/CherryBomb-Regular.otf",

@@ -77,14 +77,15 @@ Canvas gridBack() {
     return c;
 }
 
-// A panel gradient: clear far from the grid, ~70% deep blue next to it; `horizontal` fades along x.
+// A panel backing: deep blue all the way to the panel's outer end, so every clue stands on it, a little
+// deeper next to the grid; `horizontal` runs along x.
 Canvas panelGradient(bool horizontal) {
     constexpr int s = 64;
     Canvas c(s, s);
     for (int y = 0; y < s; ++y)
         for (int x = 0; x < s; ++x) {
             const float t = ((horizontal ? x : y) + 0.5f) / s;
-            const float a = 0.7f * std::pow(t, 1.4f);
+            const float a = 0.66f + 0.14f * t;
             c.at(x, y) = premultiply(mixOklab(pal::kBlueNight, pal::kBlueDeep, t).withAlpha(a));
         }
     return c;
