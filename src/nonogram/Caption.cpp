@@ -1,6 +1,8 @@
 // Captions over the grid: score popups, praise and the level-completed picture.
 #include "nonogram/Caption.h"
 
+#include <algorithm>
+
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
@@ -96,7 +98,53 @@ void offerPraise(const TLevel& level, float x, TCaptionList& list) {
     if (level.checkCompleted() == 1) return;
     for (const auto& c : list)
         if (c->n >= 0 && c->n <= 3 && !dynamic_cast<const TTextCaption*>(c.get())) return;
-    startPraise(Rand(0, 3), x, 120, list);
+    const TPraisePlace place = praisePlace(level, x);
+    auto praise = startPraise(Rand(0, 3), place.x, place.y, list);
+    praise->ds = praise->sts = place.scale;
+}
+
+TPraisePlace praisePlace(const TLevel& level, float x) {
+    // The play area between the top bar, the tool bar and the side panel.
+    constexpr float kTop = 40, kBottom = 680, kRight = 780;
+    constexpr float kScale = 0.6f, kSmallest = 0.35f, kGap = 6;
+    const TPraisePlace place{x, 120, kScale};
+    float w = 0, h = 0;
+    for (int k = 0; k < 4; ++k) {
+        w = std::max(w, static_cast<float>(ImageWidth(praiseImages[k])));
+        h = std::max(h, static_cast<float>(ImageHeight(praiseImages[k])));
+    }
+    if (level.tile.empty() || w <= 0 || h <= 0) return place;
+    const float gridBottom = level.tile.back()[0]->dim.y + level.singleH / 2.0f;
+    const float gridRight = static_cast<float>(level.upX + level.upW);
+    const float midY = (static_cast<float>(level.upY) + gridBottom) / 2;
+    // The free bands around the level: below, above, right, left.
+    struct Band {
+        float x, y, scale;
+    };
+    auto fit = [&](float roomW, float roomH) { return std::min({kScale, roomW / w, roomH / h}); };
+    const float below = kBottom - gridBottom - 2 * kGap,
+                above = static_cast<float>(level.upY) - kTop - 2 * kGap;
+    const float right = kRight - gridRight - 2 * kGap, left = static_cast<float>(level.leftX) - 2 * kGap;
+    const Band bands[] = {
+        {x, gridBottom + kGap + below / 2, fit(kRight, below)},
+        {x, kTop + kGap + above / 2, fit(kRight, above)},
+        {gridRight + kGap + right / 2, midY, fit(right, kBottom - kTop)},
+        {kGap + left / 2, midY, fit(left, kBottom - kTop)},
+    };
+    // The first band in that order where praise keeps most of its size wins; else the roomiest.
+    constexpr float kGood = 0.45f;
+    const Band* best = &bands[0];
+    for (const Band& b : bands)
+        if (b.scale > best->scale + 0.001f) best = &b;
+    for (const Band& b : bands)
+        if (b.scale >= kGood) {
+            best = &b;
+            break;
+        }
+    if (best->scale >= kSmallest) return {best->x, best->y, best->scale};
+    // A level that fills the play area: praise stands over the grid's last rows, away from the clues and the
+    // first rows that the eye reads from.
+    return {x, gridBottom - kGap - h * kScale / 2, kScale};
 }
 
 void showLevelCompleted(TCaptionList& list) {

@@ -69,8 +69,17 @@ std::shared_ptr<TTextCaption> startScorePopup(int imageNumber, int value, float 
 // Praise picture `kind` (0..3, or 5 for level completed) at (x, y).
 std::shared_ptr<TSpecCaption> startPraise(int kind, float x, float y, TCaptionList& list);
 
-// Offered when a row or column is finished by a right move: one of the four praise captions at
-// (x, 120) in `list`, unless the level is already cleared or a praise caption of `list` is still on screen.
+// Offered when a row or column is finished by a right move: one of the four praise captions at x, placed
+// by praisePlace, in `list`, unless the level is already cleared or a praise caption of `list` is still on
+// screen.
 void offerPraise(const TLevel& level, float x, TCaptionList& list);
+// Where praise stands clear of the clues and the grid, and its base scale: below the grid (at `x`) when
+// there is room for it at 0.45 or more (at most 0.6), else above the column clues, else beside the level,
+// else wherever it can be largest; on a level that leaves no room, over the grid's last rows.
+struct TPraisePlace {
+    float x = 0, y = 120;
+    float scale = 0.6f;
+};
+TPraisePlace praisePlace(const TLevel& level, float x);
 // The level-completed caption at (400, 350).
 void showLevelCompleted(TCaptionList& list);

@@ -83,14 +83,6 @@ void THud::_drawTextShadowed(const std::string& text, float cx, float cy, const 
 void THud::drawPanel() const {
     resetDrawState();
     const TProfile& p = game_.profile();
-    const auto& gui = game_.Gui;
-    if (p.tutorialOn && gui && (p.numerStageu < 2 || (p.numerStageu == 2 && p.numerLevelu < 4)))
-        if (auto skip = gui->getItem("skip"); skip && skip->_v && skip->_a) {
-            SetColor(0, 0, 0);
-            SetAlpha(0.6f);
-            DrawRect(skip->dim->x1 - 6, skip->dim->y1 - 20, skip->dim->w + 12, skip->dim->h + 40);
-            resetDrawState();
-        }
     if (panel) DrawImage(panel, 0, 0);
     if (const auto& level = game_.level)
         _drawTextShadowed(std::to_string(level->cols) + " " + txtX + " " + std::to_string(level->rows), 390,
@@ -128,10 +120,11 @@ void THud::drawTime() const {
     SetImageFont(timeFont);
     SetColor(kGold[0], kGold[1], kGold[2]);
     SetAlpha(1);
-    const float h = TextHeight("0");
-    drawTextFloor(":", 910 - TextWidth(":") / 2.0f, 65 - h / 2);
-    drawTextFloor(minutes, 905 - TextWidth(minutes), 65 - h / 2);
-    drawTextFloor(seconds, 915, 65 - h / 2);
+    // Centred in the room right of the hourglass (x 869 to 988), the colon in the middle.
+    const float h = TextHeight("0"), mid = 929;
+    drawTextFloor(":", mid - TextWidth(":") / 2.0f, 65 - h / 2);
+    drawTextFloor(minutes, mid - 5 - TextWidth(minutes), 65 - h / 2);
+    drawTextFloor(seconds, mid + 5, 65 - h / 2);
     resetDrawState();
     if (klepsydra) DrawImage(klepsydra, 832, 42);
 }

@@ -32,13 +32,15 @@ class TMainGame : public TEkran, public TLevelHost {
     std::shared_ptr<TLevel> level;
     TGameState state = TGameState::BEGIN;
     TTool hand = TTool::HAND;
-    TTool lastHand = TTool::HAND;                  // the tool before the last setHand
-    float mnoznik = 1;                             // score multiplier
-    int64_t gameTime = 0;                          // time of the next one-second tick
-    std::shared_ptr<TTile> overTile, clickedTile;  // under the mouse; under it when a button went down
-    float gridA = 0, dGridA = 0;                   // the grid's alpha and its target
-    float numberBacks = 0, dNumberBacks = 0;       // the number panels' alpha and its target
-    int isControlHolded = 0;                       // the left Ctrl key swaps the hand and the hook
+    TTool lastHand = TTool::HAND;                    // the tool before the last setHand
+    float mnoznik = 1;                               // score multiplier
+    int64_t gameTime = 0;                            // time of the next one-second tick
+    std::weak_ptr<class TTextCaption> runningPopup;  // the score popup that the next points may join
+    int64_t runningPopupTime = 0;                    // when points last joined it
+    std::shared_ptr<TTile> overTile, clickedTile;    // under the mouse; under it when a button went down
+    float gridA = 0, dGridA = 0;                     // the grid's alpha and its target
+    float numberBacks = 0, dNumberBacks = 0;         // the number panels' alpha and its target
+    int isControlHolded = 0;                         // the left Ctrl key swaps the hand and the hook
     int overHint = 0;
     int useMedalionN = 0, useMieczN = 0, useOkoN = 0, useCzaszkaN = 0, useMapaN = 0, useHintsN = 0,
         allLivingsN = 0, useLivingsN = 0;  // per-level use counters of the power-ups and hints

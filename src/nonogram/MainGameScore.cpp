@@ -3,13 +3,25 @@
 #include <cstdio>
 
 #include "nonogram/MainGame.h"
+#include "nonogram/TextCaption.h"
 
 using namespace eng;
 
 void TMainGame::addScore(float points, float x, float y) {
     if (state == TGameState::WIN || !level) return;
     const float award = points * mnoznik;
-    startScorePopup(0, static_cast<int>(award), x, y, 0, level->size, fx.captions);
+    // The cells of a dragged line pay 50 ms apart: their points gather in one popup showing the running
+    // total, which stays where the line began, instead of a chain of overlapping "+25"s.
+    const int64_t now = MilliSecs();
+    auto running = runningPopup.lock();
+    if (running && fx.captions.contains(running.get()) && now - runningPopupTime <= 300) {
+        running->v += static_cast<int>(award);
+        running->countValue();
+        running->a = 1;
+    } else {
+        runningPopup = startScorePopup(0, static_cast<int>(award), x, y, 0, level->size, fx.captions);
+    }
+    runningPopupTime = now;
     level->score = static_cast<int>(level->score + award);
 }
 

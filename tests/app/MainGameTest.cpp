@@ -10,6 +10,7 @@
 #include "nonogram/FlyingTile.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/Plate.h"
+#include "nonogram/TextCaption.h"
 
 namespace {
 
@@ -129,6 +130,28 @@ TEST_F(MainGameTest, TheNextLevelStartsFromTheCtrlKeysRealState) {
     eng::InjectKey(162, false);
     frame();
     EXPECT_EQ(game->hand, TTool::HAND);
+}
+
+TEST_F(MainGameTest, TheCellsOfADraggedLinePayIntoOnePopupThatShowsTheTotal) {
+    auto l = level(kFull);
+    start(l);
+    dragTo(*l->tile[2][0], *l->tile[2][3]);
+    button(1, false);
+    frame(30);  // the four cells pay 50 ms apart
+    std::vector<int> shown;
+    for (const auto& c : game->fx.captions)
+        if (auto* popup = dynamic_cast<const TTextCaption*>(c.get())) shown.push_back(popup->v);
+    EXPECT_EQ(shown, std::vector<int>{100});
+    // A move made later gets a popup of its own.
+    frame(30);
+    moveTo(*l->tile[4][4]);
+    button(1, true);
+    button(1, false);
+    frame(10);
+    shown.clear();
+    for (const auto& c : game->fx.captions)
+        if (auto* popup = dynamic_cast<const TTextCaption*>(c.get())) shown.push_back(popup->v);
+    EXPECT_EQ(shown, (std::vector<int>{100, 25}));
 }
 
 // Wrong moves one after another, each stone landed before the next; what the counters say after each.

@@ -9,6 +9,7 @@
 
 #include "core/Globals.h"
 #include "engine/Engine.h"
+#include "nonogram/Caption.h"
 #include "nonogram/Level.h"
 #include "nonogram/Number.h"
 #include "nonogram/NumberLine.h"
@@ -39,6 +40,8 @@ class ClueLayout : public ::testing::Test {
         loadTresures();
         loadTileImages();
         loadNumberImages();
+        languageCode = "en";
+        loadCaptionImages();
     }
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test command runs it under Xvfb)";
@@ -90,6 +93,7 @@ TEST_F(ClueLayout, ATwoDigitClueOnTheSmallestCellsIsAtLeastTwelvePixelsTall) {
             }
         EXPECT_GE(bottom - top + 1, 12) << txt;
     }
+    eng::Flip(0);  // nothing drawn here is left for the next test
 }
 
 TEST_F(ClueLayout, EveryClueOfEveryShippedLevelStandsInItsPanelApartFromTheOthers) {
@@ -121,6 +125,20 @@ TEST_F(ClueLayout, EveryClueOfEveryShippedLevelStandsInItsPanelApartFromTheOther
                     EXPECT_FALSE((*list)[i].overlaps((*list)[j]))
                         << name << ": clues at " << (*list)[i].x << "," << (*list)[i].y << " and "
                         << (*list)[j].x << "," << (*list)[j].y;
+        // Praise stands clear of the clues and of the grid's upper half.
+        const TPraisePlace place = praisePlace(L, static_cast<float>(L.getGridXCenter()));
+        EXPECT_GE(place.scale, 0.35f) << name;
+        const float pw = place.scale * static_cast<float>(eng::ImageWidth(praiseImages[1]));
+        const float ph = place.scale * static_cast<float>(eng::ImageHeight(praiseImages[1]));
+        const Box praise{place.x - pw / 2, place.y - ph / 2, pw, ph};
+        const float gridMiddle = (L.tile.front()[0]->dim.y + L.tile.back()[0]->dim.y) / 2;
+        const Box cluesAndUpperHalf{static_cast<float>(L.leftX), static_cast<float>(L.upY),
+                                    static_cast<float>(L.upX + L.upW - L.leftX), gridMiddle - L.upY};
+        const Box rowClues{static_cast<float>(L.leftX), static_cast<float>(L.leftY),
+                           static_cast<float>(L.leftW), static_cast<float>(L.leftH)};
+        EXPECT_FALSE(praise.overlaps(cluesAndUpperHalf))
+            << name << ": praise at " << place.x << "," << place.y;
+        EXPECT_FALSE(praise.overlaps(rowClues)) << name << ": praise at " << place.x << "," << place.y;
         // The whole level, clues included, stays in the play area left of the side panel.
         EXPECT_GE(L.leftX, 0) << name;
         EXPECT_GE(L.upY, 40) << name;

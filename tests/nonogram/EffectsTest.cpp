@@ -213,8 +213,8 @@ TEST_F(Effects, PraiseIsOfferedOnlyWhenNoneIsShowingAndTheLevelGoesOn) {
     ASSERT_TRUE(praise);
     EXPECT_GE(praise->n, 0);
     EXPECT_LE(praise->n, 3);
-    EXPECT_EQ(praise->x, 300);
-    EXPECT_EQ(praise->y, 120);
+    EXPECT_EQ(praise->x, praisePlace(*level, 300).x);
+    EXPECT_EQ(praise->y, praisePlace(*level, 300).y);
 
     offerPraise(*level, 400, fx.captions);
     EXPECT_EQ(fx.captions.size(), 2u) << "a second praise while one shows";

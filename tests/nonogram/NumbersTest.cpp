@@ -399,8 +399,10 @@ TEST_F(Numbers, AFinishedLineOffersPraiseOnceWhenTheMoveThatFinishedItWasRight) 
             for (const auto& c : game->fx.captions)
                 if (dynamic_cast<TSpecCaption*>(c.get()) && c->n >= 0 && c->n <= 3) {
                     ++praises;
-                    EXPECT_EQ(c->x, static_cast<float>(level->getGridXCenter()));
-                    EXPECT_EQ(c->y, 120);
+                    const TPraisePlace place =
+                        praisePlace(*level, static_cast<float>(level->getGridXCenter()));
+                    EXPECT_EQ(c->x, place.x);
+                    EXPECT_EQ(c->y, place.y);
                 }
             game->fx.captions.clear();
         }
