@@ -164,6 +164,13 @@ std::string encodeText(const std::string& text) {
     bool narrow = true;
     for (uint32_t c : codes)
         if (c > 255) narrow = false;
+    // One byte per character only when the bytes cannot be taken for a byte-order mark ("þÿ", "ÿþ", "ï»¿"
+    // at the start): the reader would decode the whole file as UTF-16 or UTF-8 instead.
+    auto startsWith = [&](std::initializer_list<uint32_t> mark) {
+        return codes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), codes.begin());
+    };
+    if (startsWith({0xFE, 0xFF}) || startsWith({0xFF, 0xFE}) || startsWith({0xEF, 0xBB, 0xBF}))
+        narrow = false;
     std::string out;
     if (narrow) {
         out.reserve(codes.size());

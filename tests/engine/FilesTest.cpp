@@ -74,6 +74,18 @@ TEST(TextFiles, SaveWritesLatin1OrUtf16WithMark) {
     EXPECT_EQ(back, "a\xC5\x82");
 }
 
+TEST(TextFiles, TextThatBeginsLikeAByteOrderMarkReadsBackAsWritten) {
+    // "þÿ", "ÿþ" and "ï»¿" in one byte each would be taken for a mark: such text is written as UTF-16.
+    TempDir dir;
+    for (const std::string text :
+         {"\xC3\xBE\xC3\xBFpty {", "\xC3\xBF\xC3\xBE", "\xC3\xAF\xC2\xBB\xC2\xBFx"}) {
+        ASSERT_TRUE(eng::SaveText(text, dir.file("m.txt")));
+        std::string back;
+        ASSERT_TRUE(eng::TryLoadText(dir.file("m.txt"), back));
+        EXPECT_EQ(back, text);
+    }
+}
+
 TEST(TextFiles, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
     TempDir dir;
     ASSERT_TRUE(eng::SaveText("old", dir.file("keep.txt")));
