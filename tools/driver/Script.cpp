@@ -20,10 +20,11 @@ const std::map<std::string, int>& keyNames() {
 // Number of words each command needs at least and at most.
 bool arity(const std::string& op, size_t& lo, size_t& hi) {
     static const std::map<std::string, std::pair<size_t, size_t>> table = {
-        {"move", {2, 2}},    {"press", {0, 1}}, {"release", {0, 1}},    {"click", {2, 3}},
-        {"drag", {4, 6}},    {"key", {1, 1}},   {"keydown", {1, 1}},    {"keyup", {1, 1}},
-        {"type", {0, 1000}}, {"wait", {1, 1}},  {"waitscreen", {1, 2}}, {"grab", {1, 1}},
-        {"focus", {1, 1}},   {"close", {0, 0}}, {"wheel", {1, 1}},      {"quit", {0, 0}}};
+        {"move", {2, 2}},       {"press", {0, 1}}, {"release", {0, 1}},    {"click", {2, 3}},
+        {"drag", {4, 6}},       {"key", {1, 1}},   {"keydown", {1, 1}},    {"keyup", {1, 1}},
+        {"type", {0, 1000}},    {"wait", {1, 1}},  {"waitscreen", {1, 2}}, {"grab", {1, 1}},
+        {"grabscreen", {1, 1}}, {"focus", {1, 1}}, {"close", {0, 0}},      {"wheel", {1, 1}},
+        {"quit", {0, 0}}};
     auto it = table.find(op);
     if (it == table.end()) return false;
     lo = it->second.first;

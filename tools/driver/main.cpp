@@ -147,11 +147,20 @@ void advance() {
         } else if (c.op == "type") {
             eng::InjectText(c.text);
             return;
-        } else if (c.op == "grab") {
+        } else if (c.op == "grab" || c.op == "grabscreen") {
             std::string path =
                 D.outDir + "/" + c.args[0] +
                 (c.args[0].size() > 4 && c.args[0].substr(c.args[0].size() - 4) == ".png" ? "" : ".png");
-            if (!eng::SavePixmapPNG(eng::GrabPixmap(0, 0, 1024, 768), path)) {
+            // "grab" takes the logical 1024 x 768 frame, "grabscreen" the whole screen with the bars beside
+            // it.
+            float ox = 0, oy = 0;
+            eng::GetOrigin(ox, oy);
+            const eng::Pixmap frame = c.op == "grab"
+                                          ? eng::GrabPixmap(0, 0, 1024, 768)
+                                          : eng::GrabPixmap(static_cast<int>(-ox), static_cast<int>(-oy),
+                                                            static_cast<int>(eng::VirtualResolutionWidth()),
+                                                            static_cast<int>(eng::VirtualResolutionHeight()));
+            if (!eng::SavePixmapPNG(frame, path)) {
                 std::printf("script line %d: could not write %s\n", c.line, path.c_str());
                 D.failed = 1;
             } else {
