@@ -32,7 +32,7 @@ struct DigitSize {
 // two-digit clue, drawn at 0.8, still shows 12 pixels of it on the smallest cells. There the digits are
 // squeezed and their outline is thinner, so that two-digit clues of neighbouring columns stay apart.
 constexpr DigitSize kDigitSizes[5] = {
-    {50, 22, 0.6f, 2.0f, 29, 1.0f},   {36, 18, 0.55f, 1.7f, 24, 1.0f}, {30, 16, 0.45f, 1.5f, 21, 1.0f},
+    {50, 22, 0.6f, 2.0f, 29, 1.0f},  {36, 18, 0.55f, 1.7f, 24, 1.0f}, {30, 16, 0.45f, 1.5f, 21, 1.0f},
     {24, 15, 0.5f, 1.0f, 19, 0.86f}, {20, 15, 0.5f, 0.9f, 19, 0.72f},
 };
 
