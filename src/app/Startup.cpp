@@ -86,6 +86,7 @@ void prepareUserFolder() {
     std::string common = commonFolderOverride.empty() ? HomeDataFolder() : commonFolderOverride;
     if (!common.empty()) CreateDir(common, true);
     userFolder = makeUserFolder(common);
+    std::string fallbackNote;
     if (userFolder.empty()) {
         // Fall back to a folder we can write, reading what the old place holds, and say so once.
         const char* tmp = std::getenv("TMPDIR");
@@ -103,12 +104,13 @@ void prepareUserFolder() {
             End(1);
         }
         if (!common.empty()) takeOverReadableData(dataFolderIn(common), userFolder);
-        SetLogFile(userFolder + "/Data/log.txt");
-        Warn("The data folder \"" + place + "\" cannot be written; reading what it holds and saving into \"" +
-             userFolder + "\" instead.");
-        return;
+        fallbackNote = "The data folder \"" + place +
+                       "\" cannot be written; reading what it holds and saving into \"" + userFolder +
+                       "\" instead.";
     }
+    // The log begins here, so the note of a fallback is its first line.
     SetLogFile(userFolder + "/Data/log.txt");
+    if (!fallbackNote.empty()) Warn(fallbackNote);
 }
 
 void initGlobals() {

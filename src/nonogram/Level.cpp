@@ -116,7 +116,7 @@ void TLevel::drawOver(const TTile* t) {
         if (r != t->r) tile[r][t->c]->drawOverBlend();
     for (int c = 0; c < cols; ++c)
         if (c != t->c) tile[t->r][c]->drawOverBlend();
-    for (int i = 0; i < 3; ++i) t->drawOverBlend();
+    t->drawOverBlend(3);
     if (!t->isAnimating()) {
         SetBlend(LIGHTBLEND);
         SetColor(255, 236, 170);

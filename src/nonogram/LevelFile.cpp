@@ -1,6 +1,5 @@
 // Reading and writing level files: a fresh level from the campaign, or a level in progress.
 #include <algorithm>
-#include <cmath>
 #include <set>
 
 #include "files/DataFile.h"

@@ -14,7 +14,8 @@ void TMainGame::addScore(float points, float x, float y) {
     // total, which stays where the line began, instead of a chain of overlapping "+25"s.
     const int64_t now = MilliSecs();
     auto running = runningPopup.lock();
-    if (running && fx.captions.contains(running.get()) && now - runningPopupTime <= 300) {
+    // The caption list owns its popups: one that has left it has expired.
+    if (running && now - runningPopupTime <= 300) {
         running->v += static_cast<int>(award);
         running->countValue();
         running->a = 1;

@@ -72,7 +72,8 @@ class TTile : public std::enable_shared_from_this<TTile> {
     void drawHiden() const;
     void _drawGreyField() const;
     void drawOdkryty() const;
-    void drawOverBlend() const;
+    // Additive light over the cell; `strength` scales it (1 for a lit row or column).
+    void drawOverBlend(float strength = 1) const;
     void drawPosibility() const;
     void _drawLightUp() const;
     void draw() const;

@@ -90,11 +90,11 @@ void TTile::drawOdkryty() const {
     SetScale(scale, scale);
 }
 
-void TTile::drawOverBlend() const {
+void TTile::drawOverBlend(float strength) const {
     // A cell lifting or breaking shows its animation: additive light over it would glare white.
     if (isAnimating()) return;
     SetColor(255, 255, 255);
-    SetAlpha(0.3f * alpha);
+    SetAlpha(0.3f * strength * alpha);
     SetScale(scale, scale);
     if (!odkryty) {
         SetBlend(LIGHTBLEND);
@@ -102,7 +102,7 @@ void TTile::drawOverBlend() const {
     } else if (isPicture()) {
         const int s = sizeIndex();
         SetBlend(LIGHTBLEND);
-        SetAlpha(odkrA * 0.25f * alpha);
+        SetAlpha(odkrA * 0.25f * strength * alpha);
         if (td->id == 16) SetColor(255, 0, 255);
         td->draw(dim.x, dim.y, s, animTime);
         SetColor(255, 255, 255);
