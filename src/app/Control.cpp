@@ -3,24 +3,61 @@
 
 #include "app/ScreenRegistry.h"
 #include "core/Globals.h"
+#include "progress/ProfileManager.h"
 #include "screen/Ekran.h"
 
 using namespace eng;
 
 TScreenSwitcher control;
 
+namespace {
+
+// Kinds of flow entries whose screens are still to come: the flow passes over them.
+bool notYetPlayable(const std::string& name) {
+    static const char* const kinds[] = {"PUZZLE-EXPRESS", "HIDDEN-OBJECT", "FINDROUTE-PUZZLE", "PUZZLE",
+                                        "MAPA"};
+    for (const char* k : kinds)
+        if (name == k) return true;
+    return name.rfind("STORY", 0) == 0;
+}
+
+bool isGameScreen(const std::string& name) {
+    return name == "MAIN-GAME" || name == "PUZZLE-EXPRESS" || name == "HIDDEN-OBJECT" ||
+           name == "FINDROUTE-PUZZLE" || name == "PUZZLE";
+}
+
+TProfile* activeProfile() {
+    return profileManager ? profileManager->profile.get() : nullptr;
+}
+
+}  // namespace
+
 TScreenSwitcher::TScreenSwitcher() {
     buildTable();
 }
 
+std::string TScreenSwitcher::passOverMissing(std::string next) {
+    TProfile* p = activeProfile();
+    while (p && notYetPlayable(Upper(next))) {
+        Warn("The flow entry " + std::to_string(p->flowSequence) + " (" + next +
+             ") has no screen in this version of the game; going on to the next entry.");
+        next = p->getNextLevel();
+    }
+    return next;
+}
+
 void TScreenSwitcher::buildTable() {
-    // Every other name is a screen of the registry. Without a profile no level can be given out yet, so
-    // the level flow's names lead back to the title.
-    auto noProfile = [] { return std::string("MAIN-MENU"); };
+    // Without a profile no level can be given out, so the level flow's names lead back to the title.
+    auto flow = [this](std::string (TProfile::*op)()) {
+        return [this, op] {
+            TProfile* p = activeProfile();
+            return p ? passOverMissing((p->*op)()) : std::string("MAIN-MENU");
+        };
+    };
     table = {
-        {"START-NEW-GAME", noProfile},
-        {"GET-NEXT-LEVEL", noProfile},
-        {"RESTART-LEVEL", noProfile},
+        {"START-NEW-GAME", flow(&TProfile::startNewGame)},
+        {"GET-NEXT-LEVEL", flow(&TProfile::getNextLevel)},
+        {"RESTART-LEVEL", flow(&TProfile::restartLevel)},
         {"END-OF-LEVELS", nullptr},
     };
 }
@@ -34,7 +71,11 @@ void TScreenSwitcher::setWhere(const std::string& name) {
 bool TScreenSwitcher::step() {
     if (TEkran* screen = screens.find(where)) {
         if (onSwitch) onSwitch(where);
-        setWhere(screen->mainLoop());
+        // Every game screen starts from a saved profile.
+        if (isGameScreen(where) && profileManager && profileManager->profile) profileManager->save();
+        // The title's "resume" answers the entry in progress, which may be one still to come.
+        const std::string next = screen->mainLoop();
+        setWhere(where == "MAIN-MENU" ? passOverMissing(next) : next);
         return true;
     }
     for (const Row& row : table) {

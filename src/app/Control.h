@@ -21,6 +21,9 @@ class TScreenSwitcher {
 
     TScreenSwitcher();
     void buildTable();
+    // An answer naming a flow entry whose screen does not exist yet moves on to the next entry (said once per
+    // entry on the standard error); any other answer is returned as it is.
+    std::string passOverMissing(std::string next);
     void mainloop();
     void setWhere(const std::string& name);
     // Runs the screen (from the screen registry) or the flow operation named `where` once; returns false when

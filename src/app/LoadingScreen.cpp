@@ -17,6 +17,8 @@
 #include "nonogram/Plate.h"
 #include "nonogram/TextCaption.h"
 #include "nonogram/TileData.h"
+#include "progress/LevelManager.h"
+#include "progress/ProfileManager.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -82,11 +84,16 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                      }},
                     {"treasures", [] { loadTresures(); }}};
         case 3:
-            return {{"mainMenu.setup", nullptr},     {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
-                    {"tutorial.setup", nullptr},     {"profileManager.setup", nullptr},
-                    {"levelManager.setup", nullptr}, {"hiddenObject.setup", nullptr},
-                    {"mapa.setup", nullptr},         {"parchment images", nullptr},
-                    {"stageScreen.setup", nullptr},  {"awardScreen.setup", nullptr},
+            return {{"mainMenu.setup", nullptr},
+                    {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
+                    {"tutorial.setup", nullptr},
+                    {"profileManager.setup", nullptr},
+                    {"levelManager.setup", [] { levelManager.setup(); }},
+                    {"hiddenObject.setup", nullptr},
+                    {"mapa.setup", nullptr},
+                    {"parchment images", nullptr},
+                    {"stageScreen.setup", nullptr},
+                    {"awardScreen.setup", nullptr},
                     {"peFoundScreen.setup", nullptr}};
         case 4:
             return {
@@ -100,7 +107,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                     {"mainFont", [] { mainFont = getFont(programPrefix + "gfx/fonts/font.ttf", 72); }},
                     {"pauseText",
                      [] { pauseText = getLine(loadTxtFile(programPrefix + "txt/#LANG#/pauseGame.txt"), 1); }},
-                    {"profileManager.loadProfiles", nullptr},
+                    {"profileManager.loadProfiles", [] { profileManager->loadProfiles(); }},
                     {"wave images", nullptr},
                     {"lightning images", nullptr},
                     {"rulesScreen.setup", nullptr}};

@@ -5,8 +5,10 @@
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
 #include "nonogram/MainGame.h"
+#include "progress/EnterName.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
+#include "progress/PopUp.h"
 #include "progress/ProfileManager.h"
 
 TScreenRegistry screens;
@@ -23,7 +25,12 @@ TScreenRegistry::TScreenRegistry() {
          {"cursors", "particles", "rock images", "wood tile particles", "caption images", "clue numbers",
           "tiles", "treasures"},
          [] { return (mainGame = std::make_shared<TMainGame>()).get(); }},
-        {"", "", {}, [] { return (profileManager = std::make_shared<TProfileManager>()).get(); }},
+        {"",
+         "profileManager.setup",
+         {},
+         [] { return (profileManager = std::make_shared<TProfileManager>()).get(); }},
+        {"", "popUp.setup", {}, [] { return popUp = new TPopUp(); }},
+        {"", "enterName.setup", {}, [] { return enterName = new TEnterName(); }},
         {"", "globalSnd.setup", {}, [] { return globalSnd = new TGlobalSnd(); }},
     };
 }

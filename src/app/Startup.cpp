@@ -12,6 +12,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "nonogram/MainGameFlow.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
 #include "progress/SaveAll.h"
@@ -73,6 +74,8 @@ void connectServices() {
     frameHooks.saveAll = saveAll;
     guiSounds.click = [] { globalSnd->click(); };
     guiSounds.over = [] { globalSnd->over(); };
+    // The level flow plays nonogram entries on the main game screen.
+    registerMainGameKind();
     // The title stands on the loading screen's backdrop: the pictures are loaded once.
     if (mainMenu && loadingScreen) {
         mainMenu->back = loadingScreen->back;

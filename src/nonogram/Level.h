@@ -9,13 +9,14 @@
 #include "core/Dim.h"
 #include "engine/Engine.h"
 #include "nonogram/Tile.h"
+#include "progress/FlowLevel.h"
 
 class TNumber;
 class TNumberLine;
 class TFlyingTresure;
 class TLevelHost;
 
-class TLevel {
+class TLevel : public TFlowLevel {
   public:
     std::vector<std::shared_ptr<void>> livings;  // kept empty by the nonogram game
     std::vector<std::shared_ptr<void>> Availablelivings;
@@ -35,6 +36,7 @@ class TLevel {
     std::array<int, 4> hintUsed{};
     eng::Image background;
     std::string backGroundUrl;
+    std::string url;  // the file the level was read from
     int czas = 0;
     int stripes = 0;
     std::vector<std::shared_ptr<void>> stripesList;
@@ -53,7 +55,11 @@ class TLevel {
     TLevelHost* host =
         nullptr;  // the screen playing the level: its cells, numbers and treasures report to it
 
-    ~TLevel();
+    ~TLevel() override;
+
+    // The level in progress is kept with its play state.
+    bool saveProgress(const std::string& path) const override;
+    int isTutorialLevel() const override { return tutorialLevel; }
 
     void freeFromTutorial();
     float GetLowestNumbersX() const;

@@ -54,6 +54,7 @@ std::shared_ptr<TLevel> loadLevel(const std::string& path, int randomTreasures) 
     L.livingsCount = readInt(file, "level::data::livingsCount");
     for (int i = 0; i < 4; ++i) L.hintUsed[i] = readInt(file, "level::data::hint" + std::to_string(i));
     L.musicId = file.getString("level::data::music");
+    L.backGroundUrl = file.getString("level::background::gfx");
     L.podzialkiX = blockStyleIndex(L.rows);
     L.podzialkiY = blockStyleIndex(L.cols);
     if (L.maxMistakes <= 0) L.maxMistakes = 1;
@@ -175,4 +176,8 @@ bool saveLevel(const TLevel& level, const std::string& path, int blankState) {
         for (int i = 0; i < 10; ++i) file->setFloat(key, values[i], i);
     }
     return file->save(path);
+}
+
+bool TLevel::saveProgress(const std::string& path) const {
+    return saveLevel(*this, path, 0);
 }

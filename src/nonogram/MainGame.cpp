@@ -210,6 +210,35 @@ void TMainGame::ResumeMyGame() {
     p.paused = 0;
 }
 
+void TMainGame::keepGameData() {
+    TProfile& p = profile();
+    if (!level || p.actLevel != level) return;
+    TGameData& d = p.gameData;
+    d.useMedalionN = useMedalionN;
+    d.useMieczN = useMieczN;
+    d.useOkoN = useOkoN;
+    d.useCzaszkaN = useCzaszkaN;
+    d.useMapaN = useMapaN;
+    d.useHintsN = useHintsN;
+    d.allLivingsN = allLivingsN;
+    d.useLivingsN = useLivingsN;
+    d.hintUsed = level->hintUsed;
+    d.mnoznik = mnoznik;
+}
+
+void TMainGame::takeGameData() {
+    const TGameData& d = profile().gameData;
+    useMedalionN = d.useMedalionN;
+    useMieczN = d.useMieczN;
+    useOkoN = d.useOkoN;
+    useCzaszkaN = d.useCzaszkaN;
+    useMapaN = d.useMapaN;
+    useHintsN = d.useHintsN;
+    allLivingsN = d.allLivingsN;
+    useLivingsN = d.useLivingsN;
+    mnoznik = d.mnoznik >= 1 && d.mnoznik < 1000 ? d.mnoznik : 1;
+}
+
 // ---------------------------------------------------------------- queries
 
 int TMainGame::getOverUp() const {

@@ -112,6 +112,11 @@ class TMainGame : public TEkran, public TLevelHost {
     // Tutorial tips and hint slots keep the host's silent answers until the tutorial and the power-ups exist.
     void useBonus(int kind);
 
+    // The counters of the level in progress go to the active profile when it plays this level, and come back
+    // from it when the level is resumed.
+    void keepGameData();
+    void takeGameData();
+
     // The active profile (a blank one stands in while no player is chosen).
     TProfile& profile() const;
     bool bagOwned() const;

@@ -161,6 +161,8 @@ void TMainGame::WIN() {
     setState(TGameState::WIN_1);
     TProfile& p = profile();
     p.updateLevelData(p.numerLevelu, 1, level->score, level->czas, p.mistakes, static_cast<int>(mnoznik));
+    // The result is recorded: the level can no longer be resumed (and scored again).
+    if (p.actLevel == level) p.levelFinished();
 }
 
 void TMainGame::LOSE() {

@@ -1,7 +1,9 @@
-// The profiles screen and the holder of the active profile, which the whole game reads and changes.
+// The players' profiles: the list of up to five, the active one that the whole game reads and changes, the
+// list file, and the profiles screen (choose, create, rename, delete).
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "progress/Profile.h"
@@ -9,10 +11,57 @@
 
 class TProfileManager : public TEkran {
   public:
+    static constexpr int kMaxProfiles = 5;
+
+    eng::Image panel;
     std::shared_ptr<TProfile> profile;  // the active profile, or null before a player is chosen
     std::vector<std::shared_ptr<TProfile>> listaProfili;
+    std::vector<std::shared_ptr<TProfile>> aktLista;  // the profiles shown
+    eng::ImageFont font, font2;
+    float per = 0, dPer = 0;
+    float startY = 750;
+    int sy = 350;
+    int startP = 0;
+    std::shared_ptr<TProfile> over;
+    std::string txtEnterName, txtProfilIstnieje, txtCzySkasowac, txtProfilesNames;
 
     TProfileManager() { id = "Profile Manager"; }
+    void setup() override;
+    // Reads the list file and every profile it names.
+    void loadProfiles();
+    // Writes every profile and the list file.
+    void save();
+    // With no active profile: asks the first name over `menu`; true when a profile was made.
+    bool check(TEkran* menu);
+    // The name dialog over `screen` for a new profile; null when cancelled.
+    std::shared_ptr<TProfile> newProfile(TEkran* screen);
+    std::shared_ptr<TProfile> findProfile() const;
+    // The profiles screen over `below`; the save-everything step runs when it closes.
+    void mainLoop(TEkran* below);
+
+    void goUp();
+    void goDown();
+    void goNew();
+    void goDelete();
+    void goRename();
+    void goOk();
+    // Makes `p` active (a profile whose file could not be read cannot be chosen).
+    void choose(const std::shared_ptr<TProfile>& p);
+    void rebuildAktLista();
+    // "new", "delete" and "rename" follow the list: at most five, never the last one, only with an active
+    // one.
+    void updateButtonStates();
+
+    void prepare() override;
+    void update() override;
+    void draw() override;
+    void afterFrame() override;
+    bool finished() const override { return per == 0 && dPer == 0; }
+
+  private:
+    TEkran* below_ = nullptr;
+    float _rowY(int i) const;
+    void _updateOver();
 };
 
 extern std::shared_ptr<TProfileManager> profileManager;

@@ -1,0 +1,132 @@
+// The profile's way through its level flow: a new game, the next entry, a restart, a resume.
+#include "engine/Engine.h"
+#include "progress/LevelManager.h"
+#include "progress/Profile.h"
+
+namespace {
+
+bool isPlayedKind(const std::string& kind) {
+    return kind == "MAIN-GAME" || kind == "PUZZLE-EXPRESS" || kind == "PUZZLE" ||
+           kind == "FINDROUTE-PUZZLE" || kind == "HIDDEN-OBJECT";
+}
+
+}  // namespace
+
+std::string TProfile::startNewGame() {
+    flowSequence = 0;
+    gameType.clear();
+    numerLevelu = 1;
+    numerStageu = 1;
+    maxLevel = 1;
+    allLivings = 0;
+    bylAwardsScreen = 0;
+    actLevel = nullptr;
+    noMistakesOnLevel = 0;
+    awardy.clear();
+    levele.clear();
+    lekcjeTutoriala.clear();
+    useOfSkull = useOfMedalion = useOfEye = useOfMap = useOfSword = 0;
+    noMistakedLevels = 0;
+    hintsUsed = 0;
+    score = 0;
+    tutorialOn = 1;
+    gameData = TGameData{};
+    return "GET-NEXT-LEVEL";
+}
+
+std::string TProfile::getNextLevel() {
+    actLevel = nullptr;
+    flowSequence += 1;
+    const auto levelData = levelManager.getProfileLevelData(*this);
+    if (!levelData) {
+        // Past the end (or a gap in the flow): the place stays on the last entry reached.
+        flowSequence -= 1;
+        return "END-OF-LEVELS";
+    }
+    gameType = levelData->gameType;
+    setProperLevel(*levelData);
+    save();
+    return gameType;
+}
+
+std::string TProfile::setLevel(const TLevelData& levelData) {
+    gameType = levelData.gameType;
+    setProperLevel(levelData);
+    flowSequence = levelData.nr;
+    return gameType;
+}
+
+int TProfile::setProperLevel(const TLevelData& levelData) {
+    actLevel = nullptr;
+    const std::string kind = eng::Upper(levelData.gameType);
+    if (kind == "MAIN-GAME") {
+        hintsUsedOnLevel = mistakes = kamienieWWorku = 0;
+        tempUseOfSkull = tempUseOfSword = tempUseOfMedalion = tempUseOfEye = tempUseOfMap = 0;
+        gameData = TGameData{};
+        if (const TLevelKind* k = levelKind(kind); k && k->start) actLevel = k->start(levelData);
+        // Every power-up is ready at the start of a level; the timers stay frozen until the game resumes
+        // them.
+        ResumePowerUps();
+        for (int n = 1; n <= 6; ++n) restartPowerUpN(n);
+        pausePowerUps2();
+    } else if (kind == "MAPA") {
+        pausePowerUps();
+        numerLevelu = levelData.numer;
+        numerStageu = levelData.stageN;
+        return 1;
+    } else if (isPlayedKind(kind)) {
+        pausePowerUps();
+        if (const TLevelKind* k = levelKind(kind); k && k->start) actLevel = k->start(levelData);
+    } else {
+        return 1;  // a story entry
+    }
+    numerLevelu = levelData.numer;
+    numerStageu = levelData.stageN;
+    addActLevelData();
+    checkMaxLevel();
+    return 1;
+}
+
+std::string TProfile::restartLevel() {
+    // A passed level keeps its passed flag and best result: a restart only counts the try.
+    if (auto record = getProfLevelData(numerLevelu); record && record->passed)
+        record->ileRazy += 1;
+    else
+        updateLevelData(numerLevelu, 0, 0, 1, 0, 1);
+    flowSequence -= 1;
+    return getNextLevel();
+}
+
+std::string TProfile::ContinueGame() {
+    const std::string kind = eng::Upper(gameType);
+    if (!isPlayedKind(kind)) return gameType.empty() ? "GET-NEXT-LEVEL" : kind;
+    if (!actLevel) {
+        // Nothing in progress: a level already won goes on to the next entry, any other starts again.
+        const auto record = getProfLevelData(numerLevelu);
+        return record && record->passed ? "GET-NEXT-LEVEL" : "RESTART-LEVEL";
+    }
+    if (kind == "MAIN-GAME" && actLevel->isTutorialLevel()) return "RESTART-LEVEL";
+    if (kind == "FINDROUTE-PUZZLE") {
+        const auto mine = getMyLevelData();
+        if (!mine) return "RESTART-LEVEL";
+        setProperLevel(*mine);
+        if (!actLevel) return "RESTART-LEVEL";
+    }
+    const TLevelKind* k = levelKind(kind);
+    if (!k || !k->resume) return "RESTART-LEVEL";
+    k->resume(actLevel);
+    return kind;
+}
+
+int TProfile::canContinue() const {
+    return (actLevel || numerLevelu > 1 || numerStageu > 1) ? 1 : 0;
+}
+
+bool TProfile::flowFinished() const {
+    const auto* flow = levelManager.flowOf(flowType);
+    return flow && !flow->empty() && flowSequence >= flow->back()->nr;
+}
+
+void TProfile::levelFinished() {
+    actLevel = nullptr;
+}
