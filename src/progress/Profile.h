@@ -96,7 +96,7 @@ class TProfile {
     int canContinue() const;
     std::string setLevel(const TLevelData& levelData);
     int setProperLevel(const TLevelData& levelData);
-    // True when the flow has been played past its last entry (not ended by a gap or an empty flow).
+    // True when the flow has been played through its last entry (not ended by a gap or an empty flow).
     bool flowFinished() const;
     // The level just played was won: its result is recorded, so it is no longer in progress.
     void levelFinished();

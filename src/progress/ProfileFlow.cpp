@@ -124,7 +124,8 @@ int TProfile::canContinue() const {
 
 bool TProfile::flowFinished() const {
     const auto* flow = levelManager.flowOf(flowType);
-    return flow && !flow->empty() && flowSequence >= flow->back()->nr;
+    // Reached the last entry and nothing of it is still in progress.
+    return flow && !flow->empty() && flowSequence >= flow->back()->nr && !actLevel;
 }
 
 void TProfile::levelFinished() {
