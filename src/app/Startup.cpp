@@ -154,7 +154,8 @@ void runGame() {
     options->setupMouse();
     storyFont = getFont(programPrefix + "gfx/fonts/storyFont.ttf", 36);
     control.mainloop();
-    quitGame(1);
+    // Leaving by the title's "exit" keeps everything: profiles and settings are written before the end.
+    quitGame(0);
 }
 
 void runProgram() {

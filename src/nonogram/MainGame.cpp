@@ -194,20 +194,13 @@ void TMainGame::finish() {
     drag.clear();
 }
 
+// The power-up clocks stand still while the level is not played (menus, the pause, other screens).
 void TMainGame::PauseMyGame() {
-    TProfile& p = profile();
-    if (p.paused) return;
-    p.paused = 1;
-    p.powerUpsPomTime = MilliSecs();
+    profile().pausePowerUps();
 }
 
 void TMainGame::ResumeMyGame() {
-    TProfile& p = profile();
-    if (!p.paused) return;
-    const int64_t away = MilliSecs() - p.powerUpsPomTime;
-    for (auto& start : p.czas)
-        if (start) start += away;  // the recharge clocks stood still while the level was away
-    p.paused = 0;
+    profile().ResumePowerUps();
 }
 
 void TMainGame::keepGameData() {
