@@ -322,8 +322,12 @@ int main(int argc, char** argv) {
     // The developer scenes stand in for the title screen.
     if (!guiPath.empty()) screens.replace("MAIN-MENU", [guiPath] { return new TGuiViewer(guiPath); });
     if (!scenePath.empty()) screens.replace("MAIN-MENU", [scenePath] { return new TLevelScene(scenePath); });
-    if (!levelPath.empty())
+    if (!levelPath.empty()) {
         screens.replace("MAIN-MENU", [levelPath] { return new TLevelStarter(levelPath); });
+        // The level stands alone: whatever it answers ends the run instead of moving through a flow.
+        for (auto& row : control.table)
+            if (row.run) row.run = [] { return std::string("MAIN-MENU"); };
+    }
     eng::SetFrameHook(onFrame);
     eng::SetExitHook([] {
         std::printf("end: game\n");
