@@ -34,6 +34,7 @@ const std::vector<Generator>& generators() {
         {"maingame-chest", genMainGameChest},
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
+        {"popup-frame", genPopUpFrame},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
