@@ -35,6 +35,7 @@ const std::vector<Generator>& generators() {
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
         {"popup-frame", genPopUpFrame},
+        {"options-art", genOptionsArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

@@ -246,7 +246,7 @@ void writeSet(const Context& ctx, const std::string& name, Make make) {
 void genButtons(const Context& ctx) {
     writeSet(ctx, "menu", [](Look look) { return menuPlate(look, 280, 64); });
     writeSet(ctx, "menu-medium", [](Look look) { return menuPlate(look, 200, 56); });
-    writeSet(ctx, "menu-small", [](Look look) { return menuPlate(look, 172, 50); });
+    writeSet(ctx, "menu-small", [](Look look) { return menuPlate(look, 176, 50); });
     writeSet(ctx, "round", roundPlate);
     writeSet(ctx, "plus", [](Look look) { return signButton(Sign::Plus, look); });
     writeSet(ctx, "minus", [](Look look) { return signButton(Sign::Minus, look); });

@@ -7,6 +7,7 @@
 #include "maingame_hud_art.h"
 #include "paint/Effects.h"
 #include "paint/Field.h"
+#include "paint/Mask.h"
 
 namespace gen {
 
@@ -23,6 +24,15 @@ bool sameImage(const Canvas& a, const Canvas& b) {
     for (size_t i = 0; i < a.pixels().size(); ++i)
         if (!samePixel(a.pixels()[i], b.pixels()[i])) return false;
     return true;
+}
+
+void seeThroughShadow(Canvas& c, const Field& f, float distance, float blur, Color color) {
+    const Vec2 off = lightDirection() * -distance;
+    Mask cast = f.coverage().invert().shifted(static_cast<int>(std::lround(off.x)),
+                                              static_cast<int>(std::lround(off.y)));
+    cast.blur(blur);
+    cast.multiply(f.coverage());
+    c.paint(cast, color);
 }
 
 void recess(Canvas& c, const Shape& hole, const Fill& inside, float depth) {
