@@ -36,6 +36,7 @@ const std::vector<Generator>& generators() {
         {"backgrounds", genBackgrounds},
         {"popup-frame", genPopUpFrame},
         {"options-art", genOptionsArt},
+        {"profile-panels", genProfilePanels},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

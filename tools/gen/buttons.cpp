@@ -1,4 +1,4 @@
-// The shared button pictures: menu plates in three sizes, round icon plates, check boxes, plus, minus and
+// The shared button pictures: menu plates in four sizes, round icon plates, check boxes, plus, minus and
 // arrow buttons, and glows.
 #include <algorithm>
 #include <string>
@@ -247,6 +247,7 @@ void genButtons(const Context& ctx) {
     writeSet(ctx, "menu", [](Look look) { return menuPlate(look, 280, 64); });
     writeSet(ctx, "menu-medium", [](Look look) { return menuPlate(look, 200, 56); });
     writeSet(ctx, "menu-small", [](Look look) { return menuPlate(look, 176, 50); });
+    writeSet(ctx, "menu-narrow", [](Look look) { return menuPlate(look, 150, 50); });
     writeSet(ctx, "round", roundPlate);
     writeSet(ctx, "plus", [](Look look) { return signButton(Sign::Plus, look); });
     writeSet(ctx, "minus", [](Look look) { return signButton(Sign::Minus, look); });
