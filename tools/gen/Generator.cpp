@@ -35,6 +35,7 @@ const std::vector<Generator>& generators() {
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
         {"popup-frame", genPopUpFrame},
+        {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},
         {"profile-panels", genProfilePanels},
         {"levels", genLevels},
