@@ -43,6 +43,12 @@ void genMainGameGrid(const Context& c);
 // backgrounds*.cpp: the level backgrounds gfx/backgrounds/background-<n>.jpg.
 void genBackgrounds(const Context& c);
 
+// panels_*.cpp: the pop-up frame, the papyrus scroll, the options screen's sliders, the profile panels.
+void genPopUpFrame(const Context& c);
+void genPapyrus(const Context& c);
+void genOptionsArt(const Context& c);
+void genProfilePanels(const Context& c);
+
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 
 void genSounds(const Context& c);  // sound_*.cpp: content/sound → sfx/*.wav and music/*.ogg

@@ -34,6 +34,10 @@ const std::vector<Generator>& generators() {
         {"maingame-chest", genMainGameChest},
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
+        {"popup-frame", genPopUpFrame},
+        {"papyrus", genPapyrus},
+        {"options-art", genOptionsArt},
+        {"profile-panels", genProfilePanels},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

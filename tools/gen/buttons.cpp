@@ -1,4 +1,6 @@
-// The shared button pictures: menu plates, round icon plates, check boxes, plus and minus, and glows.
+// The shared button pictures: menu plates in four sizes, round icon plates, check boxes, plus, minus and
+// arrow buttons, and glows.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -145,17 +147,20 @@ Canvas strip(const std::vector<Canvas>& frames) {
     return s;
 }
 
-// The large menu plate: a gold-rimmed turquoise pill with gold studs at both ends.
-Canvas menuPlate(Look look) {
-    constexpr int kW = 280, kH = 64;
-    Canvas c(kW, kH);
-    const Shape outer = Shape::rect(7, 5, kW - 15, 51, 25.5f);
-    plate(c, outer, 5.0f, look, faceFill(look, 10, 52), 5, 56);
+// A menu plate w × h: a gold-rimmed turquoise pill with gold studs at both ends and a thin gold thread
+// between them; the large one is 280 × 64, the smaller ones keep its proportions across.
+Canvas menuPlate(Look look, int w, int h) {
+    Canvas c(w, h);
+    const float k = (h - 13) / 51.0f;  // 1 for the large plate
+    const Shape outer = Shape::rect(7, 5, w - 15, h - 13, (h - 13) / 2.0f);
+    plate(c, outer, 5.0f * std::max(0.8f, k), look, faceFill(look, 10, h - 12), 5, h - 8);
     const float dy = look == Look::Pressed ? 2.0f : 0.0f;
-    for (float x : {27.0f, kW - 28.0f}) stud(c, {x, 30.5f + dy}, 6.0f, look);
+    const float studX = 7 + 20 * k;
+    for (float x : {studX, w - 1 - studX}) stud(c, {x, 5 + (h - 13) / 2.0f + dy}, 6.0f * k, look);
     // A thin gold thread inside the face, from stud to stud.
-    const Shape thread = Shape::rect(40, 14 + dy, kW - 81, 33, 14).outline(1.0f);
-    c.paint(thread.rasterize(kW, kH, 1.2f),
+    const float tx = 7 + 33 * k;
+    const Shape thread = Shape::rect(tx, 5 + 9 * k + dy, w - 2 * tx - 1, 33 * k, 14 * k).outline(1.0f);
+    c.paint(thread.rasterize(w, h, 1.2f),
             (look == Look::Inactive ? hex(0xeee4d2) : pal::kGoldLight).fade(0.45f));
     return c;
 }
@@ -168,21 +173,28 @@ Canvas roundPlate(Look look) {
     return c;
 }
 
-// A small round button with a plus or a minus on terracotta.
-Canvas signButton(bool plus, Look look) {
+enum class Sign { Plus, Minus, Up, Down };
+
+// A small round button with a plus, a minus or an arrow on terracotta.
+Canvas signButton(Sign sign, Look look) {
     constexpr int kS = 44;
     Canvas c(kS, kS);
     plate(c, Shape::circle({21, 20}, 17.5f), 4.0f, look, clayFill(look, 6, 34), 2, 38);
     const Vec2 m{21, look == Look::Pressed ? 22.0f : 20.0f};
-    Shape sign = Shape::rect(m.x - 8, m.y - 2.2f, 16, 4.4f, 2.2f);
-    if (plus) sign = sign | Shape::rect(m.x - 2.2f, m.y - 8, 4.4f, 16, 2.2f);
+    Shape mark = Shape::rect(m.x - 8, m.y - 2.2f, 16, 4.4f, 2.2f);
+    if (sign == Sign::Plus) mark = mark | Shape::rect(m.x - 2.2f, m.y - 8, 4.4f, 16, 2.2f);
+    if (sign == Sign::Up || sign == Sign::Down) {
+        const float s = sign == Sign::Up ? 1.0f : -1.0f;  // the tip points up or down
+        mark = Shape::polygon({m + Vec2{-6.5f, 4.0f * s}, m + Vec2{6.5f, 4.0f * s}, m + Vec2{0, -6.0f * s}})
+                   .grown(1.6f);
+    }
     Style s;
     s.fill = Fill::vertical(m.y - 8, m.y + 8, {{0, hex(0xfffdf2)}, {1, pal::kSandLight}});
     s.outline = 1.4f;
     s.outlineFill = look == Look::Inactive ? hex(0x3c342d) : pal::kOutline;
     s.bevel = Bevel{1.5f, 0.3f, 0.35f, true};
     s.shadow = Shadow{{0.8f, 1.2f}, 0.9f, kShadow};
-    drawStyled(c, sign.field(kS, kS), s);
+    drawStyled(c, mark.field(kS, kS), s);
     return c;
 }
 
@@ -221,7 +233,8 @@ Canvas glow(int w, int h, float rx, float ry) {
     return c;
 }
 
-void writeSet(const Context& ctx, const std::string& name, Canvas (*make)(Look)) {
+template <typename Make>
+void writeSet(const Context& ctx, const std::string& name, Make make) {
     std::vector<Canvas> frames;
     for (Look look : kLooks) frames.push_back(make(look));
     writePng(frames[0], ctx.out("gfx/gui/buttons/" + name + ".png"));
@@ -231,10 +244,15 @@ void writeSet(const Context& ctx, const std::string& name, Canvas (*make)(Look))
 }  // namespace
 
 void genButtons(const Context& ctx) {
-    writeSet(ctx, "menu", menuPlate);
+    writeSet(ctx, "menu", [](Look look) { return menuPlate(look, 280, 64); });
+    writeSet(ctx, "menu-medium", [](Look look) { return menuPlate(look, 200, 56); });
+    writeSet(ctx, "menu-small", [](Look look) { return menuPlate(look, 176, 50); });
+    writeSet(ctx, "menu-narrow", [](Look look) { return menuPlate(look, 150, 50); });
     writeSet(ctx, "round", roundPlate);
-    writeSet(ctx, "plus", [](Look look) { return signButton(true, look); });
-    writeSet(ctx, "minus", [](Look look) { return signButton(false, look); });
+    writeSet(ctx, "plus", [](Look look) { return signButton(Sign::Plus, look); });
+    writeSet(ctx, "minus", [](Look look) { return signButton(Sign::Minus, look); });
+    writeSet(ctx, "arrow-up", [](Look look) { return signButton(Sign::Up, look); });
+    writeSet(ctx, "arrow-down", [](Look look) { return signButton(Sign::Down, look); });
     writePng(checkBox(false), ctx.out("gfx/gui/buttons/check_off.png"));
     writePng(checkBox(true), ctx.out("gfx/gui/buttons/check_on.png"));
     writePng(glow(296, 84, 146, 40), ctx.out("gfx/gui/buttons/glow.png"));

@@ -52,6 +52,7 @@ void genFonts(const Context& c) {
     copyFile(requireFont(kRoundedBold), c.out("gfx/fonts/font.ttf"));
     copyFile(requireFont(kSerifBold), c.out("gfx/fonts/storyFont.ttf"));
     copyFile(requireFont(kDisplay), c.out("gfx/fonts/berry.ttf"));  // the head-up display's rounded face
+    copyFile(requireFont(kCondensedBold), c.out("gfx/fonts/bluehigh.ttf"));  // the pop-up's message text
 }
 
 void genPoint(const Context& c) {

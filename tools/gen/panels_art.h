@@ -1,0 +1,27 @@
+// Helpers shared by the pop-up, papyrus, options and profile panel pictures.
+#pragma once
+
+#include "paint/Canvas.h"
+#include "paint/Color.h"
+#include "paint/Field.h"
+#include "paint/Shape.h"
+
+namespace gen {
+
+// The dark panel colour the game fills the pop-up frame's middle with: (47, 17, 15).
+inline constexpr paint::Color kPopUpPanel = paint::hex(0x2f110f);
+
+// Pixels (images) that differ by no more than 2/255 in any channel.
+bool samePixel(const paint::Pixel& a, const paint::Pixel& b);
+bool sameImage(const paint::Canvas& a, const paint::Canvas& b);
+
+// The shadow the edge of the hole `f` casts inside it from the top left, painted onto whatever shows through
+// the hole (unlike innerShadow, which darkens only what is already painted there).
+void seeThroughShadow(paint::Canvas& c, const paint::Field& f, float distance, float blur,
+                      paint::Color color);
+
+// A sunken field in a panel: a thin gold lip around `hole`, the hole filled with `inside` under a shadow
+// cast from the top left and a faint light thrown back from its lower edge.
+void recess(paint::Canvas& c, const paint::Shape& hole, const paint::Fill& inside, float depth = 4.0f);
+
+}  // namespace gen
