@@ -22,6 +22,7 @@ void TEnterName::setup() {
     panel = loadImageOrWarn(programPrefix + "gfx/gui/enterName/panel.png");
     MidHandleImage(panel);
     Gui = loadGui(programPrefix + "gfx/gui/enterName/enterName.gui");
+    if (auto ok = Gui ? Gui->getItem("ok") : nullptr) okX = ok->dim->x;
 }
 
 std::string TEnterName::mainLoop(TEkran* screen, const std::string& prompt, int isNew,
@@ -102,8 +103,11 @@ void TEnterName::update() {
         if (auto ok = Gui->getItem("ok")) ok->setState(1, wpis.empty() ? 0 : 1);
         const int canCancel = profileManager && profileManager->profile ? 1 : 0;
         if (auto cancel = Gui->getItem("cancel")) cancel->setState(canCancel, canCancel);
+        placeButtonPair(*Gui, "ok", "cancel", okX);
+        // "OK" waits faintly until there is a name to take.
+        for (auto& item : Gui->_listaObiektow) item->_alpha = item->_dAlpha = alpha * (item->_a ? 1.0f : 0.4f);
+        Gui->update();
     }
-    _updateGui();
     if (MilliSecs() >= time) {
         caretOn = !caretOn;
         time = MilliSecs() + 500;

@@ -39,6 +39,7 @@ class TEnterName : public TEkran {
 
   private:
     TEkran* behind = nullptr;
+    float okX = 0;  // where the file puts "ok"
 };
 
 extern TEnterName* enterName;

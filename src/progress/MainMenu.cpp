@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "gui/MyFont.h"
 #include "progress/Options.h"
+#include "progress/ProfileManager.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -26,6 +27,8 @@ void TMainMenu::prepare() {
 }
 
 void TMainMenu::afterFrame() {
+    // A first start asks for the player's name as soon as the title is shown.
+    if (alpha == 1 && profileManager) profileManager->check(this);
     if (KeyHit(27)) {
         wynik = "END";
         dAlpha = 0;

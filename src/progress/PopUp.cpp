@@ -22,6 +22,7 @@ void TPopUp::setup() {
     loadPopUpFrame();
     _font = getFont(programPrefix + "gfx/fonts/bluehigh.ttf", 14);
     Gui = loadGui(programPrefix + "gfx/gui/popUp/popUp.gui");
+    if (auto yes = Gui ? Gui->getItem("yes") : nullptr) yesX = yes->dim->x;
 }
 
 int TPopUp::mainLoop(const std::string& text, TEkran* screen, int flag) {
@@ -34,6 +35,7 @@ int TPopUp::mainLoop(const std::string& text, TEkran* screen, int flag) {
     if (Gui) {
         if (auto t = std::dynamic_pointer_cast<TText>(Gui->getItem("t1"))) t->_txt = text;
         if (auto no = Gui->getItem("no")) no->setState(flag ? 1 : 0, flag ? 1 : 0);
+        placeButtonPair(*Gui, "yes", "no", yesX);
         Gui->clearClicked();
     }
     FlushKeys();
@@ -74,6 +76,11 @@ void TPopUp::draw() {
     drawPopUpFrame(250, 193, 3, 2);
     _drawGui();
     _drawMouse();
+}
+
+void placeButtonPair(TGui& gui, const std::string& first, const std::string& second, float firstX) {
+    auto a = gui.getItem(first), b = gui.getItem(second);
+    if (a && b) a->setPosition(b->_v ? firstX : (firstX + b->dim->x) / 2, a->dim->y);
 }
 
 int askYesNo(const std::string& text, TEkran* screen) {

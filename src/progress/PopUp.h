@@ -5,6 +5,8 @@
 
 #include "screen/Ekran.h"
 
+class TGui;
+
 class TPopUp : public TEkran {
   public:
     std::string txt;
@@ -22,10 +24,15 @@ class TPopUp : public TEkran {
 
   private:
     TEkran* behind = nullptr;
+    float yesX = 0;  // where the file puts "yes"
     void _answer(int value);
 };
 
 extern TPopUp* popUp;
+
+// Two buttons side by side: `first` stands at `firstX` (its place in the file) while `second` is shown,
+// and alone in the middle between the two places while it is hidden.
+void placeButtonPair(TGui& gui, const std::string& first, const std::string& second, float firstX);
 
 // A question: 1 for yes.
 int askYesNo(const std::string& text, TEkran* screen);

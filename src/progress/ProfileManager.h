@@ -60,6 +60,7 @@ class TProfileManager : public TEkran {
 
   private:
     TEkran* below_ = nullptr;
+    float guiShift = 0;  // how far below their places the buttons are drawn now
     float _rowY(int i) const;
     void _updateOver();
 };

@@ -71,8 +71,9 @@ void TProfileManager::prepare() {
 }
 
 float TProfileManager::_rowY(int i) const {
+    // The rows follow the panel's inset: a name's height plus a little air.
     SetImageFont(font);
-    return startY + 100 + i * (TextHeight("A") - 15) + 2 * i;
+    return startY + 96 + i * (TextHeight("A") + 2);
 }
 
 void TProfileManager::update() {
@@ -83,9 +84,13 @@ void TProfileManager::update() {
     alpha = s;
     updateButtonStates();
     if (Gui) {
+        // The buttons ride with the panel: they are moved by the change of its offset.
         const float down = 600 * (1 - s);
-        for (auto& item : Gui->_listaObiektow) item->_alpha = item->_dAlpha = alpha;
-        Gui->_offsetY = static_cast<int>(down);
+        for (auto& item : Gui->_listaObiektow) item->move(0, down - guiShift);
+        guiShift = down;
+        // A button that cannot be used now is drawn faint.
+        for (auto& item : Gui->_listaObiektow)
+            item->_alpha = item->_dAlpha = alpha * (item->_a ? 1.0f : 0.4f);
         Gui->update();
     }
     _updateOver();
@@ -98,7 +103,7 @@ void TProfileManager::_updateOver() {
     for (size_t i = 0; i < aktLista.size(); ++i) {
         const float w = static_cast<float>(TextWidth(aktLista[i]->name));
         const float y = _rowY(static_cast<int>(i));
-        if (mouse->inRect(512 - w / 2 - 25, y + 8, w + 50, static_cast<float>(TextHeight("A")) - 15))
+        if (mouse->inRect(512 - w / 2 - 25, y, w + 50, static_cast<float>(TextHeight("A"))))
             over = aktLista[i];
     }
 }
