@@ -5,9 +5,11 @@
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
 #include "nonogram/MainGame.h"
+#include "progress/ContinueQuest.h"
 #include "progress/EnterName.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
+#include "progress/PickFlow.h"
 #include "progress/PopUp.h"
 #include "progress/ProfileManager.h"
 
@@ -31,6 +33,8 @@ TScreenRegistry::TScreenRegistry() {
          [] { return (profileManager = std::make_shared<TProfileManager>()).get(); }},
         {"", "popUp.setup", {}, [] { return popUp = new TPopUp(); }},
         {"", "enterName.setup", {}, [] { return enterName = new TEnterName(); }},
+        {"PICK-FLOW", "pickFlow.setup", {}, [] { return pickFlow = new TPickFlow(); }},
+        {"", "continueQuest.setup", {}, [] { return continueQuest = new TContinueQuest(); }},
         {"", "globalSnd.setup", {}, [] { return globalSnd = new TGlobalSnd(); }},
     };
 }

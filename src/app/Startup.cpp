@@ -76,11 +76,6 @@ void connectServices() {
     guiSounds.over = [] { globalSnd->over(); };
     // The level flow plays nonogram entries on the main game screen.
     registerMainGameKind();
-    // The title stands on the loading screen's backdrop: the pictures are loaded once.
-    if (mainMenu && loadingScreen) {
-        mainMenu->back = loadingScreen->back;
-        mainMenu->bars = loadingScreen->bars;
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "gui/Mouse.h"
 #include "nonogram/FlyingTresure.h"
 #include "nonogram/MainGame.h"
+#include "progress/Options.h"
 #include "progress/Profile.h"
 #include "screen/FrameServices.h"
 
@@ -195,10 +196,21 @@ void TMainGame::_controlGUI() {
     if (clicked == "skip") goSkipTutorial();
 }
 
-// The in-game menu joins with the options screen; until then the menu button leaves to the title.
+// The in-game menu is the options screen over the level: the clocks stand still meanwhile, and its answer
+// may leave the level.
 void TMainGame::goMenu() {
     if (mouse) mouse->setCursor("HAND");
-    wynik = "MAIN-MENU";
+    if (!options) return;
+    PauseMyGame();
+    const std::string answer = options->mainLoop(this);
+    ResumeMyGame();
+    gameTime = MilliSecs() + 1000;
+    _prepareDelta();
+    if (mouse) mouse->clear();
+    FlushMouse();
+    const std::string next = answer == "RESTART" ? "RESTART-LEVEL" : answer;
+    if (next.empty()) return;
+    wynik = next;
     dFade = 1;
 }
 

@@ -105,7 +105,8 @@ void TEnterName::update() {
         if (auto cancel = Gui->getItem("cancel")) cancel->setState(canCancel, canCancel);
         placeButtonPair(*Gui, "ok", "cancel", okX);
         // "OK" waits faintly until there is a name to take.
-        for (auto& item : Gui->_listaObiektow) item->_alpha = item->_dAlpha = alpha * (item->_a ? 1.0f : 0.4f);
+        for (auto& item : Gui->_listaObiektow)
+            item->_alpha = item->_dAlpha = alpha * (item->_a ? 1.0f : 0.4f);
         Gui->update();
     }
     if (MilliSecs() >= time) {

@@ -40,24 +40,28 @@ void popUpFrameSize(int cols, int rows, float& fw, float& fh) {
     fh = h(corner[0]) + rows * h(edge[2]) + h(corner[2]);
 }
 
-void drawPopUpFrame(float x, float y, int cols, int rows) {
-    const float ix = x + w(corner[0]), iy = y + h(corner[0]);  // the interior's top-left corner
-    const float iw = cols * w(edge[0]), ih = rows * h(edge[2]);
+void drawPopUpFrame(float x, float y, int cols, int rows, float scale) {
+    auto sw = [scale](const Image& i) { return scale * ImageWidth(i); };
+    auto sh = [scale](const Image& i) { return scale * ImageHeight(i); };
+    const float ix = x + sw(corner[0]), iy = y + sh(corner[0]);  // the interior's top-left corner
+    const float iw = cols * sw(edge[0]), ih = rows * sh(edge[2]);
     int r, g, b;
     GetColor(r, g, b);
     SetColor(47, 17, 15);
     DrawRect(ix, iy, iw, ih);
     SetColor(r, g, b);
+    SetScale(scale, scale);
     for (int i = 0; i < cols; ++i) {
-        DrawImage(edge[0], ix + i * w(edge[0]), y);
-        DrawImage(edge[1], ix + i * w(edge[1]), iy + ih);
+        DrawImage(edge[0], ix + i * sw(edge[0]), y);
+        DrawImage(edge[1], ix + i * sw(edge[1]), iy + ih);
     }
     for (int i = 0; i < rows; ++i) {
-        DrawImage(edge[2], x, iy + i * h(edge[2]));
-        DrawImage(edge[3], ix + iw, iy + i * h(edge[3]));
+        DrawImage(edge[2], x, iy + i * sh(edge[2]));
+        DrawImage(edge[3], ix + iw, iy + i * sh(edge[3]));
     }
     DrawImage(corner[0], x, y);
     DrawImage(corner[1], ix + iw, y);
     DrawImage(corner[2], x, iy + ih);
     DrawImage(corner[3], ix + iw, iy + ih);
+    SetScale(1, 1);
 }

@@ -4,7 +4,7 @@
 // Loads the eight frame pieces (once).
 void loadPopUpFrame();
 // Draws a frame whose interior is `cols` top pieces wide and `rows` side pieces tall, its top-left corner
-// at (x, y), at the current alpha and scale 1; the interior is filled with the panel colour.
-void drawPopUpFrame(float x, float y, int cols, int rows);
+// at (x, y), at the current alpha and `scale`; the interior is filled with the panel colour.
+void drawPopUpFrame(float x, float y, int cols, int rows, float scale = 1);
 // The size of such a frame in pixels.
 void popUpFrameSize(int cols, int rows, float& w, float& h);
