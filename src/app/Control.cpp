@@ -58,7 +58,6 @@ void TScreenSwitcher::buildTable() {
         {"START-NEW-GAME", flow(&TProfile::startNewGame)},
         {"GET-NEXT-LEVEL", flow(&TProfile::getNextLevel)},
         {"RESTART-LEVEL", flow(&TProfile::restartLevel)},
-        {"END-OF-LEVELS", nullptr},
     };
 }
 

@@ -6,12 +6,16 @@
 #include "audio/GlobalSnd.h"
 #include "nonogram/MainGame.h"
 #include "progress/ContinueQuest.h"
+#include "progress/Credits.h"
+#include "progress/EndingScreen.h"
 #include "progress/EnterName.h"
+#include "progress/IntroScreen.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
 #include "progress/PickFlow.h"
 #include "progress/PopUp.h"
 #include "progress/ProfileManager.h"
+#include "progress/RulesScreen.h"
 
 TScreenRegistry screens;
 
@@ -35,6 +39,10 @@ TScreenRegistry::TScreenRegistry() {
         {"", "enterName.setup", {}, [] { return enterName = new TEnterName(); }},
         {"PICK-FLOW", "pickFlow.setup", {}, [] { return pickFlow = new TPickFlow(); }},
         {"", "continueQuest.setup", {}, [] { return continueQuest = new TContinueQuest(); }},
+        {"CREDITS", "credits.setup", {}, [] { return credits = new TCredits(); }},
+        {"", "rulesScreen.setup", {}, [] { return rulesScreen = new TRulesScreen(); }},
+        {"END-OF-LEVELS", "endingScreen.setup", {}, [] { return endingScreen = new TEndingScreen(); }},
+        {"", "introScreen.setup", {}, [] { return introScreen = new TIntroScreen(); }},
         {"", "globalSnd.setup", {}, [] { return globalSnd = new TGlobalSnd(); }},
     };
 }

@@ -13,8 +13,10 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "nonogram/MainGameFlow.h"
+#include "progress/Credits.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
+#include "progress/RulesScreen.h"
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
 
@@ -74,6 +76,12 @@ void connectServices() {
     frameHooks.saveAll = saveAll;
     guiSounds.click = [] { globalSnd->click(); };
     guiSounds.over = [] { globalSnd->over(); };
+    // The options screen opens the rules and the credits over itself.
+    TOptions::rulesScreen = [](TEkran& over) { rulesScreen->mainloop(&over); };
+    TOptions::creditsScreen = [](TEkran& over) {
+        credits->wynik.clear();
+        credits->mainLoop(&over);
+    };
     // The level flow plays nonogram entries on the main game screen.
     registerMainGameKind();
 }

@@ -55,6 +55,9 @@ void TMainMenu::setup() {
     txtAreYouSure1 = getLine(txt, 10);
     txtAreYouSure2 = getLine(txt, 11);
     font = getFont(programPrefix + "gfx/fonts/berry.ttf", 24);
+    rowY.clear();
+    if (Gui)
+        for (const auto& item : Gui->_listaObiektow) rowY.push_back(item->dim->y);
 }
 
 void TMainMenu::prepare() {
@@ -127,10 +130,13 @@ void TMainMenu::_updateSlides() {
         if (i + 1 < kSlides && guiPer[i] >= 0.5f) dGuiPer[i + 1] = 1;
     }
     if (!Gui) return;
+    // Shown buttons take the file's rows in order, so a hidden one leaves no gap.
+    size_t row = 0;
     for (size_t i = 0; i < Gui->_listaObiektow.size() && i < kSlides; ++i) {
         auto& item = Gui->_listaObiektow[i];
         const float out = (1 - sinDeg(90 * guiPer[i])) * 550;
-        item->setPosition(i < 5 ? 705 + out : 200 - out, item->dim->y);
+        const float y = item->_v && row < rowY.size() ? rowY[row++] : item->dim->y;
+        item->setPosition(i < 5 ? 705 + out : 200 - out, y);
     }
 }
 

@@ -52,6 +52,7 @@ class TMainMenu : public TEkran {
     void _updateSlides();
 
   private:
+    std::vector<float> rowY;  // the rows of the GUI file's items, top to bottom
     bool _overPlate() const;
     void _play();
     void _drawPlate();

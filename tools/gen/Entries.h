@@ -43,6 +43,11 @@ void genMainGameGrid(const Context& c);
 // backgrounds*.cpp: the level backgrounds gfx/backgrounds/background-<n>.jpg.
 void genBackgrounds(const Context& c);
 
+// title.cpp: the title screen's picture, clouds, beams and name plate.
+void genTitleScreen(const Context& c);
+// title_extras.cpp: the credits' and rules' pictures and the story panel.
+void genScreenExtras(const Context& c);
+
 // panels_*.cpp: the pop-up frame, the papyrus scroll, the options screen's sliders, the profile panels.
 void genPopUpFrame(const Context& c);
 void genPapyrus(const Context& c);

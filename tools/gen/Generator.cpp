@@ -34,6 +34,8 @@ const std::vector<Generator>& generators() {
         {"maingame-chest", genMainGameChest},
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
+        {"title-screen", genTitleScreen},
+        {"screen-extras", genScreenExtras},
         {"popup-frame", genPopUpFrame},
         {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},

@@ -209,6 +209,8 @@ void genLoadingLogo(const Context& ctx) {
     drawWings(c, {kCentreX, 34}, 1);
     drawGem(c, {kCentreX, 34}, 1);
     writePng(c, ctx.out("gfx/gui/loading/en/logo.png"));
+    // The title screen shows the same logo, dropping in at the top right.
+    writePng(c, ctx.out("gfx/gui/mainMenu/en/logo.png"));
 }
 
 }  // namespace gen
