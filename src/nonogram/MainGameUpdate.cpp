@@ -181,6 +181,8 @@ void TMainGame::_updateGUI() {
     for (int k = 1; k <= 5; ++k)
         if (auto b = Gui->getItem("bonus" + std::to_string(k)))
             b->setState(profile().unlocked[k - 1] ? 1 : 0, 1);
+    // The menu answers only while the level is played (not during the opening flight or the end).
+    if (auto menu = Gui->getItem("menu")) menu->_a = state == TGameState::NORMAL ? 1 : 0;
     _updateGui();
 }
 

@@ -24,7 +24,7 @@ bool arity(const std::string& op, size_t& lo, size_t& hi) {
         {"drag", {4, 6}},       {"key", {1, 1}},   {"keydown", {1, 1}},    {"keyup", {1, 1}},
         {"type", {0, 1000}},    {"wait", {1, 1}},  {"waitscreen", {1, 2}}, {"grab", {1, 1}},
         {"grabscreen", {1, 1}}, {"focus", {1, 1}}, {"close", {0, 0}},      {"wheel", {1, 1}},
-        {"quit", {0, 0}}};
+        {"quit", {0, 0}},       {"item", {1, 2}},  {"items", {0, 0}}};
     auto it = table.find(op);
     if (it == table.end()) return false;
     lo = it->second.first;
@@ -96,7 +96,7 @@ bool parseScript(const std::string& source, std::vector<ScriptCommand>& out, std
                 !button && !framesWord)
                 return fail("a button (left, right, middle) is expected");
         }
-        if (cmd.op == "waitscreen" && cmd.args.size() == 2 && !isNumber(cmd.args[1]))
+        if ((cmd.op == "waitscreen" || cmd.op == "item") && cmd.args.size() == 2 && !isNumber(cmd.args[1]))
             return fail("the frame cap must be a number");
         if ((cmd.op == "key" || cmd.op == "keydown" || cmd.op == "keyup") && keyCode(cmd.args[0]) <= 0)
             return fail("unknown key");

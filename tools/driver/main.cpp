@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GuiViewer.h"
+#include "Items.h"
 #include "LevelScene.h"
 #include "Script.h"
 #include "app/Control.h"
@@ -36,6 +37,14 @@ struct Driver {
     bool menuFrameTold = false;   // "first MAIN-MENU frame" printed
     double lastCpu = 0;
     int failed = 0;
+    // dialogue mode: commands come one at a time from standard input
+    bool dialogue = false;
+    // an `item` command waiting for its item to settle: its centre and how many frames it stood there
+    int itemWait = -1;
+    float itemX = -1, itemY = -1;
+    int itemStill = 0;
+    // the main game has just been switched to: its level line is printed on the next frame
+    bool levelPending = false;
     // a drag in progress
     int dragLeft = 0, dragButton = 1;
     float dragX = 0, dragY = 0, dragToX = 0, dragToY = 0;
@@ -82,9 +91,42 @@ void report() {
     std::_Exit(code);
 }
 
+// Dialogue mode: asks for the next command ("ready") and reads it; false at the end of the input.
+bool readCommand() {
+    std::string line, error;
+    for (;;) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+        if (!std::getline(std::cin, line)) return false;
+        std::vector<ScriptCommand> one;
+        if (!parseScript(line, one, error)) {
+            std::printf("script %s\n", error.c_str());
+            continue;
+        }
+        if (one.empty()) continue;
+        D.script.push_back(one.front());
+        return true;
+    }
+}
+
+// A wait that ran out: in a dialogue the run goes on with the next command, from a script it fails.
+void timedOut(const ScriptCommand& c, const std::string& what) {
+    if (D.dialogue) {
+        std::printf("timeout: %s\n", what.c_str());
+        std::fflush(stdout);
+        ++D.next;
+        return;
+    }
+    std::printf("script line %d: %s\n", c.line, what.c_str());
+    std::fflush(stdout);
+    D.failed = 1;
+    stop(1);
+}
+
 // Runs commands until one of them needs the frame to end; returns when this frame's input is set.
 void advance() {
-    while (D.next < D.script.size()) {
+    for (;;) {
+        if (D.next >= D.script.size() && !(D.dialogue && readCommand())) break;
         const ScriptCommand& c = D.script[D.next];
         auto num = [&](size_t i) { return std::stof(c.args[i]); };
         if (c.op == "wait") {
@@ -101,11 +143,49 @@ void advance() {
                 continue;
             }
             if (++D.screenWait > cap) {
-                std::printf("script line %d: screen %s not reached within %d frames (now %s)\n", c.line,
-                            c.args[0].c_str(), cap, D.screen.c_str());
-                stop(1);
+                D.screenWait = -1;
+                timedOut(c, "screen " + c.args[0] + " not reached within " + std::to_string(cap) +
+                                " frames (now " + D.screen + ")");
+                continue;
             }
             return;
+        }
+        if (c.op == "item") {
+            // The item is clicked once it is shown, active and still, on a screen that is not fading.
+            const int cap = c.args.size() > 1 ? std::stoi(c.args[1]) : 3600;
+            ItemInfo found;
+            if (findItem(c.args[0], found) && topScreenSettled()) {
+                const float x = found.x + found.w / 2, y = found.y + found.h / 2;
+                D.itemStill = (x == D.itemX && y == D.itemY) ? D.itemStill + 1 : 0;
+                D.itemX = x;
+                D.itemY = y;
+                if (D.itemStill >= 3) {
+                    D.itemWait = -1;
+                    D.itemStill = 0;
+                    D.itemX = D.itemY = -1;
+                    ++D.next;
+                    eng::InjectMouseMove(x, y);
+                    eng::InjectMouseButton(1, true);
+                    D.pendingRelease = 1;
+                    return;
+                }
+            }
+            if (++D.itemWait > cap) {
+                D.itemWait = -1;
+                timedOut(c, "item " + c.args[0] + " not found within " + std::to_string(cap) +
+                                " frames (screen on top: " + topScreenId() + ")");
+                continue;
+            }
+            return;
+        }
+        if (c.op == "items") {
+            ++D.next;
+            for (const ItemInfo& i : visibleItems())
+                std::printf("item: %s %d %d %d %d %s%s\n", i.id.c_str(), static_cast<int>(i.x),
+                            static_cast<int>(i.y), static_cast<int>(i.w), static_cast<int>(i.h),
+                            i.type.c_str(), i.active ? "" : " inactive");
+            std::fflush(stdout);
+            continue;
         }
         ++D.next;
         if (c.op == "move") {
@@ -179,7 +259,7 @@ void advance() {
             stop(D.failed);
         }
     }
-    stop(D.failed);  // the script has run out
+    stop(D.failed);  // the script (or the input) has run out
 }
 
 void onFrame() {
@@ -190,6 +270,14 @@ void onFrame() {
     if (!D.menuFrameTold && D.screen == "MAIN-MENU") {
         D.menuFrameTold = true;
         std::printf("first MAIN-MENU frame: %.1f ms after start\n", wallMs() - D.startWall);
+    }
+    if (D.levelPending && D.screen == "MAIN-GAME" && mainGame && mainGame->level) {
+        D.levelPending = false;
+        const TLevel& l = *mainGame->level;
+        const auto& first = l.tile[0][0]->dim;
+        std::printf("level: %s; dims %d x %d; cell 0,0 at %d,%d; pitch %d x %d\n", l.url.c_str(), l.rows,
+                    l.cols, static_cast<int>(first.x), static_cast<int>(first.y), l.singleW, l.singleH);
+        std::fflush(stdout);
     }
     double now = threadCpuMs();
     if (eng::FrameCount() > 0 || D.lastCpu > 0) D.cpuMs.push_back(now - D.lastCpu);
@@ -239,11 +327,8 @@ std::string TLevelStarter::mainLoop() {
     if (!level || !mainGame) return "END";
     level->backGroundUrl =
         "gfx/backgrounds/background-" + std::to_string(1 + (level->rows + level->cols) % 6) + ".jpg";
+    level->url = path;
     mainGame->setLevel(level);
-    const auto& first = level->tile[0][0]->dim;
-    std::printf("level: cell 0,0 at %d,%d; pitch %d x %d\n", static_cast<int>(first.x),
-                static_cast<int>(first.y), level->singleW, level->singleH);
-    std::fflush(stdout);
     return "MAIN-GAME";
 }
 
@@ -267,6 +352,8 @@ void usage() {
 
 int main(int argc, char** argv) {
     D.startWall = wallMs();
+    // Every line goes out as it is printed: a program driving the game reads them as they come.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
     std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
     for (int i = 1; i < argc; ++i) {
@@ -287,10 +374,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    // Standard input is a dialogue: one command at a time, each read when the previous one is done.
     std::string source;
-    if (scriptPath == "-") {
-        source.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else if (!eng::ReadFileBytes(scriptPath, source)) {
+    D.dialogue = scriptPath == "-";
+    if (!D.dialogue && !eng::ReadFileBytes(scriptPath, source)) {
         std::printf("cannot read the script %s\n", scriptPath.c_str());
         return 2;
     }
@@ -316,6 +403,7 @@ int main(int argc, char** argv) {
     commonFolderOverride = userDir;
     control.onSwitch = [](const std::string& name) {
         D.screen = name;
+        if (name == "MAIN-GAME") D.levelPending = true;
         std::printf("screen: %s\n", name.c_str());
         std::fflush(stdout);
     };
