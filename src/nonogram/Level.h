@@ -36,7 +36,6 @@ class TLevel : public TFlowLevel {
     std::array<int, 4> hintUsed{};
     eng::Image background;
     std::string backGroundUrl;
-    std::string url;  // the file the level was read from
     int czas = 0;
     int stripes = 0;
     std::vector<std::shared_ptr<void>> stripesList;

@@ -53,6 +53,10 @@ TProfile& TMainGame::profile() const {
     return blank;
 }
 
+bool TMainGame::tutorialGuides() const {
+    return tutorialPresent && profile().tutorialOn;
+}
+
 bool TMainGame::bagOwned() const {
     return profile().unlocked[5] != 0;
 }
@@ -88,7 +92,7 @@ void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
     level->setProperPosition();
     level->InitNumberBack();
     fx.stones.clear();
-    if (level->tutorialLevel && !profile().tutorialOn) level->freeFromTutorial();
+    if (level->tutorialLevel && !tutorialGuides()) level->freeFromTutorial();
     useMedalionN = useMieczN = useOkoN = useCzaszkaN = useMapaN = useHintsN = allLivingsN = useLivingsN = 0;
     setState(TGameState::BEGIN);
 }
@@ -171,7 +175,7 @@ void TMainGame::_prepareSelf() {
     fx.emitters.clear();
     if (Gui) {
         if (auto skip = Gui->getItem("skip")) {
-            const int on = (level->tutorialLevel && profile().tutorialOn) ? 1 : 0;
+            const int on = (level->tutorialLevel && tutorialGuides()) ? 1 : 0;
             skip->setState(on, on);
         }
         if (auto bag = Gui->getItem("bonus6")) bag->setState(bagOwned() ? 1 : 0, 0);

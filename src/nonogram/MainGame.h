@@ -117,6 +117,12 @@ class TMainGame : public TEkran, public TLevelHost {
     void keepGameData();
     void takeGameData();
 
+    // Set once the tutorial's tips are loaded. Without them a tutorial level is played like any other: its
+    // cells are free and there is no tutorial to skip.
+    static inline bool tutorialPresent = false;
+    // The tutorial leads the level: it exists and the player has not turned it off.
+    bool tutorialGuides() const;
+
     // The active profile (a blank one stands in while no player is chosen).
     TProfile& profile() const;
     bool bagOwned() const;

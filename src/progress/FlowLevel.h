@@ -10,6 +10,8 @@ class TLevelData;
 // The level object of the flow entry in progress (a nonogram or a mini-game level).
 class TFlowLevel {
   public:
+    std::string url;  // the level file as the flow names it
+
     virtual ~TFlowLevel() = default;
     // Writes the level with its play state; false when the file cannot be written.
     virtual bool saveProgress(const std::string& path) const = 0;

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "files/DataFile.h"
 #include "files/FileNumber.h"
+#include "progress/LevelManager.h"
 #include "progress/Profile.h"
 
 using namespace eng;
@@ -168,6 +169,11 @@ std::shared_ptr<TProfile> loadProfile(const std::string& path) {
     if (const TLevelKind* kind = levelKind(p->gameType);
         kind && kind->load && FileType(p->folder() + kLevelFile) == 1)
         p->actLevel = kind->load(p->folder() + kLevelFile);
+    // The level keeps the name its flow gives it, not the name of the file it was saved to.
+    if (p->actLevel)
+        if (const auto mine =
+                levelManager.flowOf(p->flowType) ? levelManager.getProfileLevelData(*p) : nullptr)
+            p->actLevel->url = mine->url;
 
     const int records = countItems(f, "profile::levele::level", 1, readInt(f, "profile::levele::i"));
     for (int j = 1; j <= records; ++j) {

@@ -78,6 +78,7 @@ TEST_F(ProfileResume, TheLevelInProgressAndTheGamesCountersComeBackForTheirOwnPl
     TProfile& ann = *profileManager->profile;
     ASSERT_EQ(ann.name, "ANN");
     ASSERT_TRUE(ann.actLevel);
+    EXPECT_EQ(ann.actLevel->url, file) << "the level keeps the name its flow gives it";
     EXPECT_EQ(ann.canContinue(), 1);
     EXPECT_EQ(ann.ContinueGame(), "MAIN-GAME");
     ASSERT_EQ(game->level, ann.actLevel);

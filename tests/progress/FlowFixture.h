@@ -16,7 +16,6 @@
 
 // A level in progress that writes one line: its file and how far it was played.
 struct FakeLevel : TFlowLevel {
-    std::string url;
     int played = 0;
     int tutorial = 0;
     bool saveProgress(const std::string& path) const override {

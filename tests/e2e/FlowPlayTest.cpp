@@ -1,0 +1,141 @@
+// A new player from a fresh per-user folder: names themselves, chooses the casual journey, solves its levels
+// with a bot that reads each level's file, quits from the in-game menu, and on the next start resumes the
+// level in progress with the cells they had uncovered.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "DriverDialogue.h"
+#include "DriverRun.h"
+#include "Grabs.h"
+
+namespace {
+
+struct LevelLine {
+    std::string name;  // the level file's name without folder and extension
+    int rows = 0, cols = 0;
+    CellGrid grid;
+};
+
+bool readLevelLine(const std::string& output, LevelLine& out) {
+    std::smatch m;
+    const std::regex line(
+        R"(level: data/levels/(\w+)\.lvl; dims (\d+) x (\d+); cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))");
+    if (!std::regex_search(output, m, line)) return false;
+    out = {m[1], std::stoi(m[2]), std::stoi(m[3]),
+           CellGrid{std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6]), std::stoi(m[7])}};
+    return true;
+}
+
+// Waits for the main game and reads the level line it printed since `seen` (moved past it).
+LevelLine nextLevel(DriverDialogue& d, size_t& seen) {
+    d.must("waitscreen MAIN-GAME 3000");
+    d.must("wait 2");
+    LevelLine l;
+    const size_t at = d.transcript().find("level: ", seen);
+    EXPECT_NE(at, std::string::npos) << d.transcript();
+    if (at == std::string::npos) return l;
+    seen = at + 1;
+    EXPECT_TRUE(readLevelLine(d.transcript().substr(at), l)) << d.transcript();
+    d.must("wait 240");  // the cells fly in
+    return l;
+}
+
+// Uncovers the picture cells of the level, the first `limit` of them (all when negative).
+int uncover(DriverDialogue& d, const LevelLine& l, int limit,
+            std::vector<std::pair<int, int>>* cells = nullptr) {
+    const auto picture = levelPicture(l.name);
+    EXPECT_EQ(static_cast<int>(picture.size()), l.rows) << l.name;
+    int n = 0;
+    for (int r = 0; r < l.rows && r < static_cast<int>(picture.size()); ++r)
+        for (int c = 0; c < l.cols && c < static_cast<int>(picture[r].size()); ++c) {
+            if (picture[r][c] == '.' || (limit >= 0 && n >= limit)) continue;
+            d.must("click " + std::to_string(l.grid.x(c)) + " " + std::to_string(l.grid.y(r)));
+            if (cells) cells->push_back({r, c});
+            ++n;
+        }
+    return n;
+}
+
+double brightness(const eng::Pixmap& pm, const CellGrid& g, int r, int c) {
+    return meanColour(pm, g.cell(r, c, 8)).brightness();
+}
+
+}  // namespace
+
+TEST(FlowPlay, ANewPlayerPlaysTheCasualJourneyQuitsAndResumesTheLevelInProgress) {
+    TempDir user{"flow-user"}, out{"flow-grabs", true};
+    LevelLine third;
+    std::vector<std::pair<int, int>> uncovered;
+    {
+        DriverDialogue d(user, out);
+        size_t seen = 0;
+        d.must("waitscreen MAIN-MENU");
+        d.must("wait 60");
+        d.must("type bot");
+        d.must("grab name-entry");
+        d.must("item ok");
+        d.must("wait 150");
+        d.must("grab title");
+        d.must("item play");
+        d.must("wait 40");
+        d.must("grab flow-choice");
+        d.must("item casual");
+        // The first two pictures are the tutorial's; each is solved, and the next one opens.
+        for (int level = 0; level < 2; ++level) {
+            const LevelLine l = nextLevel(d, seen);
+            EXPECT_GT(uncover(d, l, -1), 0);
+            EXPECT_NE(d.say("waitscreen GET-NEXT-LEVEL 1200").find("screen: GET-NEXT-LEVEL"),
+                      std::string::npos)
+                << d.transcript();
+        }
+        third = nextLevel(d, seen);
+        EXPECT_EQ(uncover(d, third, 3, &uncovered), 3);
+        d.must("move 700 700");  // no cell lit by the pointer
+        d.must("wait 150");      // the uncovered cells and their treasures settle
+        d.must("grab before-quit");
+        d.must("item menu");
+        d.must("wait 30");
+        d.must("grab options-over-game");
+        d.must("item mainMenu");
+        d.must("waitscreen MAIN-MENU");
+        d.must("item exit");
+        d.must("wait 30");
+        d.must("grab exit-question");
+        d.must("item yes");
+        d.say("wait 300");  // the game ends by itself meanwhile
+        EXPECT_EQ(d.finish(), 0) << d.transcript();
+        EXPECT_NE(d.transcript().find("end: game"), std::string::npos) << d.transcript();
+    }
+    {
+        DriverDialogue d(user, out);
+        size_t seen = 0;
+        d.must("waitscreen MAIN-MENU");
+        d.must("wait 150");
+        d.must("grab title-again");
+        d.must("item play");
+        d.must("wait 40");
+        d.must("grab resume-question");
+        d.must("item resume");
+        const LevelLine l = nextLevel(d, seen);
+        EXPECT_EQ(l.name, third.name) << "the level in progress comes back";
+        d.must("move 700 700");
+        d.must("wait 2");
+        d.must("grab resumed");
+        d.say("quit");
+    }
+    // The cells uncovered before quitting are uncovered again; the rest of the picture is still covered.
+    const auto before = loadGrab(out, "before-quit"), after = loadGrab(out, "resumed");
+    ASSERT_TRUE(before && after);
+    const auto picture = levelPicture(third.name);
+    int covered = -1;
+    for (int c = 0; c < third.cols && covered < 0; ++c)
+        if (picture[third.rows - 1][c] != '.') covered = c;
+    ASSERT_GE(covered, 0);
+    const double coveredLook = brightness(after, third.grid, third.rows - 1, covered);
+    for (auto [r, c] : uncovered) {
+        EXPECT_NEAR(brightness(after, third.grid, r, c), brightness(before, third.grid, r, c), 12)
+            << r << "," << c;
+        EXPECT_GT(std::abs(brightness(after, third.grid, r, c) - coveredLook), 12) << r << "," << c;
+    }
+}
