@@ -22,16 +22,20 @@ class Startup : public testing::Test {
     std::string settings() const { return user / "Orelund/Tazmira-Zerav-2/Data/settings.dat"; }
 };
 
-// The band across the middle of the title screen that carries its caption, and the sky above it.
+// The band across the middle of the loading screen that carries its logo, and the sky above it.
 constexpr Rect kCaptionBand{0, 300, 1024, 170}, kSkyAbove{0, 200, 1024, 100};
+// The title's heap of gold in the bottom-right corner, and the dark night of the loading screen there.
+constexpr Rect kGoldHeap{860, 720, 120, 40};
 // The two ends of the loading bar.
 constexpr Rect kBarStart{270, 686, 60, 16}, kBarEnd{680, 686, 60, 16};
 
-// The title screen is up: its caption band darkens the picture behind it, where the loading screen has
-// its bright logo.
+// The title screen is up: its golden heap shines in the bottom-right corner (dimmed a little while the
+// first start asks for a name).
 void expectTitle(const eng::Pixmap& menu) {
     ASSERT_TRUE(menu);
-    EXPECT_LT(meanBrightness(menu, kCaptionBand), meanBrightness(menu, kSkyAbove) - 6);
+    const Colour gold = meanColour(menu, kGoldHeap);
+    EXPECT_GT(gold.r, gold.b + 40);
+    EXPECT_GT(gold.brightness(), 45);
 }
 
 const char* kLoading =
@@ -44,11 +48,15 @@ const char* kToMenu =
 
 }  // namespace
 
-TEST_F(Startup, LoadsToTheTitleAndEndsOnEscape) {
-    DriverRun run = runDriver(std::string(kLoading) + kToMenu + "key escape\nwait 120\n", user, out);
+TEST_F(Startup, LoadsToTheTitleAndEndsOnEscapeAnsweredYes) {
+    // A first start names its player; then Escape asks whether to leave and Enter says yes.
+    DriverRun run =
+        runDriver(std::string(kLoading) + kToMenu +
+                      "wait 30\ntype ann\nkey enter\nwait 60\nkey escape\nwait 40\nkey enter\nwait 120\n",
+                  user, out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("screen: MAIN-MENU")) << run.output;
-    EXPECT_TRUE(run.has("end: game")) << run.output;  // Escape ended the game, not the script running out
+    EXPECT_TRUE(run.has("end: game")) << run.output;  // the game ended itself, not the script running out
     EXPECT_TRUE(run.has("cpu per frame (ms): median")) << run.output;
 
     auto loading = loadGrab(out, "loading");
@@ -58,7 +66,7 @@ TEST_F(Startup, LoadsToTheTitleAndEndsOnEscape) {
     EXPECT_EQ(loading->height, 768);
     // The bar is part full: its left end is lit brighter than its right end.
     EXPECT_GT(meanBrightness(loading, kBarStart), meanBrightness(loading, kBarEnd) + 10);
-    // The loading screen has its logo where the title screen has its caption band.
+    // The loading screen has its bright logo in the middle.
     EXPECT_GT(meanBrightness(loading, kCaptionBand), meanBrightness(loading, kSkyAbove));
     // The title screen has faded in over the loading background, and the bar's teal fill has gone with it.
     EXPECT_GT(meanBrightness(menu), 20);
