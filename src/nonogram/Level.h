@@ -35,6 +35,7 @@ class TLevel {
     std::array<int, 4> hintUsed{};
     eng::Image background;
     std::string backGroundUrl;
+    std::string url;  // the file the level was read from
     int czas = 0;
     int stripes = 0;
     std::vector<std::shared_ptr<void>> stripesList;

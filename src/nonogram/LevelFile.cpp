@@ -36,6 +36,7 @@ std::shared_ptr<TLevel> loadLevel(const std::string& path, int randomTreasures) 
 
     auto level = std::make_shared<TLevel>();
     TLevel& L = *level;
+    L.url = path;
     L.rows = readInt(file, "level::data::dims", 0);
     L.cols = readInt(file, "level::data::dims", 1);
     L.size = readInt(file, "level::data::size");

@@ -58,7 +58,16 @@ void updateSystem(TEkran* screen, int specialMouse) {
     if (AppTerminate() || (KeyDown(kLeftAlt) && KeyHit(kF4))) quitGame(1);
 }
 
+namespace {
+TEkran* topScreen = nullptr;
+}
+
+TEkran* screenOnTop() {
+    return topScreen;
+}
+
 void endFrame(int allowPause, TEkran* screen) {
+    topScreen = screen;
     if (AppSuspended() && allowPause == 1) pauseWhileSuspended(screen);
     resetDrawState();
     SetColor(0, 0, 0);

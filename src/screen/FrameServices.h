@@ -20,6 +20,9 @@ extern TFrameHooks frameHooks;
 void updateSystem(TEkran* screen, int specialMouse);
 // Covers the side bars, presents the frame and clears the next one; pauses while the window is inactive.
 void endFrame(int allowPause, TEkran* screen);
+// The screen that drew the latest frame (the innermost pop-up or dialog while one runs); null before the
+// first.
+TEkran* screenOnTop();
 // Freezes the game on a dimmed picture with the pause text until the window is active again.
 void pauseWhileSuspended(TEkran* screen);
 // Ends the program; mode 0 saves everything first, mode 1 (the window closed, Alt+F4) does not.
