@@ -6,10 +6,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Dialogue.h"
 #include "GuiViewer.h"
+#include "Items.h"
 #include "LevelScene.h"
 #include "Script.h"
 #include "app/Control.h"
@@ -19,6 +23,7 @@
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "progress/ProfileManager.h"
+#include "screen/FrameServices.h"
 
 namespace {
 
@@ -36,6 +41,9 @@ struct Driver {
     bool menuFrameTold = false;   // "first MAIN-MENU frame" printed
     double lastCpu = 0;
     int failed = 0;
+    std::unique_ptr<Dialogue> dialogue;  // commands from standard input, read one at a time
+    std::optional<ItemClick> itemClick;  // the `item` command in progress
+    bool levelStarting = false;          // the main game was switched to: its level line is due
     // a drag in progress
     int dragLeft = 0, dragButton = 1;
     float dragX = 0, dragY = 0, dragToX = 0, dragToY = 0;
@@ -82,9 +90,25 @@ void report() {
     std::_Exit(code);
 }
 
+// A wait that ran out: in a dialogue it is answered and the next command is read; from a script the run
+// fails.
+void timedOut(const std::string& scriptMessage, const std::string& dialogueMessage) {
+    ++D.next;
+    if (!D.dialogue) {
+        std::printf("%s\n", scriptMessage.c_str());
+        stop(1);
+    }
+    std::printf("timeout: %s\n", dialogueMessage.c_str());
+}
+
 // Runs commands until one of them needs the frame to end; returns when this frame's input is set.
 void advance() {
-    while (D.next < D.script.size()) {
+    for (;;) {
+        if (D.next == D.script.size()) {  // a dialogue asks for the next command
+            ScriptCommand next;
+            if (!D.dialogue || !D.dialogue->next(next)) break;
+            D.script.push_back(next);
+        }
         const ScriptCommand& c = D.script[D.next];
         auto num = [&](size_t i) { return std::stof(c.args[i]); };
         if (c.op == "wait") {
@@ -101,11 +125,42 @@ void advance() {
                 continue;
             }
             if (++D.screenWait > cap) {
-                std::printf("script line %d: screen %s not reached within %d frames (now %s)\n", c.line,
-                            c.args[0].c_str(), cap, D.screen.c_str());
-                stop(1);
+                D.screenWait = -1;
+                const std::string what = "screen " + c.args[0] + " not reached within " +
+                                         std::to_string(cap) + " frames (now " + D.screen + ")";
+                timedOut("script line " + std::to_string(c.line) + ": " + what, what);
+                continue;
             }
             return;
+        }
+        if (c.op == "item") {
+            if (!D.itemClick) D.itemClick.emplace(c.args[0], c.args.size() > 1 ? std::stoi(c.args[1]) : 3600);
+            switch (D.itemClick->frame()) {
+                case ItemClick::Step::wait:
+                    return;
+                case ItemClick::Step::press:
+                    eng::InjectMouseMove(D.itemClick->x(), D.itemClick->y());
+                    eng::InjectMouseButton(1, true);
+                    return;
+                case ItemClick::Step::release:
+                    eng::InjectMouseButton(1, false);
+                    return;
+                case ItemClick::Step::done:
+                    D.itemClick.reset();
+                    ++D.next;
+                    continue;
+                case ItemClick::Step::timedOut: {
+                    const std::string what = D.itemClick->message();
+                    D.itemClick.reset();
+                    timedOut(what, what);
+                    continue;
+                }
+            }
+        }
+        if (c.op == "items") {
+            ++D.next;
+            printItems();
+            continue;
         }
         ++D.next;
         if (c.op == "move") {
@@ -179,7 +234,20 @@ void advance() {
             stop(D.failed);
         }
     }
-    stop(D.failed);  // the script has run out
+    stop(D.failed);  // the script (or the input) has run out
+}
+
+// Once per start of a level on the main game screen, on its first frame (its layout is known then):
+// the file, the grid, and where to aim at the cells.
+void tellLevelStart() {
+    D.levelStarting = false;
+    if (!mainGame || screenOnTop() != mainGame.get() || !mainGame->level) return;
+    const TLevel& level = *mainGame->level;
+    // The centre of cell (r, c) is (x + c * w + 4 * (c / 5), y + r * h + 4 * (r / 5)).
+    const auto& first = level.tile[0][0]->dim;
+    std::printf("level: %s; dims %d x %d; cell 0,0 at %d,%d; pitch %d x %d\n", level.url.c_str(), level.rows,
+                level.cols, static_cast<int>(first.x), static_cast<int>(first.y), level.singleW,
+                level.singleH);
 }
 
 void onFrame() {
@@ -191,6 +259,7 @@ void onFrame() {
         D.menuFrameTold = true;
         std::printf("first MAIN-MENU frame: %.1f ms after start\n", wallMs() - D.startWall);
     }
+    if (D.levelStarting) tellLevelStart();
     double now = threadCpuMs();
     if (eng::FrameCount() > 0 || D.lastCpu > 0) D.cpuMs.push_back(now - D.lastCpu);
     D.lastCpu = now;
@@ -240,10 +309,6 @@ std::string TLevelStarter::mainLoop() {
     level->backGroundUrl =
         "gfx/backgrounds/background-" + std::to_string(1 + (level->rows + level->cols) % 6) + ".jpg";
     mainGame->setLevel(level);
-    const auto& first = level->tile[0][0]->dim;
-    std::printf("level: cell 0,0 at %d,%d; pitch %d x %d\n", static_cast<int>(first.x),
-                static_cast<int>(first.y), level->singleW, level->singleH);
-    std::fflush(stdout);
     return "MAIN-GAME";
 }
 
@@ -254,7 +319,7 @@ void usage() {
         "  --user DIR    the shared data folder to keep the per-user files in (default: a new temporary "
         "one)\n"
         "  --out DIR     where grabs are written (default: the current folder)\n"
-        "  --script FILE the script to run ('-' or none: standard input)\n"
+        "  --script FILE the script to run ('-' or none: a dialogue over standard input)\n"
         "  --gui FILE    show this GUI file (path as the game gives it, below the program folder) in place "
         "of\n"
         "                the title screen; every click prints 'clicked: ID'\n"
@@ -267,6 +332,8 @@ void usage() {
 
 int main(int argc, char** argv) {
     D.startWall = wallMs();
+    // Every line goes out as soon as it is printed: a program driving the game reads them as they come.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
     std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
     for (int i = 1; i < argc; ++i) {
@@ -287,15 +354,15 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    std::string source;
+    // Standard input is a dialogue: each command is read once the one before it is done. A script file is
+    // read and checked whole first.
+    std::string source, error;
     if (scriptPath == "-") {
-        source.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        D.dialogue = std::make_unique<Dialogue>(std::cin);
     } else if (!eng::ReadFileBytes(scriptPath, source)) {
         std::printf("cannot read the script %s\n", scriptPath.c_str());
         return 2;
-    }
-    std::string error;
-    if (!parseScript(source, D.script, error)) {
+    } else if (!parseScript(source, D.script, error)) {
         std::printf("script %s\n", error.c_str());
         return 2;
     }
@@ -316,6 +383,7 @@ int main(int argc, char** argv) {
     commonFolderOverride = userDir;
     control.onSwitch = [](const std::string& name) {
         D.screen = name;
+        if (name == "MAIN-GAME") D.levelStarting = true;
         std::printf("screen: %s\n", name.c_str());
         std::fflush(stdout);
     };
