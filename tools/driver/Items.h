@@ -17,10 +17,10 @@ std::string topScreenId();
 // the item visible, active, with a box, and done fading (the item and the screen at their alpha and
 // fade targets), then presses the left button at the item's centre and releases it on the next frame.
 // The press counts once the item reported it as a click on the frame that saw it go down or up (screens
-// that tell a click from a hold read it on the release). If it did not (a
-// button still recharging, a screen that did not run its items that frame) while the item stays on the
-// same screen on top, it presses again 10 frames later. The command is done once the press counted, the
-// item is no longer shown or active, or another screen is on top.
+// that tell a click from a hold read it on the release). If it did not (a button still recharging, a
+// screen that did not run its items that frame) while the item stays on the same screen on top, it
+// presses again 10 frames later. The command is done once the press counted, the item is no longer shown
+// or active, or another screen is on top.
 class ItemClick {
   public:
     enum class Step {
