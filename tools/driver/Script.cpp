@@ -58,51 +58,58 @@ int keyCode(const std::string& name) {
     return -1;
 }
 
+bool parseLine(const std::string& line, int lineNo, ScriptCommand& cmd, std::string& error) {
+    std::string raw = line;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    cmd = ScriptCommand{};
+    size_t start = raw.find_first_not_of(" \t");
+    if (start == std::string::npos || raw[start] == '#') return true;
+    std::istringstream words(raw.substr(start));
+    cmd.line = lineNo;
+    words >> cmd.op;
+    std::string w;
+    while (words >> w) cmd.args.push_back(w);
+    size_t after = raw.find(cmd.op, start) + cmd.op.size();
+    cmd.text = after < raw.size() ? raw.substr(after + 1) : "";
+    size_t lo = 0, hi = 0;
+    auto fail = [&](const std::string& why) {
+        error = "line " + std::to_string(lineNo) + ": " + why + ": " + raw;
+        cmd.op.clear();
+        return false;
+    };
+    if (!arity(cmd.op, lo, hi)) return fail("unknown command");
+    if (cmd.args.size() < lo || cmd.args.size() > hi) return fail("wrong number of words");
+    size_t numeric = 0;  // leading words that must be numbers
+    if (cmd.op == "move" || cmd.op == "click") numeric = 2;
+    if (cmd.op == "drag") numeric = 4;
+    if (cmd.op == "wait" || cmd.op == "wheel") numeric = 1;
+    for (size_t i = 0; i < numeric; ++i)
+        if (!isNumber(cmd.args[i])) return fail("a number is expected");
+    for (size_t i = numeric; i < cmd.args.size(); ++i) {
+        const std::string& a = cmd.args[i];
+        bool button = a == "left" || a == "right" || a == "middle";
+        bool framesWord = cmd.op == "drag" && i == 4 && isNumber(a);
+        if ((cmd.op == "press" || cmd.op == "release" || cmd.op == "click" || cmd.op == "drag") && !button &&
+            !framesWord)
+            return fail("a button (left, right, middle) is expected");
+    }
+    if ((cmd.op == "waitscreen" || cmd.op == "item") && cmd.args.size() == 2 && !isNumber(cmd.args[1]))
+        return fail("the frame cap must be a number");
+    if ((cmd.op == "key" || cmd.op == "keydown" || cmd.op == "keyup") && keyCode(cmd.args[0]) <= 0)
+        return fail("unknown key");
+    if (cmd.op == "focus" && cmd.args[0] != "lost" && cmd.args[0] != "gained")
+        return fail("focus takes lost or gained");
+    return true;
+}
+
 bool parseScript(const std::string& source, std::vector<ScriptCommand>& out, std::string& error) {
     std::istringstream in(source);
     std::string raw;
     int lineNo = 0;
     while (std::getline(in, raw)) {
-        ++lineNo;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-        size_t start = raw.find_first_not_of(" \t");
-        if (start == std::string::npos || raw[start] == '#') continue;
-        std::istringstream words(raw.substr(start));
         ScriptCommand cmd;
-        cmd.line = lineNo;
-        words >> cmd.op;
-        std::string w;
-        while (words >> w) cmd.args.push_back(w);
-        size_t after = raw.find(cmd.op, start) + cmd.op.size();
-        cmd.text = after < raw.size() ? raw.substr(after + 1) : "";
-        size_t lo = 0, hi = 0;
-        auto fail = [&](const std::string& why) {
-            error = "line " + std::to_string(lineNo) + ": " + why + ": " + raw;
-            return false;
-        };
-        if (!arity(cmd.op, lo, hi)) return fail("unknown command");
-        if (cmd.args.size() < lo || cmd.args.size() > hi) return fail("wrong number of words");
-        size_t numeric = 0;  // leading words that must be numbers
-        if (cmd.op == "move" || cmd.op == "click") numeric = 2;
-        if (cmd.op == "drag") numeric = 4;
-        if (cmd.op == "wait" || cmd.op == "wheel") numeric = 1;
-        for (size_t i = 0; i < numeric; ++i)
-            if (!isNumber(cmd.args[i])) return fail("a number is expected");
-        for (size_t i = numeric; i < cmd.args.size(); ++i) {
-            const std::string& a = cmd.args[i];
-            bool button = a == "left" || a == "right" || a == "middle";
-            bool framesWord = cmd.op == "drag" && i == 4 && isNumber(a);
-            if ((cmd.op == "press" || cmd.op == "release" || cmd.op == "click" || cmd.op == "drag") &&
-                !button && !framesWord)
-                return fail("a button (left, right, middle) is expected");
-        }
-        if ((cmd.op == "waitscreen" || cmd.op == "item") && cmd.args.size() == 2 && !isNumber(cmd.args[1]))
-            return fail("the frame cap must be a number");
-        if ((cmd.op == "key" || cmd.op == "keydown" || cmd.op == "keyup") && keyCode(cmd.args[0]) <= 0)
-            return fail("unknown key");
-        if (cmd.op == "focus" && cmd.args[0] != "lost" && cmd.args[0] != "gained")
-            return fail("focus takes lost or gained");
-        out.push_back(cmd);
+        if (!parseLine(raw, ++lineNo, cmd, error)) return false;
+        if (!cmd.op.empty()) out.push_back(cmd);
     }
     return true;
 }

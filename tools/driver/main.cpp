@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Dialogue.h"
 #include "GuiViewer.h"
 #include "Items.h"
 #include "LevelScene.h"
@@ -20,6 +23,7 @@
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "progress/ProfileManager.h"
+#include "screen/FrameServices.h"
 
 namespace {
 
@@ -37,14 +41,9 @@ struct Driver {
     bool menuFrameTold = false;   // "first MAIN-MENU frame" printed
     double lastCpu = 0;
     int failed = 0;
-    // dialogue mode: commands come one at a time from standard input
-    bool dialogue = false;
-    // an `item` command waiting for its item to settle: its centre and how many frames it stood there
-    int itemWait = -1;
-    float itemX = -1, itemY = -1;
-    int itemStill = 0;
-    // the main game has just been switched to: its level line is printed on the next frame
-    bool levelPending = false;
+    std::unique_ptr<Dialogue> dialogue;  // commands from standard input, read one at a time
+    std::optional<ItemClick> itemClick;  // the `item` command in progress
+    bool levelStarting = false;          // the main game was switched to: its level line is due
     // a drag in progress
     int dragLeft = 0, dragButton = 1;
     float dragX = 0, dragY = 0, dragToX = 0, dragToY = 0;
@@ -91,42 +90,25 @@ void report() {
     std::_Exit(code);
 }
 
-// Dialogue mode: asks for the next command ("ready") and reads it; false at the end of the input.
-bool readCommand() {
-    std::string line, error;
-    for (;;) {
-        std::printf("ready\n");
-        std::fflush(stdout);
-        if (!std::getline(std::cin, line)) return false;
-        std::vector<ScriptCommand> one;
-        if (!parseScript(line, one, error)) {
-            std::printf("script %s\n", error.c_str());
-            continue;
-        }
-        if (one.empty()) continue;
-        D.script.push_back(one.front());
-        return true;
+// A wait that ran out: in a dialogue it is answered and the next command is read; from a script the run
+// fails.
+void timedOut(const std::string& scriptMessage, const std::string& dialogueMessage) {
+    ++D.next;
+    if (!D.dialogue) {
+        std::printf("%s\n", scriptMessage.c_str());
+        stop(1);
     }
-}
-
-// A wait that ran out: in a dialogue the run goes on with the next command, from a script it fails.
-void timedOut(const ScriptCommand& c, const std::string& what) {
-    if (D.dialogue) {
-        std::printf("timeout: %s\n", what.c_str());
-        std::fflush(stdout);
-        ++D.next;
-        return;
-    }
-    std::printf("script line %d: %s\n", c.line, what.c_str());
-    std::fflush(stdout);
-    D.failed = 1;
-    stop(1);
+    std::printf("timeout: %s\n", dialogueMessage.c_str());
 }
 
 // Runs commands until one of them needs the frame to end; returns when this frame's input is set.
 void advance() {
     for (;;) {
-        if (D.next >= D.script.size() && !(D.dialogue && readCommand())) break;
+        if (D.next == D.script.size()) {  // a dialogue asks for the next command
+            ScriptCommand next;
+            if (!D.dialogue || !D.dialogue->next(next)) break;
+            D.script.push_back(next);
+        }
         const ScriptCommand& c = D.script[D.next];
         auto num = [&](size_t i) { return std::stof(c.args[i]); };
         if (c.op == "wait") {
@@ -144,47 +126,40 @@ void advance() {
             }
             if (++D.screenWait > cap) {
                 D.screenWait = -1;
-                timedOut(c, "screen " + c.args[0] + " not reached within " + std::to_string(cap) +
-                                " frames (now " + D.screen + ")");
+                const std::string what = "screen " + c.args[0] + " not reached within " +
+                                         std::to_string(cap) + " frames (now " + D.screen + ")";
+                timedOut("script line " + std::to_string(c.line) + ": " + what, what);
                 continue;
             }
             return;
         }
         if (c.op == "item") {
-            // The item is clicked once it is shown, active and still, on a screen that is not fading.
-            const int cap = c.args.size() > 1 ? std::stoi(c.args[1]) : 3600;
-            ItemInfo found;
-            if (findItem(c.args[0], found) && topScreenSettled()) {
-                const float x = found.x + found.w / 2, y = found.y + found.h / 2;
-                D.itemStill = (x == D.itemX && y == D.itemY) ? D.itemStill + 1 : 0;
-                D.itemX = x;
-                D.itemY = y;
-                if (D.itemStill >= 3) {
-                    D.itemWait = -1;
-                    D.itemStill = 0;
-                    D.itemX = D.itemY = -1;
-                    ++D.next;
-                    eng::InjectMouseMove(x, y);
-                    eng::InjectMouseButton(1, true);
-                    D.pendingRelease = 1;
+            if (!D.itemClick) D.itemClick.emplace(c.args[0], c.args.size() > 1 ? std::stoi(c.args[1]) : 3600);
+            switch (D.itemClick->frame()) {
+                case ItemClick::Step::wait:
                     return;
+                case ItemClick::Step::press:
+                    eng::InjectMouseMove(D.itemClick->x(), D.itemClick->y());
+                    eng::InjectMouseButton(1, true);
+                    return;
+                case ItemClick::Step::release:
+                    eng::InjectMouseButton(1, false);
+                    return;
+                case ItemClick::Step::done:
+                    D.itemClick.reset();
+                    ++D.next;
+                    continue;
+                case ItemClick::Step::timedOut: {
+                    const std::string what = D.itemClick->message();
+                    D.itemClick.reset();
+                    timedOut(what, what);
+                    continue;
                 }
             }
-            if (++D.itemWait > cap) {
-                D.itemWait = -1;
-                timedOut(c, "item " + c.args[0] + " not found within " + std::to_string(cap) +
-                                " frames (screen on top: " + topScreenId() + ")");
-                continue;
-            }
-            return;
         }
         if (c.op == "items") {
             ++D.next;
-            for (const ItemInfo& i : visibleItems())
-                std::printf("item: %s %d %d %d %d %s%s\n", i.id.c_str(), static_cast<int>(i.x),
-                            static_cast<int>(i.y), static_cast<int>(i.w), static_cast<int>(i.h),
-                            i.type.c_str(), i.active ? "" : " inactive");
-            std::fflush(stdout);
+            printItems();
             continue;
         }
         ++D.next;
@@ -262,6 +237,19 @@ void advance() {
     stop(D.failed);  // the script (or the input) has run out
 }
 
+// Once per start of a level on the main game screen, on its first frame (its layout is known then):
+// the file, the grid, and where to aim at the cells.
+void tellLevelStart() {
+    D.levelStarting = false;
+    if (!mainGame || screenOnTop() != mainGame.get() || !mainGame->level) return;
+    const TLevel& level = *mainGame->level;
+    // The centre of cell (r, c) is (x + c * w + 4 * (c / 5), y + r * h + 4 * (r / 5)).
+    const auto& first = level.tile[0][0]->dim;
+    std::printf("level: %s; dims %d x %d; cell 0,0 at %d,%d; pitch %d x %d\n", level.url.c_str(), level.rows,
+                level.cols, static_cast<int>(first.x), static_cast<int>(first.y), level.singleW,
+                level.singleH);
+}
+
 void onFrame() {
     if (!D.firstFrameTold) {
         D.firstFrameTold = true;
@@ -271,14 +259,7 @@ void onFrame() {
         D.menuFrameTold = true;
         std::printf("first MAIN-MENU frame: %.1f ms after start\n", wallMs() - D.startWall);
     }
-    if (D.levelPending && D.screen == "MAIN-GAME" && mainGame && mainGame->level) {
-        D.levelPending = false;
-        const TLevel& l = *mainGame->level;
-        const auto& first = l.tile[0][0]->dim;
-        std::printf("level: %s; dims %d x %d; cell 0,0 at %d,%d; pitch %d x %d\n", l.url.c_str(), l.rows,
-                    l.cols, static_cast<int>(first.x), static_cast<int>(first.y), l.singleW, l.singleH);
-        std::fflush(stdout);
-    }
+    if (D.levelStarting) tellLevelStart();
     double now = threadCpuMs();
     if (eng::FrameCount() > 0 || D.lastCpu > 0) D.cpuMs.push_back(now - D.lastCpu);
     D.lastCpu = now;
@@ -325,9 +306,9 @@ std::string TLevelStarter::mainLoop() {
     }
     auto level = loadLevel(path, 1);
     if (!level || !mainGame) return "END";
+    level->url = path;
     level->backGroundUrl =
         "gfx/backgrounds/background-" + std::to_string(1 + (level->rows + level->cols) % 6) + ".jpg";
-    level->url = path;
     mainGame->setLevel(level);
     return "MAIN-GAME";
 }
@@ -339,7 +320,7 @@ void usage() {
         "  --user DIR    the shared data folder to keep the per-user files in (default: a new temporary "
         "one)\n"
         "  --out DIR     where grabs are written (default: the current folder)\n"
-        "  --script FILE the script to run ('-' or none: standard input)\n"
+        "  --script FILE the script to run ('-' or none: a dialogue over standard input)\n"
         "  --gui FILE    show this GUI file (path as the game gives it, below the program folder) in place "
         "of\n"
         "                the title screen; every click prints 'clicked: ID'\n"
@@ -352,7 +333,7 @@ void usage() {
 
 int main(int argc, char** argv) {
     D.startWall = wallMs();
-    // Every line goes out as it is printed: a program driving the game reads them as they come.
+    // Every line goes out as soon as it is printed: a program driving the game reads them as they come.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
     std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
@@ -374,15 +355,15 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    // Standard input is a dialogue: one command at a time, each read when the previous one is done.
-    std::string source;
-    D.dialogue = scriptPath == "-";
-    if (!D.dialogue && !eng::ReadFileBytes(scriptPath, source)) {
+    // Standard input is a dialogue: each command is read once the one before it is done. A script file is
+    // read and checked whole first.
+    std::string source, error;
+    if (scriptPath == "-") {
+        D.dialogue = std::make_unique<Dialogue>(std::cin);
+    } else if (!eng::ReadFileBytes(scriptPath, source)) {
         std::printf("cannot read the script %s\n", scriptPath.c_str());
         return 2;
-    }
-    std::string error;
-    if (!parseScript(source, D.script, error)) {
+    } else if (!parseScript(source, D.script, error)) {
         std::printf("script %s\n", error.c_str());
         return 2;
     }
@@ -403,7 +384,7 @@ int main(int argc, char** argv) {
     commonFolderOverride = userDir;
     control.onSwitch = [](const std::string& name) {
         D.screen = name;
-        if (name == "MAIN-GAME") D.levelPending = true;
+        if (name == "MAIN-GAME") D.levelStarting = true;
         std::printf("screen: %s\n", name.c_str());
         std::fflush(stdout);
     };
