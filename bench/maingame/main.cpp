@@ -16,6 +16,8 @@
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
+#include "progress/MainMenu.h"
+#include "progress/Options.h"
 #include "progress/ProfileManager.h"
 #include "screen/FrameServices.h"
 
@@ -114,6 +116,26 @@ int main(int argc, char** argv) {
     std::printf("textures: %d\n", eng::GetRenderStats().textures);
     std::printf("draw calls per frame: median %d, max %d; quads median %d, max %d\n", calls[calls.size() / 2],
                 calls.back(), quads[quads.size() / 2], quads.back());
+
+    // The options screen over this level (the in-game menu), then the title screen, each for a while.
+    auto measure = [&](const char* name, TEkran& screen) {
+        Stats cost;
+        for (int f = 0; f < 300; ++f) {
+            if (f % 60 == 0) eng::InjectMouseMove(300.0f + f, 200.0f + f);
+            const double c0 = clockMs(CLOCK_THREAD_CPUTIME_ID);
+            eng::Cls();
+            screen.update();
+            screen.draw();
+            eng::FlushDrawing();
+            cost.v.push_back(clockMs(CLOCK_THREAD_CPUTIME_ID) - c0);
+            endFrame(1, &screen);
+        }
+        std::printf("%s update+draw cpu (ms): median %.3f, p95 %.3f\n", name, cost.pct(0.5), cost.pct(0.95));
+    };
+    options->prepare(&game);
+    measure("options over the main game", *options);
+    mainMenu->prepare();
+    measure("title screen", *mainMenu);
     std::fflush(stdout);
     std::error_code ec;
     std::filesystem::remove_all(user, ec);  // the settings the run wrote
