@@ -117,7 +117,8 @@ void TEnterName::update() {
 
 void TEnterName::afterFrame() {
     if (alpha < 1 || dAlpha < 1) return;
-    if (const int code = GetChar(); code > 0) type(static_cast<uint32_t>(code));
+    // Every character typed since the last frame, so quick typing loses none.
+    for (int code = GetChar(); code > 0 && dAlpha == 1; code = GetChar()) type(static_cast<uint32_t>(code));
     wpis = Upper(wpis);
     if (!Gui || dAlpha < 1) return;
     if (Gui->clickedItem("ok")) goOk();
