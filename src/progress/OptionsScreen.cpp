@@ -144,12 +144,12 @@ void TOptions::update() {
 }
 
 void TOptions::_updateGUIOperations() {
-    if (!Gui) return;
     const struct {
         const char *on, *off;
         int value;
     } boxes[] = {{"on", "off", fullScreen}, {"onW", "offW", wideScreen}, {"onC", "offC", customCursor}};
     for (const auto& b : boxes) {
+        if (!Gui) break;
         show(*Gui, b.on, b.value == 1);
         show(*Gui, b.off, b.value != 1);
     }

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "files/DataFile.h"
+#include "gui/Mouse.h"
 #include "progress/Options.h"
 
 namespace {
@@ -109,5 +110,51 @@ TEST_F(Settings, SwitchingTheScreenModeIsSavedAtOnce) {
         TOptions again;
         again.loadOptions();
         EXPECT_EQ(again.fullScreen, expected);
+    }
+}
+
+// The volume sliders: a drag keeps its slider wherever the pointer goes and never leaves 0..1.
+TEST(OptionsSliders, ADragStaysOnItsSliderAndWithinTheEnds) {
+    eng::SetHeadless(eng::HeadlessConfig{});
+    eng::SetLogicalOffset(0, 0);
+    eng::InjectMouseButton(1, false);
+    eng::FlushMouse();
+    TMouse pointer;
+    TOptions o;
+    o.alpha = 1;
+    o.soundVol = 0.5f;
+    // (x, y) the pointer goes through with the button held, from the music bar, and the music volume then
+    // (the pointer stands on whole pixels: a volume is within 1/395 of its place).
+    const struct {
+        float x, y, music;
+    } path[] = {{o.vx + 390.0f + 197.5f, 226, 0.5f},
+                {o.vx + 390.0f, 226, 0},
+                {-300, 226, 0},
+                {2000, 226, 1},
+                {o.vx + 500.0f, 305, 110 / 395.0f}};
+    eng::InjectMouseButton(1, true);
+    for (const auto& p : path) {
+        eng::InjectMouseMove(p.x, p.y);
+        pointer.update(1);
+        o._updateGUIOperations();
+        EXPECT_NEAR(o.musicVol, p.music, 3e-3) << p.x << "," << p.y;
+        EXPECT_FLOAT_EQ(o.soundVol, 0.5f) << "the sound slider is not taken over by a music drag";
+        eng::Flip(-1);
+    }
+    eng::InjectMouseButton(1, false);
+    pointer.update(1);
+    o._updateGUIOperations();
+    EXPECT_EQ(o.holdedMusic, 0);
+}
+
+TEST(OptionsSliders, StepsOfTheButtonsEndAtTheEnds) {
+    TOptions o;
+    const struct {
+        float start, step, end;
+    } cases[] = {{0.98f, 0.05f, 1}, {0.03f, -0.05f, 0}, {0.5f, 0.05f, 0.55f}, {0.05f, -0.05f, 0}};
+    for (const auto& c : cases) {
+        o.musicVol = c.start + c.step;
+        o.checkSoundStuff();
+        EXPECT_NEAR(o.musicVol, c.end, 1e-6) << c.start << " " << c.step;
     }
 }
