@@ -43,8 +43,9 @@ void genMainGameGrid(const Context& c);
 // backgrounds*.cpp: the level backgrounds gfx/backgrounds/background-<n>.jpg.
 void genBackgrounds(const Context& c);
 
-// title.cpp: the title screen's picture, clouds, beams and name plate.
+// title*.cpp: the title screen's picture, clouds, beams and name plate; title_logo.cpp: its logo.
 void genTitleScreen(const Context& c);
+void genTitleLogo(const Context& c);
 // title_extras.cpp: the credits' and rules' pictures and the story panel.
 void genScreenExtras(const Context& c);
 

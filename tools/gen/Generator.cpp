@@ -35,6 +35,7 @@ const std::vector<Generator>& generators() {
         {"maingame-grid", genMainGameGrid},
         {"backgrounds", genBackgrounds},
         {"title-screen", genTitleScreen},
+        {"title-logo", genTitleLogo},
         {"screen-extras", genScreenExtras},
         {"popup-frame", genPopUpFrame},
         {"papyrus", genPapyrus},
