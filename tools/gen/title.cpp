@@ -60,7 +60,7 @@ Canvas beams(uint32_t seed) {
             }
             const float along = smoothstep(60, 260, dist) * (1 - smoothstep(380, 900, dist));
             const float streak = 0.75f + 0.25f * n.fbm(angle * 0.9f, dist / 240.0f, 3);
-            const float a = std::min(1.0f, 0.42f * v * along * streak);
+            const float a = std::min(0.5f, 0.3f * v * along * streak);
             const Color col = mixOklab(hex(0xfff2c8), hex(0xffb860), smoothstep(200, 800, dist));
             c.at(x, y) = Pixel{col.r * a, col.g * a, col.b * a, a};
         }

@@ -1,5 +1,5 @@
 // The title screen's logo: the loading logo's gold lettering and ribbon, crowned by a winged picture stone
-// whose gold cells show the figure 2, in a fan of light.
+// whose gold cells show the figure 2, in a warm halo.
 #include <algorithm>
 
 #include "Entries.h"
@@ -20,19 +20,13 @@ namespace {
 
 constexpr int kW = 500, kH = 248;
 constexpr float kCentreX = kW / 2.0f;
-constexpr Vec2 kEmblem{kCentreX, 40};
+constexpr Vec2 kEmblem{kCentreX, 42};
 
-// A faint fan of gold rays rising behind the emblem.
-void rays(Canvas& c) {
-    Mask m(kW, kH);
-    for (int i = 0; i < 9; ++i) {
-        const float a = -90 + (i - 4) * 17.0f;
-        Shape::polygon({kEmblem, polar(kEmblem, 150, a - 3.2f), polar(kEmblem, 150, a + 3.2f)})
-            .drawInto(m, 1.5f);
-    }
-    m.blur(2.0f);
-    c.paint(m, Fill::radial(kEmblem, 150,
-                            {{0, hex(0xfff0b0, 0.55f)}, {0.5f, hex(0xffd866, 0.2f)}, {1, hex(0xffd866, 0)}}));
+// A soft warm halo behind the emblem.
+void halo(Canvas& c) {
+    c.paint(Mask(kW, kH, 1.0f),
+            Fill::radial(kEmblem, Vec2{150, 60},
+                         {{0, hex(0xfff0b0, 0.5f)}, {0.45f, hex(0xffd866, 0.18f)}, {1, hex(0xffd866, 0)}}));
 }
 
 // The picture stone in the middle of the wings: a gold-framed tile of 5 × 5 cells, the figure 2 in gold.
@@ -69,7 +63,7 @@ void pictureStoneEmblem(Canvas& c, Vec2 m, float size) {
 void genTitleLogo(const Context& ctx) {
     const Font font(requireFont(kSerifBold));
     Canvas c(kW, kH);
-    rays(c);
+    halo(c);
     drawRibbon(c, font,
                {.centreX = kCentreX,
                 .top = 184,
@@ -96,8 +90,8 @@ void genTitleLogo(const Context& ctx) {
     const float firstX = kCentreX - piecesWidth(font, title, 1.2f) / 2;
     c.paint(Shape::star({firstX + 10, capTop + 16}, 4, 11, 1.8f).rasterize(kW, kH, 1.0f), hex(0xffffff, 0.9f),
             Blend::Screen);
-    drawWings(c, kEmblem, 0.9f);
-    pictureStoneEmblem(c, kEmblem, 50);
+    drawWings(c, kEmblem, 0.95f);
+    pictureStoneEmblem(c, kEmblem, 56);
     writePng(c, ctx.out("gfx/gui/mainMenu/en/logo.png"));
 }
 
