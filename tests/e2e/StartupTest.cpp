@@ -25,7 +25,7 @@ class Startup : public testing::Test {
 // The band across the middle of the loading screen that carries its logo, and the sky above it.
 constexpr Rect kCaptionBand{0, 300, 1024, 170}, kSkyAbove{0, 200, 1024, 100};
 // The title's heap of gold in the bottom-right corner, and the dark night of the loading screen there.
-constexpr Rect kGoldHeap{860, 720, 120, 40};
+constexpr Rect kGoldHeap{720, 700, 60, 20};
 // The two ends of the loading bar.
 constexpr Rect kBarStart{270, 686, 60, 16}, kBarEnd{680, 686, 60, 16};
 

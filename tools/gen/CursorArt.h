@@ -16,6 +16,11 @@ namespace gen {
 // cursors_powerups.cpp: the eye, skull and map cursors at their five sizes.
 void genPowerUpCursors(const Context& ctx);
 
+// cursors.cpp: the gloved hand and the pick, k times their cursor size (30 and 32 pixels square), without
+// the cursor's shadow; the rules screen shows them large.
+paint::Canvas handPicture(float k);
+paint::Canvas hookPicture(float k);
+
 }  // namespace gen
 
 namespace gen::cursor {

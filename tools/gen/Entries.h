@@ -43,10 +43,15 @@ void genMainGameGrid(const Context& c);
 // backgrounds*.cpp: the level backgrounds gfx/backgrounds/background-<n>.jpg.
 void genBackgrounds(const Context& c);
 
-// title.cpp: the title screen's picture, clouds, beams and name plate.
+// title*.cpp: the title screen's picture, clouds, beams and name plate; title_logo.cpp: its logo.
 void genTitleScreen(const Context& c);
-// title_extras.cpp: the credits' and rules' pictures and the story panel.
-void genScreenExtras(const Context& c);
+void genTitleLogo(const Context& c);
+// rules*.cpp: the rules screen's parchment and its two explanation pictures.
+void genRulesScreen(const Context& c);
+// credits_back.cpp: the credits' night sky.
+void genCreditsBack(const Context& c);
+// story_panel.cpp: the ornate frame around the story screens' slides.
+void genStoryPanel(const Context& c);
 
 // panels_*.cpp: the pop-up frame, the papyrus scroll, the options screen's sliders, the profile panels.
 void genPopUpFrame(const Context& c);

@@ -1,5 +1,6 @@
 // The mouse cursors: the gloved hand and the adventurer's pick, and the entry that paints every cursor.
 #include <cmath>
+#include <vector>
 
 #include "CursorArt.h"
 #include "Entries.h"
@@ -20,15 +21,23 @@ Fill leather(Vec2 from, Vec2 to) {
     return Fill::linear(from, to, {{0, kLeatherLight}, {0.45f, kLeather}, {1, kLeatherDark}});
 }
 
-// A right hand in a leather glove pointing up and to the left; its fingertip is the hot spot (2, 2).
-void hand(const Context& ctx) {
-    constexpr int kS = 30;
+}  // namespace
+
+Canvas handPicture(float k) {
+    const int kS = static_cast<int>(std::ceil(30 * k));
     Canvas c(kS, kS);
-    // Drawn upright with the fingertip at the origin, then tilted and moved onto the hot spot.
+    // Drawn upright with the fingertip at the origin, then tilted, scaled and moved onto the hot spot.
     const float tilt = -24.0f;
-    const Vec2 tip{2.0f, 2.0f};
-    auto place = [&](const Shape& s) { return s.rotated(tilt, {0, 0}).moved(tip); };
-    auto at = [&](Vec2 p) { return rotate(p, tilt * kPi / 180.0f) + tip; };
+    const Vec2 tip{2.0f * k, 2.0f * k};
+    auto place = [&](const Shape& s) { return s.rotated(tilt, {0, 0}).scaled(k, {0, 0}).moved(tip); };
+    auto at = [&](Vec2 p) { return rotate(p, tilt * kPi / 180.0f) * k + tip; };
+    auto part = [&](Canvas& cv, const Shape& s, const Fill& fill, float outline = 1.0f, float depth = 2.0f,
+                    float highlight = 0.45f, float shadow = 0.35f) {
+        cursor::part(cv, s, fill, outline * k, depth * k, highlight, shadow);
+    };
+    auto ink = [&](Canvas& cv, const std::vector<Vec2>& pts, float width, Color color) {
+        cursor::ink(cv, pts, width * k, color);
+    };
 
     const Shape back = Shape::rect(-3.2f, 8.5f, 15.0f, 13.5f, 4.0f);
     const Shape cuff = Shape::rect(-2.6f, 20.0f, 15.0f, 6.5f, 1.5f);
@@ -53,27 +62,32 @@ void hand(const Context& ctx) {
         const float x = 0.2f + 2.8f * i;
         ink(c, {at({x, 23.2f}), at({x + 1.3f, 23.2f})}, 0.7f, pal::kGoldLight.fade(0.85f));
     }
-    writePng(shadowed(c), ctx.out("gfx/gui/mouse/hand.png"));
+    return c;
 }
 
-// An iron pick with a wooden haft; the point of its head at (3, 24) is the hot spot.
-void hook(const Context& ctx) {
-    constexpr int kS = 32;
+// An iron pick with a wooden haft; the point of its head at (3, 24) × k is the hot spot.
+Canvas hookPicture(float k) {
+    const int kS = static_cast<int>(std::ceil(32 * k));
     Canvas c(kS, kS);
-    const Vec2 point{2.6f, 24.6f};
+    auto P = [&](float x, float y) { return Vec2{x * k, y * k}; };
+    auto part = [&](Canvas& cv, const Shape& s, const Fill& fill, float outline = 1.0f, float depth = 2.0f,
+                    float highlight = 0.45f, float shadow = 0.35f) {
+        cursor::part(cv, s, fill, outline * k, depth * k, highlight, shadow);
+    };
+    const Vec2 point = P(2.6f, 24.6f);
     // The haft runs from the head down to the lower right, wrapped in leather where it is held.
-    const Vec2 haftTop{12.0f, 13.0f}, haftEnd{27.6f, 28.6f};
-    part(c, Shape::line(haftTop, haftEnd, 4.2f),
-         Fill::linear({10, 10}, {30, 30}, {{0, hex(0xc98b4e)}, {1, hex(0x6e3d1a)}}), 1.0f, 1.5f);
+    const Vec2 haftTop = P(12.0f, 13.0f), haftEnd = P(27.6f, 28.6f);
+    part(c, Shape::line(haftTop, haftEnd, 4.2f * k),
+         Fill::linear(P(10, 10), P(30, 30), {{0, hex(0xc98b4e)}, {1, hex(0x6e3d1a)}}), 1.0f, 1.5f);
     for (float t : {0.55f, 0.68f, 0.81f}) {
         const Vec2 p = lerp(haftTop, haftEnd, t);
-        part(c, Shape::line(p + Vec2{-2.0f, 1.6f}, p + Vec2{2.0f, -1.6f}, 2.2f),
+        part(c, Shape::line(p + P(-2.0f, 1.6f), p + P(2.0f, -1.6f), 2.2f * k),
              Fill(mix(pal::kTerracotta, pal::kTerracottaDeep, t)), 0.6f, 1.0f);
     }
     // The head: a curved blade tapering to the point at the lower left and to a blunt end at the upper right.
     std::vector<Vec2> blade;
-    const Vec2 other{22.5f, 4.0f};
-    const Vec2 mid = lerp(point, other, 0.5f), bow = normalize(Vec2{-1, -1}) * 4.5f;
+    const Vec2 other = P(22.5f, 4.0f);
+    const Vec2 mid = lerp(point, other, 0.5f), bow = normalize(Vec2{-1, -1}) * (4.5f * k);
     for (int i = 0; i <= 16; ++i) {
         const float t = i / 16.0f;
         blade.push_back(lerp(point, other, t) + bow * (4 * t * (1 - t)));
@@ -81,24 +95,22 @@ void hook(const Context& ctx) {
     std::vector<float> widths;
     for (int i = 0; i <= 16; ++i) {
         const float t = i / 16.0f;
-        widths.push_back(t < 0.5f ? 0.6f + 8.0f * t : 4.6f - 2.0f * (t - 0.5f));
+        widths.push_back((t < 0.5f ? 0.6f + 8.0f * t : 4.6f - 2.0f * (t - 0.5f)) * k);
     }
     const Shape head = Shape::stroke(blade, widths);
     part(c, head,
-         Fill::linear(mid + Vec2{-5, -5}, mid + Vec2{4, 4},
+         Fill::linear(mid + P(-5, -5), mid + P(4, 4),
                       {{0, hex(0xdfe6ee)}, {0.45f, hex(0x97a2b0)}, {1, hex(0x4d5663)}}),
          1.0f, 2.0f, 0.6f, 0.4f);
     // The collar that holds the head on the haft.
-    part(c, Shape::circle(lerp(point, other, 0.5f) + bow, 2.6f),
-         Fill::radial(mid + bow + Vec2{-1, -1}, 3, {{0, pal::kGoldLight}, {1, pal::kGoldDeep}}), 0.9f, 1.2f);
-    writePng(shadowed(c), ctx.out("gfx/gui/mouse/hook.png"));
+    part(c, Shape::circle(lerp(point, other, 0.5f) + bow, 2.6f * k),
+         Fill::radial(mid + bow + P(-1, -1), 3 * k, {{0, pal::kGoldLight}, {1, pal::kGoldDeep}}), 0.9f, 1.2f);
+    return c;
 }
 
-}  // namespace
-
 void genCursors(const Context& ctx) {
-    hand(ctx);
-    hook(ctx);
+    writePng(shadowed(handPicture(1)), ctx.out("gfx/gui/mouse/hand.png"));
+    writePng(shadowed(hookPicture(1)), ctx.out("gfx/gui/mouse/hook.png"));
     genPowerUpCursors(ctx);
 }
 

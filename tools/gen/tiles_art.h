@@ -92,6 +92,8 @@ void glint(Canvas& c, Vec2 p, float r, float strength = 1.0f);
 // tiles_covers.cpp, tiles_rocks.cpp: the cover strips with "data/tilesHide.dat", and the rocks.
 void writeCovers(const Context& ctx);
 void writeRocks(const Context& ctx);
+// The rock of an empty cell, also the stone a mistake throws at the chest, in an s × s picture.
+Canvas rock(int s);
 
 // Frames laid side by side into one strip.
 Canvas strip(const std::vector<Canvas>& frames);

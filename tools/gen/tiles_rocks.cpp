@@ -9,8 +9,6 @@
 
 namespace gen::tiles {
 
-namespace {
-
 // A faceted grey-brown rock, lit from the top left, in an s × s picture.
 Canvas rock(int s) {
     const float fs = static_cast<float>(s);
@@ -56,6 +54,8 @@ Canvas rock(int s) {
     c.draw(face, 0, 0);
     return c;
 }
+
+namespace {
 
 // Sand kicked up round the foot of the rising rock.
 void dustPuff(Canvas& c, float strength) {

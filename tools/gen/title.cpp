@@ -1,110 +1,100 @@
-// The title screen: its picture (a sunset plateau with a heap of gold), drifting cloud layers, light beams
-// and the name plate's pieces. The logo is the loading screen's (loading_logo.cpp writes both).
+// The title screen's pictures in gfx/gui/mainMenu/: the painted scene, two drifting cloud layers, three
+// sets of light beams and the name plate's three pieces (the logo is title_logo.cpp's).
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "Entries.h"
-#include "LogoArt.h"
-#include "Palette.h"
 #include "backgrounds_art.h"
 #include "paint/Canvas.h"
-#include "paint/Field.h"
 #include "paint/ImageIO.h"
+#include "paint/Mask.h"
 #include "paint/Noise.h"
 #include "paint/Shape.h"
-#include "paint/Style.h"
+#include "title_art.h"
 
 namespace gen {
 
 using namespace paint;
-using namespace pal;
 
 namespace {
 
-// A heap of gold coins and a few gems in the bottom-right corner, where the title's sparkles glint.
-void treasureHeap(Canvas& c) {
-    Rng rng(77);
-    const Shape heap = Shape::ellipse({880, 790}, 190, 130);
-    Style base = goldStyle(640, 768, 2.0f);
-    base.shadow = Shadow{{-6, 6}, 10, hex(0x1a0a02, 0.55f)};
-    drawStyled(c, heap.field(bg::kW, bg::kH), base);
-    for (int i = 0; i < 70; ++i) {
-        const float a = rng.range(3.3f, 6.1f);
-        const float r = rng.range(0.1f, 1.0f);
-        const Vec2 p{880 + std::cos(a) * 180 * r, 790 + std::sin(a) * 120 * r};
-        if (p.y > 770) continue;
-        Style coin = goldStyle(p.y - 10, p.y + 10, 1.2f);
-        drawStyled(c, Shape::ellipse(p, 13, 8).field(bg::kW, bg::kH), coin);
-    }
-    const Color gems[3] = {kTurquoise, kTerracotta, kBlue};
-    const Vec2 at[3] = {{864, 702}, {876, 640}, {832, 726}};
-    for (int i = 0; i < 3; ++i) {
-        Style gem;
-        gem.fill =
-            Fill::radial({at[i].x - 3, at[i].y - 4}, 12, Gradient{{0, lighter(gems[i], 0.6f)}, {1, gems[i]}});
-        gem.outline = 1.5f;
-        gem.outlineFill = kOutline;
-        drawStyled(c, Shape::regular(at[i], 6, 10, 15).field(bg::kW, bg::kH), gem);
-    }
-}
+// The cloud layers are drawn at (120, 0) over the picture's sky.
+constexpr int kCloudW = 1024 - 120, kCloudH = 360;
 
-Canvas cloudLayer(uint32_t seed) {
-    Canvas c(904, 300);
-    bg::puffyClouds(c, 20, 230, hex(0xf4c9a0, 0.55f), hex(0xfff0d6, 0.8f), 0.45f, seed);
-    // The layer's edges melt into the sky: no straight border where the picture ends.
-    for (int y = 0; y < c.height(); ++y)
-        for (int x = 0; x < c.width(); ++x) {
-            const float fx = std::min({1.0f, x / 160.0f, (c.width() - 1 - x) / 160.0f});
-            const float fy = std::min(1.0f, (c.height() - 1 - y) / 90.0f);
+// Soft heaped clouds lit from the low sun on the left; the layer's edges melt away.
+Canvas cloudLayer(float cover, uint32_t seed) {
+    Canvas c(kCloudW, kCloudH);
+    bg::puffyClouds(c, 30, 330, hex(0xe8a8a0, 0.42f), hex(0xffe2b8, 0.6f), cover, seed);
+    for (int y = 0; y < kCloudH; ++y)
+        for (int x = 0; x < kCloudW; ++x) {
+            const float k = std::min({1.0f, x / 180.0f, (kCloudW - 1 - x) / 120.0f}) *
+                            std::min(1.0f, (kCloudH - 1 - y) / 110.0f);
             Pixel& p = c.at(x, y);
-            const float k = fx * fy;
             p = Pixel{p.r * k, p.g * k, p.b * k, p.a * k};
         }
     return c;
 }
 
-// Soft rays of warm light falling from the upper left, each beam picture its own set of rays.
-Canvas beam(uint32_t seed) {
-    Canvas c(bg::kW, bg::kH);
+// God rays falling from beyond the top-left corner: each picture its own few rays, soft across, fading
+// with distance and broken into gentle streaks. Drawn added onto the screen, so the rest stays empty.
+Canvas beams(uint32_t seed) {
+    constexpr int kW = 860, kH = 700;
+    const Vec2 origin{-70, -110};
+    struct Ray {
+        float angle, width, strength;
+    };
     Rng rng(seed);
-    for (int i = 0; i < 3; ++i) {
-        const float a = rng.range(18.0f, 62.0f) * 3.14159f / 180.0f;
-        const float spread = rng.range(0.03f, 0.07f);
-        const float len = 1300;
-        const Vec2 o{-60, -80};
-        const Shape ray =
-            Shape::polygon({o,
-                            {o.x + std::cos(a - spread) * len, o.y + std::sin(a - spread) * len},
-                            {o.x + std::cos(a + spread) * len, o.y + std::sin(a + spread) * len}});
-        c.paint(ray, Fill::radial(o, 1000, Gradient{{0, hex(0xffd98a, 0.55f)}, {1, hex(0xffb060, 0.0f)}}));
-    }
-    c.blur(14);
+    Ray rays[4];
+    for (Ray& r : rays) r = {rng.range(30, 72), rng.range(1.6f, 4.2f), rng.range(0.5f, 1.0f)};
+    const Noise n(seed);
+    Canvas c(kW, kH);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const Vec2 d = Vec2{x + 0.5f, y + 0.5f} - origin;
+            const float dist = length(d), angle = std::atan2(d.y, d.x) * 180.0f / kPi;
+            float v = 0;
+            for (const Ray& r : rays) {
+                const float t = (angle - r.angle) / r.width;
+                v += r.strength * std::exp(-t * t);
+            }
+            const float along = smoothstep(60, 260, dist) * (1 - smoothstep(380, 900, dist));
+            const float streak = 0.75f + 0.25f * n.fbm(angle * 0.9f, dist / 240.0f, 3);
+            const float a = std::min(0.5f, 0.3f * v * along * streak);
+            const Color col = mixOklab(hex(0xfff2c8), hex(0xffb860), smoothstep(200, 800, dist));
+            c.at(x, y) = Pixel{col.r * a, col.g * a, col.b * a, a};
+        }
     return c;
 }
 
-// The name plate: a soft rounded band, white with alpha (the game tints it).
-void plates(const Context& ctx) {
-    constexpr int h = 40, cap = 22;
-    Canvas whole(2 * cap + 8, h);
-    whole.paint(Shape::rect(1, 2, 2 * cap + 6, h - 4, (h - 4) / 2.0f), Fill(hex(0xffffff, 0.9f)));
-    whole.blur(1.2f);
-    writePng(whole.cropped(0, 0, cap, h), ctx.out("gfx/gui/mainMenu/podklad-left.png"));
-    writePng(whole.cropped(cap, 0, 8, h), ctx.out("gfx/gui/mainMenu/podklad-mid.png"));
-    writePng(whole.cropped(cap + 8, 0, cap, h), ctx.out("gfx/gui/mainMenu/podklad-right.png"));
+// The name plate: a white cartouche band with a fine inner line (the game draws it black, half see-through);
+// cut into a left cap, a middle column to be stretched and a right cap.
+void namePlate(const Context& ctx) {
+    constexpr int kH = 40, kCap = 24, kMid = 8, kW = 2 * kCap + kMid;
+    Canvas whole(kW, kH);
+    const Shape band = Shape::rect(2, 3, kW - 4, kH - 6, (kH - 6) / 2.0f);
+    Mask plate = band.rasterize(kW, kH, 1.5f);
+    Mask line = band.grown(-4).outline(1.3f).rasterize(kW, kH, 1.2f);
+    plate.subtract(line.scale(0.6f));
+    whole.paint(plate, hex(0xffffff, 0.85f));
+    const std::string dir = "gfx/gui/mainMenu/";
+    writePng(whole.cropped(0, 0, kCap, kH), ctx.out(dir + "podklad-left.png"));
+    writePng(whole.cropped(kCap, 0, kMid, kH), ctx.out(dir + "podklad-mid.png"));
+    writePng(whole.cropped(kCap + kMid, 0, kCap, kH), ctx.out(dir + "podklad-right.png"));
 }
 
 }  // namespace
 
 void genTitleScreen(const Context& ctx) {
-    Canvas back = bg::sunsetPlateau();
-    treasureHeap(back);
-    bg::vignette(back, 0.35f, hex(0x1a0a02));
-    writeJpeg(back, ctx.out("gfx/gui/mainMenu/back.jpg"), 90);
-    writePng(cloudLayer(11), ctx.out("gfx/gui/mainMenu/cloud-1.png"));
-    writePng(cloudLayer(29), ctx.out("gfx/gui/mainMenu/cloud-2.png"));
+    const std::string dir = "gfx/gui/mainMenu/";
+    Canvas back = title::titleBack();
+    bg::finish(back, 170);
+    writeJpeg(back, ctx.out(dir + "back.jpg"), 90);
+    writePng(cloudLayer(0.5f, 171), ctx.out(dir + "cloud-1.png"));
+    writePng(cloudLayer(0.42f, 172), ctx.out(dir + "cloud-2.png"));
     for (int i = 1; i <= 3; ++i)
-        writePng(beam(100 + i), ctx.out("gfx/gui/mainMenu/beam-" + std::to_string(i) + ".png"));
-    plates(ctx);
+        writePng(beams(180 + static_cast<uint32_t>(i)), ctx.out(dir + "beam-" + std::to_string(i) + ".png"));
+    namePlate(ctx);
 }
 
 }  // namespace gen
