@@ -9,6 +9,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/MainMenu.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -82,14 +83,7 @@ void TCredits::draw() {
     DrawImage(img, 0, 0);
     float line = y;
     for (const TCreditData& d : lista) {
-        SetImageFont(fonts[d.font]);
-        const float x = 512 - TextWidth(d.txt) / 2.0f;
-        SetColor(0, 0, 0);
-        SetAlpha(0.5f * alpha);
-        DrawText(d.txt, x + 3, line + 3);
-        SetColor(247, 222, 113);
-        SetAlpha(alpha);
-        DrawText(d.txt, x, line);
+        shadowedText(fonts[d.font], d.txt, 512, line, 3, alpha, 247, 222, 113);
         line += TextHeight("A") + 2;
     }
     resetDrawState();

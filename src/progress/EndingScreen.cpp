@@ -8,6 +8,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/ProfileManager.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -65,14 +66,7 @@ void TEndingScreen::draw() {
     resetDrawState();
     DrawImage(back, 0, 0);
     const char* const* text = journeyDone ? kDone : kCut;
-    SetImageFont(bigFont);
-    const float x = 512 - TextWidth(text[0]) / 2.0f;
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f);
-    DrawText(text[0], x + 3, 280 + 3);
-    SetColor(247, 222, 113);
-    SetAlpha(1);
-    DrawText(text[0], x, 280);
+    shadowedText(bigFont, text[0], 512, 280, 3, 1, 247, 222, 113);
     SetColor(255, 236, 180);
     drawTextBox(text[1], 212, 360, 600, "CENTER", 0, font);
     resetDrawState();

@@ -10,6 +10,7 @@
 #include "gui/MyFont.h"
 #include "progress/PopUp.h"
 #include "progress/ProfileManager.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -134,20 +135,9 @@ void TEnterName::draw() {
     resetDrawState();
     SetAlpha(alpha);
     DrawImage(panel, 512, 384);
-    auto centred = [&](const ImageFont& f, const std::string& text, float y, int shadow, int r, int g,
-                       int b) {
-        SetImageFont(f);
-        const float x = 512 - TextWidth(text) / 2.0f;
-        SetColor(0, 0, 0);
-        SetAlpha(0.5f * alpha);
-        DrawText(text, x + shadow, y + shadow);
-        SetColor(r, g, b);
-        SetAlpha(alpha);
-        DrawText(text, x, y);
-        return x + TextWidth(text);
-    };
-    centred(font, title, 300, 3, 247, 222, 113);
-    const float end = centred(font1, wpis, 357, 1, 255, 255, 255);
+    shadowedText(font, title, 512, 300, 3, alpha, 247, 222, 113);
+    const float start = shadowedText(font1, wpis, 512, 357, 1, alpha, 255, 255, 255);
+    const float end = start + TextWidth(wpis);  // font1 is still selected
     if (caretOn && dAlpha > 0) {
         SetImageFont(font1);
         SetColor(255, 255, 255);

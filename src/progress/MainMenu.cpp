@@ -26,10 +26,6 @@ TMainMenu* mainMenu = nullptr;
 
 namespace {
 
-float sinDeg(float deg) {
-    return std::sin(deg * 3.14159265f / 180.0f);
-}
-
 constexpr float kSparkPoints[3][2] = {{864, 702}, {856, 722}, {876, 631}};
 
 }  // namespace
@@ -118,7 +114,7 @@ void TMainMenu::_updateLogo() {
         if (dJumpPer == 0) cutJump();  // it touched down
         dJumpPer = 1 - dJumpPer;
     }
-    jumpH = sinDeg(90 * jumpPer) * jump;
+    jumpH = static_cast<float>(Sin(90 * jumpPer)) * jump;
 }
 
 // The buttons slide in one after another, in the order of the GUI file.
@@ -134,7 +130,7 @@ void TMainMenu::_updateSlides() {
     size_t row = 0;
     for (size_t i = 0; i < Gui->_listaObiektow.size() && i < kSlides; ++i) {
         auto& item = Gui->_listaObiektow[i];
-        const float out = (1 - sinDeg(90 * guiPer[i])) * 550;
+        const float out = (1 - static_cast<float>(Sin(90 * guiPer[i]))) * 550;
         const float y = item->_v && row < rowY.size() ? rowY[row++] : item->dim->y;
         item->setPosition(i < 5 ? 705 + out : 200 - out, y);
     }

@@ -23,9 +23,6 @@ float W(int i) {
 float H(int i) {
     return static_cast<float>(ImageHeight(piece[i]));
 }
-float sinDeg(float deg) {
-    return std::sin(deg * 3.14159265f / 180.0f);
-}
 
 // One row: its left piece at `left`, `count` middle pieces, then the right piece.
 void row(int first, float left, float top, int count, float middleTop) {
@@ -76,16 +73,16 @@ int TPapirus::update() {
 
 int TPapirus::draw() const {
     if (!piece[4]) return 0;
-    SetAlpha(sinDeg(90 * a));
+    SetAlpha(static_cast<float>(Sin(90 * a)));
     if (a >= 1) {
-        const int rows = static_cast<int>(sinDeg(90 * per) * height);
+        const int rows = static_cast<int>(static_cast<float>(Sin(90 * per)) * height);
         for (int i = 0; i <= rows; ++i) {
             const float ry = y + 52 + i * H(4);
             row(3, x + 31, ry, width + 1, ry);
         }
     }
     row(0, x, y, width + 1, y + 2);
-    const float b = height * H(4) * sinDeg(90 * per) - 10;
+    const float b = height * H(4) * static_cast<float>(Sin(90 * per)) - 10;
     const float by = y + H(6) + b;
     row(6, x, by, width + 1, by + 2);
     return 1;

@@ -11,15 +11,12 @@
 #include "gui/MyFont.h"
 #include "progress/ProfileManager.h"
 #include "progress/SaveAll.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
 
 namespace {
-
-float sinDeg(float deg) {
-    return std::sin(deg * 3.14159265f / 180.0f);
-}
 
 // Text with a soft shadow and a one-pixel black outline, then the face in the current colour.
 void outlinedText(const std::string& text, float x, float y, float a, int r, int g, int b) {
@@ -79,7 +76,7 @@ float TProfileManager::_rowY(int i) const {
 void TProfileManager::update() {
     updateSystem(this, 0);
     approach(per, dPer, 0.05f);
-    const float s = sinDeg(90 * per);
+    const float s = static_cast<float>(Sin(90 * per));
     startY = 150 + 600 * (1 - s);
     alpha = s;
     updateButtonStates();
@@ -125,7 +122,7 @@ void TProfileManager::afterFrame() {
 }
 
 void TProfileManager::draw() {
-    const float s = sinDeg(90 * per);
+    const float s = static_cast<float>(Sin(90 * per));
     if (below_) below_->draw();
     resetDrawState();
     SetColor(0, 0, 0);
@@ -134,13 +131,7 @@ void TProfileManager::draw() {
     resetDrawState();
     SetAlpha(alpha);
     DrawImage(panel, 512, startY + 250);
-    SetImageFont(font2);
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f * alpha);
-    DrawText(txtProfilesNames, 512 - TextWidth(txtProfilesNames) / 2 + 2, startY + 34 + 2);
-    SetColor(247, 222, 113);
-    SetAlpha(alpha);
-    DrawText(txtProfilesNames, 512 - TextWidth(txtProfilesNames) / 2, startY + 34);
+    shadowedText(font2, txtProfilesNames, 512, startY + 34, 2, alpha, 247, 222, 113);
     SetImageFont(font);
     for (size_t i = 0; i < aktLista.size(); ++i) {
         const auto& p = aktLista[i];
