@@ -58,6 +58,8 @@ void genPopUpFrame(const Context& c);
 void genPapyrus(const Context& c);
 void genOptionsArt(const Context& c);
 void genProfilePanels(const Context& c);
+// panels_winlose.cpp, sword_art.cpp: the won and lost levels' panels, the tip balloon and the flying sword.
+void genWinLoseArt(const Context& c);
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

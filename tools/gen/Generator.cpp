@@ -43,6 +43,7 @@ const std::vector<Generator>& generators() {
         {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},
         {"profile-panels", genProfilePanels},
+        {"win-lose-art", genWinLoseArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

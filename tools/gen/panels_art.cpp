@@ -1,4 +1,4 @@
-// Helpers shared by the pop-up, papyrus, options and profile panel pictures.
+// Helpers shared by the pop-up, papyrus, options, profile and win/lose panel pictures.
 #include "panels_art.h"
 
 #include <algorithm>
@@ -33,6 +33,15 @@ void seeThroughShadow(Canvas& c, const Field& f, float distance, float blur, Col
     cast.blur(blur);
     cast.multiply(f.coverage());
     c.paint(cast, color);
+}
+
+void headingFlourish(Canvas& c, float cx, float y, float gap, float length) {
+    for (float s : {-1.0f, 1.0f}) {
+        const float x0 = cx + s * gap, x1 = cx + s * (gap + length);
+        const Shape line = Shape::line({x0, y}, {x1, y}, 2.0f);
+        const Shape tip = Shape::star({x1 + s * 5, y}, 4, 5.5f, 2.2f);
+        hud::styled(c, line | tip, hud::goldTrim(y - 5, y + 5, 0.9f), 4.0f);
+    }
 }
 
 void recess(Canvas& c, const Shape& hole, const Fill& inside, float depth) {

@@ -1,4 +1,4 @@
-// Helpers shared by the pop-up, papyrus, options and profile panel pictures.
+// Helpers shared by the pop-up, papyrus, options, profile and win/lose panel pictures.
 #pragma once
 
 #include "paint/Canvas.h"
@@ -23,5 +23,8 @@ void seeThroughShadow(paint::Canvas& c, const paint::Field& f, float distance, f
 // A sunken field in a panel: a thin gold lip around `hole`, the hole filled with `inside` under a shadow
 // cast from the top left and a faint light thrown back from its lower edge.
 void recess(paint::Canvas& c, const paint::Shape& hole, const paint::Fill& inside, float depth = 4.0f);
+
+// Two gold lines with a diamond at their outer ends either side of a heading centred at (cx, y).
+void headingFlourish(paint::Canvas& c, float cx, float y, float gap, float length);
 
 }  // namespace gen

@@ -26,16 +26,6 @@ Canvas framedPanel(int w, int h) {
     return borderedPanel({w, h, 13, 13, {w / 2.0f, h / 2.0f}});
 }
 
-// Two gold lines with a diamond at their outer ends either side of a heading centred at (cx, y).
-void headingFlourish(Canvas& c, float cx, float y, float gap, float length) {
-    for (float s : {-1.0f, 1.0f}) {
-        const float x0 = cx + s * gap, x1 = cx + s * (gap + length);
-        const Shape line = Shape::line({x0, y}, {x1, y}, 2.0f);
-        const Shape tip = Shape::star({x1 + s * 5, y}, 4, 5.5f, 2.2f);
-        hud::styled(c, line | tip, hud::goldTrim(y - 5, y + 5, 0.9f), 4.0f);
-    }
-}
-
 // "gfx/gui/profileManager/panel.png", centred at (512, 400) on the screen when shown: the heading "Players"
 // sits at y 184 and the names from y 250 on, up to five of them.
 Canvas profilePanel() {
