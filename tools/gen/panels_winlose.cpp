@@ -1,6 +1,7 @@
 // The level's end: the won level's panel with its coin dish, the lost level's panel with a broken lock, and
 // the main game's tip balloon.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Entries.h"
@@ -8,6 +9,7 @@
 #include "paint/Effects.h"
 #include "paint/Field.h"
 #include "paint/ImageIO.h"
+#include "paint/Path.h"
 #include "paint/Shape.h"
 #include "paint/Style.h"
 #include "panels_art.h"
@@ -83,10 +85,80 @@ Canvas winPanel() {
     return c;
 }
 
+// The gold trim at k times its size.
+Style goldTrimScaled(float top, float bottom, float k) {
+    Style s = hud::goldTrim(top, bottom, 1.2f * k);
+    s.bevel->depth *= k;
+    s.shadow->offset = s.shadow->offset * k;
+    s.shadow->blur *= k;
+    return s;
+}
+
+// A gold padlock split by a crack, its shackle snapped and swung open and chips flying off: the lost chest
+// at a glance. About 64 × 46 around `o`, painted k times that size.
+void brokenLock(Canvas& c, Vec2 o, float k) {
+    auto at = [&](float x, float y) { return o + Vec2{x, y} * k; };
+    const Style gold = goldTrimScaled(o.y - 24 * k, o.y + 20 * k, k);
+    const Shape body = Shape::rect(o.x - 18 * k, o.y - 6 * k, 36 * k, 26 * k, 6 * k);
+    // The shackle: the left leg still in the body, the right one snapped off above its stub.
+    const Vec2 hinge = at(-9, -6);
+    Path shackle;
+    shackle.moveTo(at(-9, -3)).lineTo(at(-9, -14));
+    for (int a = 190; a <= 360; a += 10) shackle.lineTo(polar(at(0, -14), 9 * k, static_cast<float>(a)));
+    shackle.lineTo(at(9, -11));
+    styled(c, Shape::stroke(shackle.points(), {4.6f * k}).rotated(-22, hinge), gold, 6 * k);
+    styled(c,
+           Shape::polygon(
+               {at(6.6f, -4), at(6.6f, -9.5f), at(8, -12), at(9.2f, -10), at(11.4f, -11.4f), at(11.4f, -4)}),
+           gold, 6 * k);
+    // The body in two halves either side of the crack; the right one has come loose and tipped away.
+    const std::vector<Vec2> crack{at(6, -7), at(3, -1), at(7, 5), at(4, 11), at(7.5f, 16), at(5, 21)};
+    std::vector<Vec2> leftSide{at(-30, -7)};
+    leftSide.insert(leftSide.end(), crack.begin(), crack.end());
+    leftSide.push_back(at(-30, 21));
+    const Shape left = Shape::polygon(leftSide);
+    const Shape keyhole = Shape::circle(at(-4, 6), 3.3f * k) |
+                          Shape::polygon({at(-5.5f, 7), at(-2.5f, 7), at(-1.4f, 14.5f), at(-6.6f, 14.5f)});
+    const Shape stone = Shape::circle(at(-4, -1.5f), 2.6f * k);
+    auto half = [&](const Shape& side, auto place) {
+        styled(c, place(body & side), gold, 6 * k);
+        c.paint(place(body.grown(-3.5f * k).outline(1.0f * k) & side), pal::kGoldDeep.fade(0.8f));
+        c.paint(place(keyhole & side), hex(0x1a0a04));
+        hud::part(
+            c, place(stone & side),
+            Fill::radial(at(-5, -2.5f), 3.5f * k, {{0, pal::kTurquoiseLight}, {1, pal::kTurquoiseDeep}}),
+            0.9f * k, 1.2f * k);
+    };
+    half(left, [](const Shape& s) { return s; });
+    half(body - left, [&](const Shape& s) { return s.rotated(9, at(6, 20)).moved(Vec2{2.5f, 0.5f} * k); });
+    // Chips of gold knocked off the lock.
+    for (auto [p, r, turn] : {std::tuple{at(28, 12), 2.8f, 20.0f}, std::tuple{at(32, 3), 2.0f, -35.0f},
+                              std::tuple{at(-25, 15), 1.8f, 50.0f}})
+        hud::part(c, Shape::regular(p, 3, r * k, turn), hud::gold(p.y - r * k, p.y + r * k), 0.8f * k,
+                  0.8f * k);
+}
+
+// "gfx/gui/loseScreen/panel.png", centred at (512, 384): the game writes up to two lines of message from
+// y 254 and sets three buttons at y 360, 430 and 500, all centred on x 512.
+Canvas losePanel() {
+    constexpr int kW = 500, kH = 430;
+    constexpr float kTop = 384 - kH / 2.0f;
+    Canvas c = framedPanel(kW, kH);
+    // The lock is painted at twice its size and shrunk, for clean small details.
+    const float cy = 231 - kTop;
+    headingFlourish(c, kW / 2.0f, cy + 4, 46, 96);
+    constexpr int kArtW = 80, kArtH = 64;
+    Canvas art(2 * kArtW, 2 * kArtH);
+    brokenLock(art, {kArtW, kArtH}, 2.0f);
+    c.draw(art.downsampled(2), static_cast<int>(kW / 2.0f) - kArtW / 2, static_cast<int>(cy) - kArtH / 2);
+    return c;
+}
+
 }  // namespace
 
 void genWinLoseArt(const Context& ctx) {
     writePng(winPanel(), ctx.out("gfx/gui/winScreen/panel.png"));
+    writePng(losePanel(), ctx.out("gfx/gui/loseScreen/panel.png"));
 }
 
 }  // namespace gen
