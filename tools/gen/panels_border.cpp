@@ -102,29 +102,6 @@ struct Painter {
         }
     }
 
-    // A corner medallion over the band: an eight-pointed gold rosette around a turquoise gem.
-    void medallion(Canvas& c, Vec2 m) const {
-        Style rosette = gilded(
-            Fill::radial(
-                m + Vec2{-6, -7}, 26,
-                {{0, pal::kGoldPale}, {0.35f, pal::kGoldLight}, {0.7f, pal::kGold}, {1, pal::kGoldDeep}}),
-            3.0f);
-        rosette.outline = 1.3f;
-        rosette.shadow = Shadow{{2.0f, 2.6f}, 2.2f, hex(0x1a0d05, 0.6f)};
-        styled(c, Shape::star(m, 8, 21.5f, 16.5f, 22.5f) | Shape::circle(m, 17), rosette, 8);
-        styled(c, Shape::circle(m, 13).outline(1.2f), gilded(pal::kGoldDeep, 0.8f), 2);
-        Style gem;
-        gem.fill =
-            Fill::radial(m + Vec2{-3, -3.5f}, 12,
-                         {{0, pal::kTurquoiseLight}, {0.5f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
-        gem.outline = 1.0f;
-        gem.outlineFill = hex(0x4a2806);
-        gem.bevel = Bevel{2.5f, 0.55f, 0.45f, true};
-        styled(c, Shape::circle(m, 9), gem, 3);
-        c.paint(Shape::ellipse(m + Vec2{-3.2f, -3.6f}, 2.8f, 1.9f).rasterize(L.w, L.h, 1.0f),
-                hex(0xffffff, 0.85f), Blend::Screen);
-    }
-
     // The panel inside the border: the flat colour the game fills the middle with, the border's shadow cast
     // onto it from the top left, and a faint painted gold line.
     void panel(Canvas& c) const {
@@ -158,11 +135,34 @@ Canvas Painter::paint() const {
                2.0f));
     panel(c);
     const float m = (kBand + kBead) / 2;
-    for (Vec2 p : {Vec2{m, m}, Vec2{L.w - m, m}, Vec2{m, L.h - m}, Vec2{L.w - m, L.h - m}}) medallion(c, p);
+    for (Vec2 p : {Vec2{m, m}, Vec2{L.w - m, m}, Vec2{m, L.h - m}, Vec2{L.w - m, L.h - m}})
+        borderMedallion(c, p);
     return c;
 }
 
 }  // namespace
+
+// An eight-pointed gold rosette around a turquoise gem, centred at m.
+void borderMedallion(Canvas& c, Vec2 m) {
+    Style rosette = Painter::gilded(
+        Fill::radial(
+            m + Vec2{-6, -7}, 26,
+            {{0, pal::kGoldPale}, {0.35f, pal::kGoldLight}, {0.7f, pal::kGold}, {1, pal::kGoldDeep}}),
+        3.0f);
+    rosette.outline = 1.3f;
+    rosette.shadow = Shadow{{2.0f, 2.6f}, 2.2f, hex(0x1a0d05, 0.6f)};
+    styled(c, Shape::star(m, 8, 21.5f, 16.5f, 22.5f) | Shape::circle(m, 17), rosette, 8);
+    styled(c, Shape::circle(m, 13).outline(1.2f), Painter::gilded(pal::kGoldDeep, 0.8f), 2);
+    Style gem;
+    gem.fill = Fill::radial(m + Vec2{-3, -3.5f}, 12,
+                            {{0, pal::kTurquoiseLight}, {0.5f, pal::kTurquoise}, {1, pal::kTurquoiseDeep}});
+    gem.outline = 1.0f;
+    gem.outlineFill = hex(0x4a2806);
+    gem.bevel = Bevel{2.5f, 0.55f, 0.45f, true};
+    styled(c, Shape::circle(m, 9), gem, 3);
+    c.paint(Shape::ellipse(m + Vec2{-3.2f, -3.6f}, 2.8f, 1.9f).rasterize(c.width(), c.height(), 1.0f),
+            hex(0xffffff, 0.85f), Blend::Screen);
+}
 
 Canvas borderedPanel(const BorderLayout& layout) {
     return Painter{layout}.paint();

@@ -18,5 +18,7 @@ struct BorderLayout {
 inline constexpr float kBorderRim = 6, kBorderBand = 14, kBorderBead = 31, kBorderPanel = 37;
 
 paint::Canvas borderedPanel(const BorderLayout& layout);
+// The rosette with a turquoise gem that sits on the border's corners, about 44 px across, centred at m.
+void borderMedallion(paint::Canvas& c, paint::Vec2 m);
 
 }  // namespace gen

@@ -1,5 +1,6 @@
 // The level's end: the won level's panel with its coin dish, the lost level's panel with a broken lock, and
 // the main game's tip balloon.
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -154,11 +155,58 @@ Canvas losePanel() {
     return c;
 }
 
+// "gfx/gui/specialTip/back.png": a dark cartouche in a gold and lapis rim with the corner rosette on its
+// left end. The game writes its tip from 50 px in from the left to 40 px in from the right, centred
+// vertically, and shows it in any corner of the screen, so it has no pointer.
+Canvas tipBalloon() {
+    constexpr int kW = 330, kH = 150;
+    constexpr float kX = 10, kY = 8, kRound = 26;  // the cartouche's corner and rounding
+    auto frameAt = [&](float inset) {
+        return Shape::rect(kX + inset, kY + inset, kW - 2 * kX - 2 * inset, kH - 2 * kY - 4 - 2 * inset,
+                           std::max(3.0f, kRound - inset));
+    };
+    constexpr float kBand = 4.5f, kBead = 11.5f, kInside = 14.5f;
+    Canvas c(kW, kH);
+    dropShadow(c, frameAt(0).rasterize(kW, kH), {2.5f, 3.5f}, 3.5f, hex(0x0d0603, 0.6f));
+    Style rim = hud::goldTrim(kY, kH - kY - 4, 1.2f);
+    rim.shadow.reset();
+    styled(c, frameAt(0), rim, 2.0f);
+    const Rect inner = frameAt(kBand).bounds();
+    hud::Layer band(c, inner.expanded(2));
+    const Field bf = band.field(frameAt(kBand));
+    band.canvas().paint(bf.coverage(), band.local(hud::lapis(inner.y0, inner.y1)));
+    innerShadow(band.canvas(), bf, 1.5f, 1.5f, hex(0x02040c, 0.8f));
+    band.put(c);
+    // Studs along the band above and below the text.
+    const float mid = (kBand + kBead) / 2;
+    for (float x = 58; x <= kW - 40; x += 14)
+        for (float y : {kY + mid, kH - kY - 4 - mid}) {
+            Style st = hud::goldTrim(y - 4, y + 4, 0.8f);
+            st.bevel = Bevel{1.2f, 0.6f, 0.4f, true};
+            styled(c, Shape::star({x, y}, 4, 4.0f, 1.6f), st, 3.0f);
+        }
+    Style bead = hud::goldTrim(kY + kBead, kH - kY - 4 - kBead, 1.0f);
+    bead.shadow = Shadow{{1.0f, 1.5f}, 1.5f, hex(0x02040c, 0.7f)};
+    styled(c, frameAt(kBead), bead, 3.0f);
+    // The dark inside, shaded by the rim from the top left, with a faint gold line round it.
+    hud::Layer in(c, frameAt(kInside).bounds().expanded(2));
+    const Field f = in.field(frameAt(kInside));
+    in.canvas().paint(f.coverage(), in.local(Fill::vertical(
+                                        kY + kInside, kH - kY - 4 - kInside,
+                                        {{0, hex(0x3a1612)}, {0.5f, kPopUpPanel}, {1, hex(0x240c0a)}})));
+    innerShadow(in.canvas(), f, 3.0f, 3.0f, hex(0x0a0302, 0.75f));
+    in.canvas().paint(in.local(frameAt(kInside + 5).outline(1.0f)), pal::kGold.fade(0.3f), Blend::Inside);
+    in.put(c);
+    borderMedallion(c, {kX + 14, (kH - 4) / 2.0f});
+    return c;
+}
+
 }  // namespace
 
 void genWinLoseArt(const Context& ctx) {
     writePng(winPanel(), ctx.out("gfx/gui/winScreen/panel.png"));
     writePng(losePanel(), ctx.out("gfx/gui/loseScreen/panel.png"));
+    writePng(tipBalloon(), ctx.out("gfx/gui/specialTip/back.png"));
 }
 
 }  // namespace gen
