@@ -27,4 +27,7 @@ void recess(paint::Canvas& c, const paint::Shape& hole, const paint::Fill& insid
 // Two gold lines with a diamond at their outer ends either side of a heading centred at (cx, y).
 void headingFlourish(paint::Canvas& c, float cx, float y, float gap, float length);
 
+// sword_art.cpp: the magic sword that spins across the playfield, 64 × 200, pointing down.
+paint::Canvas magicSword();
+
 }  // namespace gen

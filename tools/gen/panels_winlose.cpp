@@ -207,6 +207,7 @@ void genWinLoseArt(const Context& ctx) {
     writePng(winPanel(), ctx.out("gfx/gui/winScreen/panel.png"));
     writePng(losePanel(), ctx.out("gfx/gui/loseScreen/panel.png"));
     writePng(tipBalloon(), ctx.out("gfx/gui/specialTip/back.png"));
+    writePng(magicSword(), ctx.out("gfx/efekty/miecz.png"));
 }
 
 }  // namespace gen
