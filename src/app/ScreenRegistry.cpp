@@ -4,7 +4,9 @@
 
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
+#include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
+#include "nonogram/WinScreen.h"
 #include "progress/ContinueQuest.h"
 #include "progress/Credits.h"
 #include "progress/EndingScreen.h"
@@ -36,6 +38,8 @@ TScreenRegistry::TScreenRegistry() {
          {},
          [] { return (profileManager = std::make_shared<TProfileManager>()).get(); }},
         {"", "popUp.setup", {}, [] { return popUp = new TPopUp(); }},
+        {"", "winScreen.setup", {}, [] { return winScreen = new TWinScreen(); }},
+        {"", "loseScreen.setup", {}, [] { return loseScreen = new TLoseScreen(); }},
         {"", "enterName.setup", {}, [] { return enterName = new TEnterName(); }},
         {"PICK-FLOW", "pickFlow.setup", {}, [] { return pickFlow = new TPickFlow(); }},
         {"", "continueQuest.setup", {}, [] { return continueQuest = new TContinueQuest(); }},

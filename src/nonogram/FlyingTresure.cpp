@@ -174,7 +174,13 @@ void updateFlyingTresures(TLevel& level) {
 }
 
 void drawFlyingTresures(const TLevel& level) {
-    for (const auto& t : level.flyingTresures) t->draw();
+    for (const auto& t : level.flyingTresures)
+        if (!t->summary || t->per <= 0.1f) t->draw();
+}
+
+void drawSummaryTresures(const TLevel& level) {
+    for (const auto& t : level.flyingTresures)
+        if (t->summary && t->per > 0.1f) t->draw();
 }
 
 void sendAllDown(TLevel& level) {

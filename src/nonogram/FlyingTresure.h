@@ -54,7 +54,10 @@ std::shared_ptr<TFlyingTresure> startFlyingTresure(std::shared_ptr<TTresureData>
 void chestPlace(const TLevel& level, float& x, float& y);
 // Every collected treasure of the level updates once (a copy of the list: some leave it).
 void updateFlyingTresures(TLevel& level);
+// The treasures in the chest and on their way to it; those well into their flight to the win summary are
+// left to the win screen, which draws them over its panel.
 void drawFlyingTresures(const TLevel& level);
+void drawSummaryTresures(const TLevel& level);
 // The chest bursts: every collected treasure falls out of it.
 void sendAllDown(TLevel& level);
 // Every collected treasure lands at once: one still flying into the chest comes to rest in it.

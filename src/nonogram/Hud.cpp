@@ -149,3 +149,12 @@ void THud::drawMistakes() const {
     }
     resetDrawState();
 }
+
+void THud::drawHintsLabel() const {
+    SetImageFont(hintFont);
+    const float x = 885 - TextWidth(txtHints) / 2.0f, y = 590 - TextHeight(txtHints) / 2.0f;
+    drawTextBacking(txtHints, x, y, 3);
+    SetColor(kGold[0], kGold[1], kGold[2]);
+    drawTextFloor(txtHints, x, y);
+    resetDrawState();
+}

@@ -33,6 +33,8 @@ class THud {
     void drawScore() const;
     void drawTime() const;
     void drawMistakes() const;
+    // The label above the hint slots.
+    void drawHintsLabel() const;
 
   private:
     void _drawTextShadowed(const std::string& text, float cx, float cy, const eng::ImageFont& font,

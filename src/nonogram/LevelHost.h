@@ -34,10 +34,8 @@ class TLevelHost {
     virtual void showTipToBroke(TTile& tile) {}
     virtual void showTipToUncover(TTile& tile) {}
 
-    // The hint slots an uncovered treasure may charge.
-    virtual int isHintUnloaded() const { return 0; }
-    virtual bool getFreeHintDim(TDim& out) const { return false; }
-    virtual void startFlyingHint(TTile& tile, const TDim& slot) {}
+    // A treasure came out of the cell: it may charge a spent hint slot.
+    virtual void chargeHint(TTile& tile) {}
 
     // The number panels' backing shows and hides with the numbers.
     virtual void showNumberBacks(int on) {}

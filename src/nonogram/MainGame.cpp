@@ -70,19 +70,19 @@ void TMainGame::setup() {
     _setupImages();
     hud.setupFonts();
     drag.setupFonts();
+    powerUps.setup();
+    TSpecialTip::setup();
 }
 
 void TMainGame::_setupImages() {
     for (int i = 0; i < 21; ++i) backFrame[i] = mainGamePicture("frame" + std::to_string(i) + ".png");
     for (int i = 0; i < 5; ++i) gridImg[i] = mainGamePicture("grid-" + std::to_string(i) + ".png", true);
-    shellOver = mainGamePicture("shell-over.png");
-    if (shellOver) SetImageHandle(shellOver, ImageWidth(shellOver) / 2 + 2, ImageHeight(shellOver) / 2 + 2);
     gradientLeft = mainGamePicture("gradient-left.png");
     gradientUp = mainGamePicture("gradient-up.png");
     divLeft = mainGamePicture("divLeft.png");
     divUp = mainGamePicture("divUp.png");
     backImg = mainGamePicture("back.png");
-    normalScarab = mainGamePicture("scarabNormal.png", true);
+    hints.setupImages();
 }
 
 void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
@@ -142,6 +142,9 @@ void TMainGame::afterFrame() {
 
 void TMainGame::prepare() {
     _prepareSelf();
+    hints.clear();
+    hints._prepareHints(*level);
+    specialTip = nullptr;
     startOpeningFlight(*level, fx.flyingTiles);
     if (!level->backGroundUrl.empty()) {
         level->background = loadImageOrWarn(programPrefix + level->backGroundUrl);
@@ -153,6 +156,9 @@ void TMainGame::prepare() {
 }
 
 void TMainGame::_prepareSelf() {
+    profile().checkPowerUpUnlocked();
+    powerUps.clear();
+    powerUps._preparePowerUpStan();
     fade = 1;
     dFade = 0;
     alpha = dAlpha = 1;
@@ -194,6 +200,9 @@ void TMainGame::finish() {
     fx.plates.clear();
     fx.stones.clear();
     fx.debris.clear();
+    powerUps.clear();
+    hints.clear();
+    specialTip = nullptr;
     overTile = clickedTile = nullptr;
     drag.clear();
 }
@@ -257,6 +266,3 @@ int TMainGame::getOverLeft2() const {
         return drag.isHoldedPionowo() ? -1 : drag.firstHoldedTile->r;
     return getOverLeft();
 }
-
-// Power-up buttons are shown only when unlocked, and nothing unlocks them before the power-ups exist.
-void TMainGame::useBonus(int) {}

@@ -12,10 +12,13 @@
 #include "engine/Engine.h"
 #include "nonogram/Chest.h"
 #include "nonogram/Drag.h"
+#include "nonogram/Hints.h"
 #include "nonogram/Hud.h"
 #include "nonogram/Level.h"
 #include "nonogram/LevelHost.h"
 #include "nonogram/PlayEffects.h"
+#include "nonogram/PowerUps.h"
+#include "nonogram/SpecialTip.h"
 #include "screen/Ekran.h"
 
 class TProfile;
@@ -41,7 +44,6 @@ class TMainGame : public TEkran, public TLevelHost {
     float gridA = 0, dGridA = 0;                     // the grid's alpha and its target
     float numberBacks = 0, dNumberBacks = 0;         // the number panels' alpha and its target
     int isControlHolded = 0;                         // the left Ctrl key swaps the hand and the hook
-    int overHint = 0;
     int useMedalionN = 0, useMieczN = 0, useOkoN = 0, useCzaszkaN = 0, useMapaN = 0, useHintsN = 0,
         allLivingsN = 0, useLivingsN = 0;  // per-level use counters of the power-ups and hints
 
@@ -49,14 +51,16 @@ class TMainGame : public TEkran, public TLevelHost {
     std::array<eng::Image, 21> backFrame;
     std::array<eng::Image, 5> gridImg;
     eng::Image gradientLeft, gradientUp, divLeft, divUp, backImg;
-    // The hint slots' pictures.
-    eng::Image shellOver, normalScarab;
 
     // The parts of the screen and the effects it owns.
     THud hud{*this};
     TChest chest{*this};
     TDrag drag;
     TPlayEffects fx;
+    TPowerUps powerUps{*this};
+    THints hints{*this};
+    std::shared_ptr<TSpecialTip> specialTip;  // the tip balloon on screen, or null
+    bool particlesOnTop = false;              // an overlay (the win screen) draws the particles over itself
 
     TMainGame();
 
@@ -109,8 +113,10 @@ class TMainGame : public TEkran, public TLevelHost {
     float getWorekY() const override { return chest.getWorekY(); }
     void stoneInBag() override { chest.stoneInBag(); }
     void uszkodzSkrzynie() override { chest.uszkodzSkrzynie(); }
-    // Tutorial tips and hint slots keep the host's silent answers until the tutorial and the power-ups exist.
-    void useBonus(int kind);
+    void showTipToBroke(TTile& tile) override { specialTip = openSpecialTip(tile, 1); }
+    void showTipToUncover(TTile& tile) override { specialTip = openSpecialTip(tile, 0); }
+    void chargeHint(TTile& tile) override { hints.chargeFrom(tile); }
+    void useBonus(int kind) { powerUps.useBonus(kind); }
 
     // The counters of the level in progress go to the active profile when it plays this level, and come back
     // from it when the level is resumed.
@@ -138,6 +144,8 @@ class TMainGame : public TEkran, public TLevelHost {
     void _takeCtrlState();
     void _cancelDrag();
     void _updateGUI();
+    void _updateSpecialTip();
+    void _runLoseScreen();
     void _controlGUI();
     void _controlKeyBoard();
     void goMenu();

@@ -24,6 +24,7 @@ void TMainGame::draw() {
     hud.drawPanel();
     hud.drawScore();
     hud.drawTime();
+    hints._drawHints();
     chest.drawBack();
     if (level) drawFlyingTresures(*level);
     chest.particleSkarbu.draw();
@@ -35,12 +36,15 @@ void TMainGame::draw() {
     chest.drawCover();
     hud.drawMistakes();
     fx.debris.draw();
-    fx.particles.draw();
+    powerUps._drawMiecz();
+    if (!particlesOnTop) fx.particles.draw();
     resetDrawState();
     fx.plates.draw();
     fx.stones.draw();
+    powerUps.flying.draw();
     fx.captions.draw();
     resetDrawState();
+    if (specialTip) specialTip->draw();
     _drawFade();
     resetDrawState();
     _drawMouse();

@@ -7,7 +7,9 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "nonogram/FlyingTresure.h"
+#include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
+#include "nonogram/WinScreen.h"
 #include "progress/Options.h"
 #include "progress/Profile.h"
 #include "screen/FrameServices.h"
@@ -32,22 +34,32 @@ void TMainGame::update() {
     _updateState();
     if (level) updateFlyingTresures(*level);
     approach(numberBacks, dNumberBacks, 0.05f);
+    hints.flying.update();
     fx.emitters.update();
     fx.particles.update();
     chest.particleSkarbu.update();
     chest._updateEfekty();
     _updateTime();
     _updateFade();
+    hints._updateHints();
     _updateGUI();
+    powerUps._updateMiecz();
     fx.stones.update();
     chest._updateWorek();
     fx.debris.update();
     if (level) level->updateNumbers();
     hud._updateHandPick();
+    powerUps._updatePowerUpStan();
     if (level) level->updateBack();
+    _updateSpecialTip();
     approach(gridA, dGridA, 0.05f);
     fx.plates.update();
+    powerUps.flying.update();
     fx.captions.update();
+}
+
+void TMainGame::_updateSpecialTip() {
+    if (specialTip && !specialTip->update()) specialTip = nullptr;
 }
 
 void TMainGame::_updateState() {
@@ -82,27 +94,40 @@ void TMainGame::_updateState() {
             level->updateTiles();
             if (fx.captions.empty()) {
                 setState(TGameState::WIN);
-                // The win screen joins here; until then the level is over once its caption has gone.
+                if (winScreen) winScreen->mainLoop();
                 fade = dFade = 1;
                 wynik = "GET-NEXT-LEVEL";
             }
             break;
         case TGameState::LOSE:
-            if (dFade != 1 && treasuresFalling(*level) == 0 && fx.debris.empty()) {
-                // The lose screen joins here; until then the level starts again.
-                setState(TGameState::LOSE_END);
-                dFade = 1;
-                wynik = "RESTART-LEVEL";
-            }
+            if (dFade != 1 && treasuresFalling(*level) == 0 && fx.debris.empty()) _runLoseScreen();
             break;
         default:
             break;
     }
 }
 
-// While a mouse button is held the cursor shows the tool the release would use.
+// The lose screen over the burst chest; its answer leaves the level.
+void TMainGame::_runLoseScreen() {
+    const std::string answer = loseScreen ? loseScreen->mainLoop(*this) : "RESTART";
+    _prepareDelta();
+    dFade = 1;
+    if (answer == "RESTART") {
+        setState(TGameState::LOSE_END);
+        wynik = "RESTART-LEVEL";
+    } else {
+        wynik = answer;
+    }
+}
+
+// While a mouse button is held the cursor shows the tool the release would use; the eye, the map and the
+// skull wait for a click of their own.
 void TMainGame::_updateHand() {
-    if (!mouse || (hand != TTool::HAND && hand != TTool::HOOK)) return;
+    if (hand != TTool::HAND && hand != TTool::HOOK) {
+        powerUps._updateHeldTool();
+        return;
+    }
+    if (!mouse) return;
     const bool hook = (hand == TTool::HOOK) != rightHeld();
     mouse->setCursor(hook ? "HOOK" : "HAND");
 }
@@ -175,15 +200,13 @@ void TMainGame::LOSE() {
     if (level) sendAllDown(*level);
 }
 
-// The GUI follows the screen's fade; a power-up button shows only once the profile has unlocked it.
+// The GUI follows the screen's fade; then the power-up buttons take clicks when unlocked and charged.
 void TMainGame::_updateGUI() {
     if (!Gui) return;
-    for (int k = 1; k <= 5; ++k)
-        if (auto b = Gui->getItem("bonus" + std::to_string(k)))
-            b->setState(profile().unlocked[k - 1] ? 1 : 0, 1);
     // The menu answers only while the level is played (not during the opening flight or the end).
     if (auto menu = Gui->getItem("menu")) menu->_a = state == TGameState::NORMAL ? 1 : 0;
     _updateGui();
+    powerUps._updateButtons();
 }
 
 void TMainGame::_controlGUI() {

@@ -290,10 +290,8 @@ void TTile::update_state_ODKRYJ_2() {
     auto flying =
         startFlyingTresure(tresure, sizeIndex(), tresure->frames - 1, dim.x, dim.y, shared_from_this());
     _myTresure = flying.get();
-    TDim slot;
     TLevelHost* host = _host();
-    if (!noHintLoad && host && host->isHintUnloaded() && host->getFreeHintDim(slot))
-        host->startFlyingHint(*this, slot);
+    if (!noHintLoad && host) host->chargeHint(*this);
     tresure = nullptr;
 }
 

@@ -88,11 +88,11 @@ int TProfile::checkPowerUpUnlocked() {
     const int s = getHighestStage();
     const int l = getMaxLevel(s);
     if (s < 1 || s > 5) return 1;
-    // Stage s opens every slot of the stages before it; the stage's own slots open at its level thresholds.
-    for (int k = 1; k < s; ++k) unlocked[k - 1] = 1;
-    static const int threshold[5] = {24, 28, 31, 39, 12};
-    if (l >= threshold[s - 1]) unlocked[s - 1] = 1;
-    if (s == 5 && l >= 24) unlocked[5] = 1;
+    // A slot opens at its level of its stage and stays open in every later stage.
+    for (int k = 0; k < 6; ++k) {
+        const TUnlockAt& at = unlockAt[k];
+        if (s > at.stage || (s == at.stage && l >= at.level)) unlocked[k] = 1;
+    }
     return 1;
 }
 

@@ -71,6 +71,13 @@ class TProfile {
 
     // Full recharge time of each power-up slot in milliseconds (set by the main game).
     static inline std::array<int, 6> maxCzasPowerUpow{};
+    // Where in the flow each power-up slot opens (the main game reads them with the recharge times). The
+    // defaults suit long stages: the sword late in stage 1, one slot per stage, the skull and the bag in
+    // stage 5.
+    struct TUnlockAt {
+        int stage = 0, level = 0;
+    };
+    static inline std::array<TUnlockAt, 6> unlockAt{{{1, 24}, {2, 28}, {3, 31}, {4, 39}, {5, 12}, {5, 24}}};
 
     // ---- records and queries
     std::shared_ptr<TProfLevelData> getProfLevelData(int numer) const;

@@ -90,5 +90,14 @@ class MainGameTest : public ::testing::Test {
     }
 
     static TProfile& profile() { return *profileManager->profile; }
+    // The profile has played far enough to own every power-up (the bag included), or has played nothing.
+    static void ownPowerUps(bool on) {
+        TProfile& p = profile();
+        p.levele.clear();
+        if (!on) return;
+        p.numerStageu = 5;
+        p.updateLevelData(99, 1, 0, 0, 0, 1);
+        p.numerStageu = 1;
+    }
     static inline std::shared_ptr<TMainGame> game;
 };

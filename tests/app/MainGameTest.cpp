@@ -186,7 +186,7 @@ TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         profile().mistakes = profile().kamienieWWorku = 0;
-        profile().unlocked[5] = c.bag ? 1 : 0;
+        ownPowerUps(c.bag);
         auto l = level(kFull, c.tolerance);
         start(l);
         int n = 0;
@@ -214,7 +214,7 @@ TEST_F(MainGameTest, MistakesFillTheBagThenDamageTheChestThenBurstIt) {
 TEST_F(MainGameTest, AStoneFlyingToTheBagHoldsItsPlace) {
     profile().mistakes = 0;
     profile().kamienieWWorku = 2;
-    profile().unlocked[5] = 1;
+    ownPowerUps(true);
     auto l = level(kFull, 3);
     start(l);
     l->tile[0][0]->rozbij(0);
@@ -287,7 +287,7 @@ TEST_F(MainGameTest, TheWinRecordsTheScoreShownAndBreaksTheRestForFree) {
 
 TEST_F(MainGameTest, AStoneLandingAfterTheWinChangesNothing) {
     profile().mistakes = 0;
-    profile().unlocked[5] = 0;
+    ownPowerUps(false);
     auto l = level({"##...", ".....", ".....", ".....", "....."}, 1);
     start(l);
     l->tile[4][4]->odkryj(0);  // a wrong move: its stone takes a while to reach the chest

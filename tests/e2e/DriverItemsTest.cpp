@@ -114,7 +114,7 @@ TEST_F(DriverItems, TheLevelLineAimsABotThatFinishesTheLevel) {
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 15; ++c)
             if (picture[r][c] != '.') s << "click " << g.x(c) << " " << g.y(r) << "\n";
-    s << "waitscreen GET-NEXT-LEVEL 1200\n";
+    s << "item play 1200\nwaitscreen GET-NEXT-LEVEL 1200\n";
     DriverRun play = runDriverWith(s.str(), user, out, options);
     EXPECT_EQ(play.exitCode, 0) << play.output;
     EXPECT_EQ(count(play.output, "level: data/levels/boat.lvl; dims 10 x 15;"), 1u) << play.output;

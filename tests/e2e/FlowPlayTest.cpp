@@ -85,6 +85,7 @@ TEST(FlowPlay, ANewPlayerPlaysTheCasualJourneyQuitsAndResumesTheLevelInProgress)
         for (int level = 0; level < 2; ++level) {
             const LevelLine l = nextLevel(d, seen);
             EXPECT_GT(uncover(d, l, -1), 0);
+            d.must("item play 1200");  // the win screen
             EXPECT_NE(d.say("waitscreen GET-NEXT-LEVEL 1200").find("screen: GET-NEXT-LEVEL"),
                       std::string::npos)
                 << d.transcript();

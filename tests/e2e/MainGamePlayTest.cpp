@@ -51,7 +51,7 @@ TEST_F(MainGamePlay, SolvingTheLevelWithClicksAndDragsLeadsToTheNextLevel) {
             c = end + 1;
         }
     }
-    s << "wait 30\ngrab finished-picture\nwaitscreen GET-NEXT-LEVEL 1200\n";
+    s << "wait 30\ngrab finished-picture\nitem play 1200\nwaitscreen GET-NEXT-LEVEL 1200\n";
     DriverRun run = runDriverWith(s.str(), user, out, options);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
@@ -103,7 +103,7 @@ TEST_F(MainGamePlay, WrongMovesBurstTheChestAndTheLevelStartsAgain) {
                 s << "click " << g.x(c) << " " << g.y(r) << " left\nwait 40\n";
                 if (++wrong == 1) s << "wait 95\ngrab stone-hits-chest\n";
             }
-    s << "waitscreen RESTART-LEVEL 1200\n";
+    s << "item restart 1200\nwaitscreen RESTART-LEVEL 1200\n";
     DriverRun run = runDriverWith(s.str(), user, out, options);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.has("screen: RESTART-LEVEL")) << run.output;

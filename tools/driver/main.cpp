@@ -286,11 +286,15 @@ void onFrame() {
 // and given to the main game. After that the main game has answered and the run ends.
 class TLevelStarter : public TEkran {
   public:
-    explicit TLevelStarter(std::string path) : path_(std::move(path)) { id = "LEVEL-STARTER"; }
+    TLevelStarter(std::string path, int stage, int number)
+        : path_(std::move(path)), stage_(stage), number_(number) {
+        id = "LEVEL-STARTER";
+    }
     std::string mainLoop() override;
 
   private:
     std::string path_;
+    int stage_, number_;  // where in the flow the profile stands
     bool started_ = false;
 };
 
@@ -303,6 +307,11 @@ std::string TLevelStarter::mainLoop() {
         profileManager->profile = std::make_shared<TProfile>();
         profileManager->profile->name = "DRIVER";
         profileManager->profile->flowType = "CASUAL";
+        // The profile has reached this place of the flow: what it unlocks there is unlocked.
+        TProfile& p = *profileManager->profile;
+        p.numerStageu = stage_;
+        p.numerLevelu = number_;
+        if (stage_ > 1 || number_ > 1) p.updateLevelData(number_, 0, 0, 0, 0, 1);
     }
     auto level = loadLevel(path, 1);
     if (!level || !mainGame) return "END";
@@ -326,7 +335,9 @@ void usage() {
         "                the title screen; every click prints 'clicked: ID'\n"
         "  --level FILE  play this level file (for example data/levels/cat.lvl) on an empty screen in place "
         "of\n"
-        "                the title screen: left button uncovers, right button breaks");
+        "                the title screen: left button uncovers, right button breaks\n"
+        "  --at S L      with --level: the profile stands at stage S, level L of its flow (what it has\n"
+        "                unlocked there, such as power-ups, is unlocked)");
 }
 
 }  // namespace
@@ -337,11 +348,15 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
     std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
+    int atStage = 1, atNumber = 1;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
-             a == "--level" || a == "--scene") &&
-            i + 1 < argc) {
+        if (a == "--at" && i + 2 < argc) {
+            atStage = std::atoi(argv[++i]);
+            atNumber = std::atoi(argv[++i]);
+        } else if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
+                    a == "--level" || a == "--scene") &&
+                   i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--game") gameDir = v;
             if (a == "--user") userDir = v;
@@ -392,7 +407,9 @@ int main(int argc, char** argv) {
     if (!guiPath.empty()) screens.replace("MAIN-MENU", [guiPath] { return new TGuiViewer(guiPath); });
     if (!scenePath.empty()) screens.replace("MAIN-MENU", [scenePath] { return new TLevelScene(scenePath); });
     if (!levelPath.empty()) {
-        screens.replace("MAIN-MENU", [levelPath] { return new TLevelStarter(levelPath); });
+        screens.replace("MAIN-MENU", [levelPath, atStage, atNumber] {
+            return new TLevelStarter(levelPath, atStage, atNumber);
+        });
         // The level stands alone: whatever it answers ends the run instead of moving through a flow.
         for (auto& row : control.table)
             if (row.run) row.run = [] { return std::string("MAIN-MENU"); };
