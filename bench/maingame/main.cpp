@@ -15,7 +15,9 @@
 #include "core/LogicalScreen.h"
 #include "engine/Engine.h"
 #include "nonogram/Level.h"
+#include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
+#include "nonogram/WinScreen.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
 #include "progress/ProfileManager.h"
@@ -61,7 +63,10 @@ int main(int argc, char** argv) {
 
     profileManager->profile = std::make_shared<TProfile>();
     profileManager->profile->flowType = "HARD";
-    profileManager->profile->unlocked[5] = 1;
+    // Far enough in the flow to own every power-up.
+    profileManager->profile->numerStageu = 5;
+    profileManager->profile->updateLevelData(99, 1, 0, 0, 0, 1);
+    profileManager->profile->numerStageu = 1;
     auto level = loadLevel(levelPath, 1);
     if (!level) return 2;
     level->backGroundUrl = "gfx/backgrounds/background-6.jpg";
@@ -118,13 +123,15 @@ int main(int argc, char** argv) {
                 calls.back(), quads[quads.size() / 2], quads.back());
 
     // The options screen over this level (the in-game menu), then the title screen, each for a while.
-    auto measure = [&](const char* name, TEkran& screen) {
+    // An overlay draws the screen below it first, as its loop does.
+    auto measure = [&](const char* name, TEkran& screen, TEkran* below = nullptr) {
         Stats cost;
         for (int f = 0; f < 300; ++f) {
             if (f % 60 == 0) eng::InjectMouseMove(300.0f + f, 200.0f + f);
             const double c0 = clockMs(CLOCK_THREAD_CPUTIME_ID);
             eng::Cls();
             screen.update();
+            if (below) below->draw();
             screen.draw();
             eng::FlushDrawing();
             cost.v.push_back(clockMs(CLOCK_THREAD_CPUTIME_ID) - c0);
@@ -134,6 +141,19 @@ int main(int argc, char** argv) {
     };
     options->prepare(&game);
     measure("options over the main game", *options);
+    // The won level: its picture closes up and the treasures in the chest fly to the panel.
+    game.WIN();
+    game.fx.captions.clear();
+    game.setState(TGameState::WIN);
+    std::printf("treasures flying to the win screen: %zu\n", level->flyingTresures.size());
+    winScreen->prepare();
+    game.particlesOnTop = true;
+    measure("win screen", *winScreen, &game);
+    game.particlesOnTop = false;
+    // The burst chest's pieces fall behind the lose screen.
+    game.LOSE();
+    loseScreen->prepare(game);
+    measure("lose screen", *loseScreen, &game);
     mainMenu->prepare();
     measure("title screen", *mainMenu);
     std::fflush(stdout);
