@@ -194,3 +194,55 @@ TEST_F(MainGameTest, NothingThatActsOnCellsOutlivesTheLevel) {
     frame(200);
     EXPECT_EQ(clearedCells(*l), cleared);
 }
+
+TEST_F(MainGameTest, AToolTipBalloonSaysWhatACellWaitsFor) {
+    auto l = level(kPicture);
+    start(l);
+    // The balloon stands in the cell's quarter of the screen.
+    const float places[4][2] = {{170, 170}, {750, 170}, {170, 600}, {750, 600}};
+    // A picture cell in the lower half waits for the hand; the hook is tried on it.
+    TTile& cell = *l->tile[4][4];
+    const int q = cell.checkCwiartka();
+    ASSERT_GE(q, 2);
+    cell.setZadanie("UNCOVER", "");
+    EXPECT_EQ(cell.rozbij(0), 0);
+    ASSERT_TRUE(game->specialTip);
+    EXPECT_EQ(game->specialTip->textN, 0);
+    EXPECT_EQ(game->specialTip->x, places[q][0]);
+    EXPECT_EQ(game->specialTip->y, places[q][1]);
+    EXPECT_EQ(profile().mistakes, 0);
+    frame(30);
+    EXPECT_EQ(game->specialTip->alpha, 1);
+    // It stands on its balloon: the text's box lies inside the picture.
+    const TSpecialTip& tip = *game->specialTip;
+    const float w = static_cast<float>(eng::ImageWidth(TSpecialTip::tipBack));
+    const float h = static_cast<float>(eng::ImageHeight(TSpecialTip::tipBack));
+    EXPECT_GE(tip.tx, tip.x - w / 2);
+    EXPECT_GT(tip.ty, tip.y - h / 2);
+    EXPECT_LT(tip.ty, tip.y);
+    eng::Cls();
+    game->draw();
+    const eng::Pixmap shot = eng::GrabPixmap(0, 0, 1024, 768);
+    const std::string path = ::testing::TempDir() + "tip-balloon.png";
+    if (eng::SavePixmapPNG(shot, path)) std::printf("the balloon: %s\n", path.c_str());
+    // It closes after four seconds by itself.
+    frame(4000 / 17 + 30);
+    EXPECT_FALSE(game->specialTip);
+
+    // The other text for a cell that waits for the hook; a left click closes it early.
+    TTile& empty = *l->tile[0][4];
+    empty.setZadanie("BROKE", "");
+    EXPECT_EQ(empty.odkryj(0), 0);
+    ASSERT_TRUE(game->specialTip);
+    EXPECT_EQ(game->specialTip->textN, 1);
+    const int q2 = empty.checkCwiartka();
+    ASSERT_LT(q2, 2);
+    EXPECT_EQ(game->specialTip->x, places[q2][0]);
+    EXPECT_EQ(game->specialTip->y, places[q2][1]);
+    frame(5);
+    eng::InjectMouseMove(1000, 20);
+    button(1, true);
+    button(1, false);
+    frame(30);
+    EXPECT_FALSE(game->specialTip);
+}
