@@ -246,3 +246,20 @@ TEST_F(MainGameTest, AToolTipBalloonSaysWhatACellWaitsFor) {
     frame(30);
     EXPECT_FALSE(game->specialTip);
 }
+
+TEST_F(MainGameTest, RechargeStandsStillWhileTheGameIsPaused) {
+    ownPowerUps(true);
+    start(level(kPicture));
+    const int full = TProfile::maxCzasPowerUpow[0];
+    profile().czas[0] = eng::MilliSecs() - full / 4;
+    frame();
+    const float before = slot(1)->stan;
+    game->PauseMyGame();  // a menu over the level, the window in the background
+    eng::Delay(full / 2);
+    game->ResumeMyGame();
+    frame();
+    EXPECT_NEAR(slot(1)->stan, before, 0.01f);
+    eng::Delay(full / 2);
+    frame();
+    EXPECT_NEAR(slot(1)->stan, before + 0.5f, 0.01f) << "and runs on afterwards";
+}
