@@ -44,6 +44,7 @@ const std::vector<Generator>& generators() {
         {"options-art", genOptionsArt},
         {"profile-panels", genProfilePanels},
         {"win-lose-art", genWinLoseArt},
+        {"award-art", genAwardArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
