@@ -60,6 +60,7 @@ void genOptionsArt(const Context& c);
 void genProfilePanels(const Context& c);
 // panels_winlose.cpp, sword_art.cpp: the won and lost levels' panels, the tip balloon and the flying sword.
 void genWinLoseArt(const Context& c);
+void genMapArt(const Context& c);  // map*.cpp: the journey map, its markers and panel, the stage sheet
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

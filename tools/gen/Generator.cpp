@@ -44,6 +44,7 @@ const std::vector<Generator>& generators() {
         {"options-art", genOptionsArt},
         {"profile-panels", genProfilePanels},
         {"win-lose-art", genWinLoseArt},
+        {"map-art", genMapArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

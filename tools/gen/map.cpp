@@ -1,0 +1,21 @@
+// The journey map screen's pictures in gfx/gui/mapa/ and the stage sheet's in gfx/gui/stageScreen/.
+#include <string>
+
+#include "Entries.h"
+#include "map_art.h"
+#include "paint/ImageIO.h"
+
+namespace gen {
+
+using namespace paint;
+
+void genMapArt(const Context& ctx) {
+    const std::string dir = "gfx/gui/mapa/";
+    writeJpeg(map::mapBack(), ctx.out(dir + "mapa.jpg"), 90);
+    writePng(map::stageMarker(true), ctx.out(dir + "stage-1.png"));
+    writePng(map::stageMarker(false), ctx.out(dir + "stage-0.png"));
+    writePng(map::stageArrow(), ctx.out(dir + "arrow.png"));
+    writePng(map::mapPanel(), ctx.out(dir + "panel.png"));
+}
+
+}  // namespace gen
