@@ -39,12 +39,12 @@ const std::vector<Generator>& generators() {
         {"rules-screen", genRulesScreen},
         {"credits-back", genCreditsBack},
         {"story-panel", genStoryPanel},
+        {"map-art", genMapArt},
         {"popup-frame", genPopUpFrame},
         {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},
         {"profile-panels", genProfilePanels},
         {"win-lose-art", genWinLoseArt},
-        {"map-art", genMapArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
