@@ -39,6 +39,7 @@ const std::vector<Generator>& generators() {
         {"rules-screen", genRulesScreen},
         {"credits-back", genCreditsBack},
         {"story-panel", genStoryPanel},
+        {"map-art", genMapArt},
         {"popup-frame", genPopUpFrame},
         {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},
