@@ -148,12 +148,12 @@ int main(int argc, char** argv) {
     std::printf("treasures flying to the win screen: %zu\n", level->flyingTresures.size());
     winScreen->prepare();
     game.particlesOnTop = true;
-    measure("win screen", *winScreen, &game);
+    measure("win screen", *winScreen);
     game.particlesOnTop = false;
     // The burst chest's pieces fall behind the lose screen.
     game.LOSE();
     loseScreen->prepare(game);
-    measure("lose screen", *loseScreen, &game);
+    measure("lose screen", *loseScreen);
     mainMenu->prepare();
     measure("title screen", *mainMenu);
     std::fflush(stdout);

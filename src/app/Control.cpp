@@ -14,8 +14,7 @@ namespace {
 
 // Kinds of flow entries whose screens are still to come: the flow passes over them.
 bool notYetPlayable(const std::string& name) {
-    static const char* const kinds[] = {"PUZZLE-EXPRESS", "HIDDEN-OBJECT", "FINDROUTE-PUZZLE", "PUZZLE",
-                                        "MAPA"};
+    static const char* const kinds[] = {"PUZZLE-EXPRESS", "HIDDEN-OBJECT", "FINDROUTE-PUZZLE", "PUZZLE"};
     for (const char* k : kinds)
         if (name == k) return true;
     return name.rfind("STORY", 0) == 0;
@@ -72,9 +71,9 @@ bool TScreenSwitcher::step() {
         if (onSwitch) onSwitch(where);
         // Every game screen starts from a saved profile.
         if (isGameScreen(where) && profileManager && profileManager->profile) profileManager->save();
-        // The title's "resume" answers the entry in progress, which may be one still to come.
+        // The title's "resume" and the map's choices answer an entry, which may be of a kind still to come.
         const std::string next = screen->mainLoop();
-        setWhere(where == "MAIN-MENU" ? passOverMissing(next) : next);
+        setWhere(where == "MAIN-MENU" || where == "MAPA" ? passOverMissing(next) : next);
         return true;
     }
     for (const Row& row : table) {
@@ -102,5 +101,5 @@ void TScreenSwitcher::mainloop() {
         step();
         HideMouse();
     } while (where != "END" && !where.empty());
-    if (where.empty()) Notify(" Wyjscie z glownej petli z powodu pustego ciagu kierunkowego! ", false);
+    if (where.empty()) Notify("The game was sent to a screen without a name and ends.", false);
 }

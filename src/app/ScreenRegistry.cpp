@@ -7,17 +7,22 @@
 #include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/WinScreen.h"
+#include "progress/AwardScreen.h"
 #include "progress/ContinueQuest.h"
 #include "progress/Credits.h"
 #include "progress/EndingScreen.h"
 #include "progress/EnterName.h"
+#include "progress/GiveAward.h"
+#include "progress/Highscores.h"
 #include "progress/IntroScreen.h"
 #include "progress/MainMenu.h"
+#include "progress/Mapa.h"
 #include "progress/Options.h"
 #include "progress/PickFlow.h"
 #include "progress/PopUp.h"
 #include "progress/ProfileManager.h"
 #include "progress/RulesScreen.h"
+#include "progress/StageScreen.h"
 
 TScreenRegistry screens;
 
@@ -40,6 +45,12 @@ TScreenRegistry::TScreenRegistry() {
         {"", "popUp.setup", {}, [] { return popUp = new TPopUp(); }},
         {"", "winScreen.setup", {}, [] { return winScreen = new TWinScreen(); }},
         {"", "loseScreen.setup", {}, [] { return loseScreen = new TLoseScreen(); }},
+        {"MAPA", "mapa.setup", {}, [] { return mapa = new TMapa(); }},
+        {"", "stageScreen.setup", {}, [] { return stageScreen = new TStageScreen(); }},
+        {"", "awardScreen.setup", {}, [] { return awardScreen = new TAwardScreen(); }},
+        {"", "giveAward.setup", {}, [] { return giveAward = new TGiveAward(); }},
+        {"", "showAward.setup", {}, [] { return showAward = new TShowAward(); }},
+        {"", "highscores.setup", {}, [] { return highscores = new THighscores(); }},
         {"", "enterName.setup", {}, [] { return enterName = new TEnterName(); }},
         {"PICK-FLOW", "pickFlow.setup", {}, [] { return pickFlow = new TPickFlow(); }},
         {"", "continueQuest.setup", {}, [] { return continueQuest = new TContinueQuest(); }},

@@ -12,10 +12,17 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "nonogram/MainGame.h"
 #include "nonogram/MainGameFlow.h"
+#include "nonogram/WinScreen.h"
+#include "progress/Award.h"
+#include "progress/AwardScreen.h"
 #include "progress/Credits.h"
+#include "progress/GiveAward.h"
+#include "progress/Highscores.h"
 #include "progress/MainMenu.h"
 #include "progress/Options.h"
+#include "progress/ProfileManager.h"
 #include "progress/RulesScreen.h"
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
@@ -66,6 +73,24 @@ void takeOverReadableData(const std::string& from, const std::string& to) {
         if (FileType(from + sub) == 2) CopyDir(from + sub, to + sub, true);
 }
 
+// After a won level: the awards earned are given one by one over the win screen; the first ones a player
+// ever earns open the award screen by themselves.
+void checkAwardsAfterWin(TWinScreen& win) {
+    if (!profileManager || !profileManager->profile || !mainGame || !mainGame->level) return;
+    TProfile& p = *profileManager->profile;
+    TAwardFacts facts;
+    facts.tutorial = mainGame->level->tutorialLevel != 0;
+    facts.maxMistakes = mainGame->level->maxMistakes;
+    facts.bagRoom = mainGame->bagOwned() ? mainGame->chest.maxKamieni : 0;
+    const size_t before = p.awardy.size();
+    runAwardChecks(p, facts, [&win](const TAward& a) { giveAward->mainLoop(a, win); });
+    if (p.bylAwardsScreen == 0 && p.awardy.size() > before) {
+        p.bylAwardsScreen = 1;
+        win.goAwards();
+        win.goAhead = 1;
+    }
+}
+
 // The layers below call up through hooks: the frame services drive the sound manager, Alt+Enter and the
 // save-everything step; every GUI clicks and hovers through the sound manager. Shared pictures go down.
 void connectServices() {
@@ -84,6 +109,13 @@ void connectServices() {
     };
     // The level flow plays nonogram entries on the main game screen.
     registerMainGameKind();
+    // Awards: the title's and the win screen's "awards" buttons, and the checks after a won level.
+    TMainMenu::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
+    TWinScreen::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
+    TWinScreen::checkAwardsHook = checkAwardsAfterWin;
+    onSaveAll([] { highscores->saveHighScores(); });
+    // The in-game menu and the lose screen lead back to the map.
+    if (options) options->mapAvailable = true;
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ void TLoseScreen::prepare(TEkran& behind) {
 
 std::string TLoseScreen::mainLoop(TEkran& behind) {
     prepare(behind);
-    runOverlay(behind);
+    runLoop();
     FlushMouse();
     FlushKeys();
     if (mouse) mouse->clear();
@@ -104,6 +104,7 @@ void TLoseScreen::_updateGUI() {
 }
 
 void TLoseScreen::draw() {
+    if (ekran) ekran->draw();
     resetDrawState();
     SetAlpha(alpha);
     SetColor(0, 0, 0);

@@ -52,7 +52,7 @@ std::string TWinScreen::mainLoop() {
     if (!mainGame || !mainGame->level) return wynik;
     prepare();
     mainGame->particlesOnTop = true;
-    runOverlay(*mainGame);
+    runLoop();
     mainGame->particlesOnTop = false;
     return wynik;
 }

@@ -21,6 +21,7 @@ std::string timeText(int seconds) {
 }  // namespace
 
 void TWinScreen::draw() {
+    mainGame->draw();  // in its state WIN the cells are left to the picture copy
     resetDrawState();
     SetColor(0, 0, 0);
     SetAlpha(fade2);

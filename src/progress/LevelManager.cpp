@@ -2,6 +2,7 @@
 #include "progress/LevelManager.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/Globals.h"
 #include "files/DataFile.h"
@@ -89,6 +90,13 @@ void TLevelManager::_readFlow(const std::string& name, bool hard,
         into.push_back(d);
         if (hard) giveStageData(d->stageN, d->numer);
     }
+    // The stage screen has room for 47 entries of a stage; more are left off it.
+    std::map<int, int> perStage;
+    for (const auto& d : into)
+        if (d->playable() && ++perStage[d->stageN] == kMaxStageEntries + 1)
+            Warn(path + ": stage " + std::to_string(d->stageN) + " has more than " +
+                 std::to_string(kMaxStageEntries) + " entries; the stage screen shows the first " +
+                 std::to_string(kMaxStageEntries));
 }
 
 void TLevelManager::_setupBackgroundsByStages() {

@@ -11,6 +11,8 @@ class TProfile;
 
 class TLevelManager {
   public:
+    static constexpr int kMaxStageEntries = 47;  // the stage screen's room
+
     std::vector<std::shared_ptr<TLevelData>> casualLevels, hardLevels;
     std::vector<std::string> backgroundsByStages;
     std::vector<std::shared_ptr<TStageData>> stagesList;  // the hard flow's stages

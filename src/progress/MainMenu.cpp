@@ -14,6 +14,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/ContinueQuest.h"
+#include "progress/Highscores.h"
 #include "progress/Options.h"
 #include "progress/PickFlow.h"
 #include "progress/PopUp.h"
@@ -176,6 +177,10 @@ void TMainMenu::afterFrame() {
     if (profileManager && profileManager->check(this)) _prepareManagerButton();
     if (KeyHit(' ')) _prepareLogoJump();
     if (per < 1 || !Gui) return;
+    if (cheatsOn && KeyHit('H') && highscores) {
+        highscores->mainLoop(this);
+        return;
+    }
     if (Gui->clickedItem("play")) {
         _play();
     } else if (Gui->clickedItem("exit") || KeyHit(27)) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
+#include "progress/Highscores.h"
 #include "progress/LevelManager.h"
 
 std::shared_ptr<TProfLevelData> TProfile::getProfLevelData(int numer) const {
@@ -124,6 +125,7 @@ void TProfile::restartPowerUpN(int k) {
 }
 
 void TProfile::resetProfile() {
+    if (highscores) highscores->checkHighScores(*this);
     awardy.clear();
     levele.clear();
     lekcjeTutoriala.clear();

@@ -1,5 +1,6 @@
 // The profile's way through its level flow: a new game, the next entry, a restart, a resume.
 #include "engine/Engine.h"
+#include "progress/Highscores.h"
 #include "progress/LevelManager.h"
 #include "progress/Profile.h"
 
@@ -13,6 +14,8 @@ bool isPlayedKind(const std::string& kind) {
 }  // namespace
 
 std::string TProfile::startNewGame() {
+    // The points of the journey left behind enter the best scores.
+    if (highscores) highscores->checkHighScores(*this);
     flowSequence = 0;
     gameType.clear();
     numerLevelu = 1;

@@ -8,6 +8,7 @@
 #include "files/FileNumber.h"
 #include "gui/Gui.h"
 #include "progress/EnterName.h"
+#include "progress/Highscores.h"
 #include "progress/PopUp.h"
 #include "progress/SaveAll.h"
 
@@ -118,6 +119,8 @@ void TProfileManager::goNew() {
 void TProfileManager::goDelete() {
     if (!profile || listaProfili.size() < 2) return;
     if (!askYesNo(txtCzySkasowac, this)) return;
+    // The player's points stay among the best scores.
+    if (highscores) highscores->checkHighScores(*profile);
     // The folder stays on disk: only the list forgets the player.
     listaProfili.erase(std::remove(listaProfili.begin(), listaProfili.end(), profile), listaProfili.end());
     profile = findProfile();

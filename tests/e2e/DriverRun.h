@@ -19,7 +19,7 @@ struct DriverRun {
 
 // A fresh folder under the system's temporary folder, removed with all it holds when the object goes, so a
 // test cleans up also when an assertion ends it early. The grab folder of a failed test stays for a look
-// at its pictures; the test's output says where.
+// at its pictures (and every test's, with KEEP_GRABS set in the environment); the test's output says where.
 class TempDir {
   public:
     explicit TempDir(const std::string& name, bool keepIfFailed = false) : keepIfFailed_(keepIfFailed) {
@@ -31,8 +31,8 @@ class TempDir {
     }
     ~TempDir() {
         if (path_.empty()) return;
-        if (keepIfFailed_ && ::testing::Test::HasFailure()) {
-            std::printf("grabs of the failed test kept in %s\n", path_.c_str());
+        if (keepIfFailed_ && (::testing::Test::HasFailure() || std::getenv("KEEP_GRABS"))) {
+            std::printf("grabs of the test kept in %s\n", path_.c_str());
             return;
         }
         std::error_code ignored;

@@ -3,59 +3,12 @@
 // level in progress with the cells they had uncovered.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "DriverDialogue.h"
 #include "DriverRun.h"
 #include "Grabs.h"
+#include "LevelBot.h"
 
 namespace {
-
-struct LevelLine {
-    std::string name;  // the level file's name without folder and extension
-    int rows = 0, cols = 0;
-    CellGrid grid;
-};
-
-bool readLevelLine(const std::string& output, LevelLine& out) {
-    std::smatch m;
-    const std::regex line(
-        R"(level: data/levels/(\w+)\.lvl; dims (\d+) x (\d+); cell 0,0 at (\d+),(\d+); pitch (\d+) x (\d+))");
-    if (!std::regex_search(output, m, line)) return false;
-    out = {m[1], std::stoi(m[2]), std::stoi(m[3]),
-           CellGrid{std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6]), std::stoi(m[7])}};
-    return true;
-}
-
-// Waits for the main game and reads the level line it printed since `seen` (moved past it).
-LevelLine nextLevel(DriverDialogue& d, size_t& seen) {
-    d.must("waitscreen MAIN-GAME 3000");
-    d.must("wait 2");
-    LevelLine l;
-    const size_t at = d.transcript().find("level: ", seen);
-    EXPECT_NE(at, std::string::npos) << d.transcript();
-    if (at == std::string::npos) return l;
-    seen = at + 1;
-    EXPECT_TRUE(readLevelLine(d.transcript().substr(at), l)) << d.transcript();
-    d.must("wait 240");  // the cells fly in
-    return l;
-}
-
-// Uncovers the picture cells of the level, the first `limit` of them (all when negative).
-int uncover(DriverDialogue& d, const LevelLine& l, int limit,
-            std::vector<std::pair<int, int>>* cells = nullptr) {
-    const auto picture = levelPicture(l.name);
-    EXPECT_EQ(static_cast<int>(picture.size()), l.rows) << l.name;
-    int n = 0;
-    for (int r = 0; r < l.rows && r < static_cast<int>(picture.size()); ++r)
-        for (int c = 0; c < l.cols && c < static_cast<int>(picture[r].size()); ++c) {
-            if (picture[r][c] == '.' || (limit >= 0 && n >= limit)) continue;
-            d.must("click " + std::to_string(l.grid.x(c)) + " " + std::to_string(l.grid.y(r)));
-            if (cells) cells->push_back({r, c});
-            ++n;
-        }
-    return n;
-}
 
 double brightness(const eng::Pixmap& pm, const CellGrid& g, int r, int c) {
     return meanColour(pm, g.cell(r, c, 8)).brightness();
@@ -81,6 +34,9 @@ TEST(FlowPlay, ANewPlayerPlaysTheCasualJourneyQuitsAndResumesTheLevelInProgress)
         d.must("wait 40");
         d.must("grab flow-choice");
         d.must("item casual");
+        // The journey's first stop is the map; from there the flow goes on.
+        d.must("waitscreen MAPA 3000");
+        d.must("item playnext");
         // The first two pictures are the tutorial's; each is solved, and the next one opens.
         for (int level = 0; level < 2; ++level) {
             const LevelLine l = nextLevel(d, seen);
