@@ -62,6 +62,7 @@ void genProfilePanels(const Context& c);
 // panels_winlose.cpp, sword_art.cpp: the won and lost levels' panels, the tip balloon and the flying sword.
 void genWinLoseArt(const Context& c);
 void genAwardArt(const Context& c);  // awards_*.cpp: the medals, award screen, award panels and best scores
+void genRouteArt(const Context& c);  // route_*.cpp: the route mini-game and the mini-games' panel and gauge
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

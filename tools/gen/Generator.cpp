@@ -46,6 +46,7 @@ const std::vector<Generator>& generators() {
         {"profile-panels", genProfilePanels},
         {"win-lose-art", genWinLoseArt},
         {"award-art", genAwardArt},
+        {"route-art", genRouteArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
