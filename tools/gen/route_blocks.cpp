@@ -66,12 +66,9 @@ Shape channelOf(int kind) {
 void body(Canvas& c, int kind) {
     const int w = c.width(), h = c.height();
     const Shape s = stone();
-    // A soft dark rim all round rather than a cast shadow, which would turn with the block.
-    Mask shade = s.grown(0.5f * k).rasterize(w, h);
-    shade.blur(1.2f * k);
-    c.paint(shade, hex(0x1a0d05, 0.55f));
-    const Field f = s.field(w, h, 8 * k);
-    c.paint(f.coverage(0.8f * k), pal::kOutline.fade(0.9f));
+    // A dark outline just inside the stone's edge, and no cast shadow, which would turn with the block.
+    c.paint(s, pal::kOutline.fade(0.9f));
+    const Field f = s.grown(-0.8f * k).field(w, h, 8 * k);
     Canvas top(w, h);
     top.paint(f.coverage(), hud::sandstone({-8000, -8000, 8000, 8000}, 900u + kind));
     bevel(top, f, Bevel{6 * k, 0.5f, 0.45f, true});
@@ -134,6 +131,8 @@ Canvas block(int kind) {
     channel(c, channelOf(kind), stone());
     if (kind == 1 || kind == 2) hub(c, 10.5f, 5.5f);
     if (kind == 4) hub(c, 14, 9);
+    // Nothing reaches into the margin, not even the outline of the channel's cut ends.
+    c.clip(stone().rasterize(c.width(), c.height()));
     Canvas out = c.downsampled(kScale);
     // Gold studs in the stone's corners.
     for (float x : {11.0f, 89.0f})

@@ -53,7 +53,7 @@ Canvas gaugeFill() {
     // Round like a tube of glass: shaded towards the bottom of the window, a bright gloss near its top.
     c.paint(body,
             Fill::vertical(kWindow.y0 * k, kWindow.y1 * k,
-                           {{0, hex(0xffffff)}, {0.5f, hex(0xf0f0f0)}, {1, hex(0x7a8a90)}}),
+                           {{0, hex(0xffffff)}, {0.55f, hex(0xf4f0ea)}, {1, hex(0xb09a84)}}),
             Blend::Multiply);
     c.paint(Shape::rect(at(kWindow.x0 + 3, 0).x, 6 * k, (kWindow.width() - 6) * k, 7 * k, 3.5f * k),
             Fill::vertical(6 * k, 13 * k, {{0, hex(0xffffff, 0.75f)}, {1, hex(0xffffff, 0.1f)}}),
@@ -100,10 +100,12 @@ Canvas gaugeFrame() {
 // "hint.png": the gauge ready to be clicked: light welling round the window's edge and a bloom inside it.
 Canvas gaugeReady() {
     Canvas c(kPlateW * kScale, kPlateH * kScale);
-    halo(c, window().outline(3 * k), 3.0f, 0.9f, Blend::Add);
+    halo(c, window().outline(5 * k), 2.5f, 1.0f, Blend::Add);
+    halo(c, window().outline(5 * k), 2.5f, 0.6f, Blend::Add);
+    c.paint(window().outline(1.4f * k), hex(0xeafffb, 0.8f), Blend::Add);
     c.paint(window(),
             Fill::radial(at(35, 20), Vec2{34, 18} * k,
-                         {{0, hex(0xffffff, 0.45f)}, {0.6f, hex(0xfff3c4, 0.18f)}, {1, hex(0xfff3c4, 0)}}),
+                         {{0, hex(0xfff3c4, 0.55f)}, {0.6f, hex(0xffd866, 0.22f)}, {1, hex(0xffd866, 0)}}),
             Blend::Add);
     Canvas out = c.downsampled(kScale);
     fadeSides(out, 3, {true, true, true, true});

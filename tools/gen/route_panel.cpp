@@ -94,8 +94,8 @@ Canvas topPanel() {
                 3.5f);
     for (float side : {-1.0f, 1.0f}) panel::stud(c, {kTitleX + side * (kTitleHalf - 14), 24.5f}, 4.0f);
     // Ornaments on the plain stone either side.
-    panel::lotusMedallion(c, {208, 24}, 18);
-    panel::lotusMedallion(c, {814, 24}, 18);
+    panel::lotusMedallion(c, {208, 24}, 20);
+    panel::lotusMedallion(c, {814, 24}, 20);
     frieze(c, 842, 904, 24);
     // The gauge's seat: a dark recess a little larger than its frame, open to the screen's right side.
     recess(c, Shape::rect(kGauge.x0 - 4, kGauge.y0 - 2, kGauge.width() + 20, kGauge.height() + 4, 12),
