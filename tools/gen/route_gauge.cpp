@@ -1,5 +1,8 @@
 // The mini-game screens' skip gauge: a glowing bar of turquoise turning to gold behind the window of a gold
 // frame with a skip emblem, the frame's ready glow, and the gauge's back and front plates.
+#include <cmath>
+#include <vector>
+
 #include "Palette.h"
 #include "maingame_hud_art.h"
 #include "maingame_hud_panel.h"
