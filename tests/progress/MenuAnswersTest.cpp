@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ScreenFixture.h"
 #include "progress/ContinueQuest.h"

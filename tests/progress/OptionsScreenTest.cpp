@@ -1,6 +1,8 @@
 // The options screen over its callers: the buttons it offers, what its ways out answer, the volume buttons,
 // and the wide-screen check-box in a window.
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "../files/TempDir.h"
 #include "ScreenFixture.h"
