@@ -158,3 +158,17 @@ TEST(OptionsSliders, StepsOfTheButtonsEndAtTheEnds) {
         EXPECT_NEAR(o.musicVol, c.end, 1e-6) << c.start << " " << c.step;
     }
 }
+
+TEST_F(Settings, AVolumeBelowTheSmallestStepLoadsAsSilence) {
+    const std::pair<const char*, float> cases[] = {
+        {"0.04", 0.0f}, {"0.05", 0.05f}, {"0", 0.0f}, {"0.7", 0.7f}};
+    for (const auto& [stored, loaded] : cases) {
+        TOptions o;
+        load(std::string(
+                 "settings {\n\tfullScreen = 0\n\twideScreen = 0\n\tcustomCursor = 0\n\tmusicVolume = ") +
+                 stored + "\n\tsoundVolume = " + stored + "\n}\n",
+             o);
+        EXPECT_FLOAT_EQ(o.musicVol, loaded) << stored;
+        EXPECT_FLOAT_EQ(o.soundVol, loaded) << stored;
+    }
+}
