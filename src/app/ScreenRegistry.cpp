@@ -4,6 +4,7 @@
 
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
+#include "minigames/FindRoutePuzzle.h"
 #include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/WinScreen.h"
@@ -46,6 +47,10 @@ TScreenRegistry::TScreenRegistry() {
         {"", "winScreen.setup", {}, [] { return winScreen = new TWinScreen(); }},
         {"", "loseScreen.setup", {}, [] { return loseScreen = new TLoseScreen(); }},
         {"MAPA", "mapa.setup", {}, [] { return mapa = new TMapa(); }},
+        {"FINDROUTE-PUZZLE",
+         "findRoutePuzzle.setup",
+         {},
+         [] { return findRoutePuzzle = new TFindRoutePuzzle(); }},
         {"", "stageScreen.setup", {}, [] { return stageScreen = new TStageScreen(); }},
         {"", "awardScreen.setup", {}, [] { return awardScreen = new TAwardScreen(); }},
         {"", "giveAward.setup", {}, [] { return giveAward = new TGiveAward(); }},

@@ -12,6 +12,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "minigames/FindRoutePuzzle.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/MainGameFlow.h"
 #include "nonogram/WinScreen.h"
@@ -109,6 +110,7 @@ void connectServices() {
     };
     // The level flow plays nonogram entries on the main game screen.
     registerMainGameKind();
+    registerFindRouteKind();
     // Awards: the title's and the win screen's "awards" buttons, and the checks after a won level.
     TMainMenu::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
     TWinScreen::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };

@@ -120,11 +120,13 @@ void TMainMenu::_updateLogo() {
 
 // The buttons slide in one after another, in the order of the GUI file.
 void TMainMenu::_updateSlides() {
-    if (MilliSecs() < logoStart) return;
-    dGuiPer[0] = 1;
-    for (int i = 0; i < kSlides; ++i) {
-        approach(guiPer[i], dGuiPer[i], 0.04f);
-        if (i + 1 < kSlides && guiPer[i] >= 0.5f) dGuiPer[i + 1] = 1;
+    // Until the logo starts the buttons wait off the screen; then they slide in one after another.
+    if (MilliSecs() >= logoStart) {
+        dGuiPer[0] = 1;
+        for (int i = 0; i < kSlides; ++i) {
+            approach(guiPer[i], dGuiPer[i], 0.04f);
+            if (i + 1 < kSlides && guiPer[i] >= 0.5f) dGuiPer[i + 1] = 1;
+        }
     }
     if (!Gui) return;
     // Shown buttons take the file's rows in order, so a hidden one leaves no gap.

@@ -18,7 +18,8 @@ namespace {
 
 bool isGameScreen(const TEkran* screen) {
     if (!screen) return false;
-    for (const char* id : {"MAIN-GAME", "PUZZLE-EXPRESS", "PUZZLE", "HIDDEN-OBJECT", "FINDROUTE-PUZZLE"})
+    for (const char* id :
+         {"MAIN-GAME", "PUZZLE-EXPRESS", "PUZZLE", "HIDDEN-OBJECT", "FINDROUTE-PUZZLE", "FIND-ROUTE"})
         if (screen->id == id) return true;
     return false;
 }

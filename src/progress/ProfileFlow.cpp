@@ -109,12 +109,6 @@ std::string TProfile::ContinueGame() {
         return record && record->passed ? "GET-NEXT-LEVEL" : "RESTART-LEVEL";
     }
     if (kind == "MAIN-GAME" && actLevel->isTutorialLevel()) return "RESTART-LEVEL";
-    if (kind == "FINDROUTE-PUZZLE") {
-        const auto mine = getMyLevelData();
-        if (!mine) return "RESTART-LEVEL";
-        setProperLevel(*mine);
-        if (!actLevel) return "RESTART-LEVEL";
-    }
     const TLevelKind* k = levelKind(kind);
     if (!k || !k->resume) return "RESTART-LEVEL";
     k->resume(actLevel);

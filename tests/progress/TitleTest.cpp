@@ -93,8 +93,13 @@ TEST(Title, ButtonsSlideInFromTheRightOneAfterAnotherInTheFileOrder) {
     const auto& items = title.menu.Gui->_listaObiektow;
     ASSERT_EQ(items.size(), 4u);
     const std::vector<float> rows = title.shownRows();
-    title.untilTheDrop();
     constexpr float kHome = 705, kOut = 705 + 550;
+    // Before the logo drops, the buttons wait off the screen from the first frame on.
+    for (int f = 0; f < 3; ++f) {
+        fixture::frame(title.menu);
+        for (const auto& item : items) EXPECT_EQ(item->dim->x, kOut) << item->_id << ", frame " << f;
+    }
+    title.untilTheDrop();
     std::vector<int> started(items.size(), -1), arrived(items.size(), -1);
     for (int f = 0; f < 150; ++f) {
         fixture::frame(title.menu);

@@ -32,6 +32,7 @@ void genTiles(const Context& c);
 void genTreasures(const Context& c);  // tiles_treasure*.cpp: treasures and "data/tresures.dat"
 void genNumbers(const Context& c);    // numbers.cpp: the clue digits
 void genParticles(const Context& c);  // particles*.cpp: particle pictures, "data/particles.dat", wood chips
+void genLightning(const Context& c);  // lightning.cpp: the lightning's caps and body
 void genCaptions(const Context& c);   // captions.cpp: score digits, plus sign, praise lettering
 
 // maingame_hud*.cpp: the main game's panel, tool icons, hourglass, bag, slot frames, hint shells, buttons.

@@ -29,6 +29,7 @@ const std::vector<Generator>& generators() {
         {"treasures", genTreasures},
         {"numbers", genNumbers},
         {"particles", genParticles},
+        {"lightning", genLightning},
         {"captions", genCaptions},
         {"maingame-hud", genMainGameHud},
         {"maingame-chest", genMainGameChest},

@@ -46,6 +46,9 @@ void genData(const Context& c) {
 void genGuiFiles(const Context& c) {
     const fs::path src = c.contentDir / "gui";
     if (fs::is_directory(src)) copyTree(src, c.gameDir / "gfx/gui");
+    // The mini-games keep their GUI files beside their pictures.
+    const fs::path mini = c.contentDir / "miniGames";
+    if (fs::is_directory(mini)) copyTree(mini, c.gameDir / "gfx/miniGames");
 }
 
 void genFonts(const Context& c) {
