@@ -25,10 +25,6 @@ bool isGameScreen(const std::string& name) {
            name == "FINDROUTE-PUZZLE" || name == "PUZZLE";
 }
 
-TProfile* activeProfile() {
-    return profileManager ? profileManager->profile.get() : nullptr;
-}
-
 }  // namespace
 
 TScreenSwitcher::TScreenSwitcher() {

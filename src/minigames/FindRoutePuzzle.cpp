@@ -25,10 +25,6 @@ namespace {
 
 constexpr int KEY_F1 = 112;
 
-TProfile* activeProfile() {
-    return profileManager ? profileManager->profile.get() : nullptr;
-}
-
 Image picture(const std::string& path, bool mid = false) {
     Image img = loadImageOrWarn(programPrefix + path);
     if (img && mid) MidHandleImage(img);

@@ -24,10 +24,6 @@ void playSound(const char* id) {
     if (globalSnd) globalSnd->playMySound(id);
 }
 
-std::shared_ptr<TGuiObject> button(TGui* gui, int slot) {
-    return gui ? gui->getItem("bonus" + std::to_string(slot)) : nullptr;
-}
-
 // The held tool's icon kind and its own slot: the icon flies back to that slot, and a click on it puts
 // the tool away.
 struct THeld {
@@ -125,28 +121,38 @@ void TPowerUps::setup() {
     }
     loadSwordImage();
     loadFlyingBonusImages();
+    // The slots' buttons, looked up once: their charge and states change every frame.
+    for (int k = 1; k <= 6; ++k)
+        slots_[k - 1] =
+            game_.Gui ? std::dynamic_pointer_cast<TButton>(game_.Gui->getItem("bonus" + std::to_string(k)))
+                      : nullptr;
+}
+
+std::shared_ptr<TButton> TPowerUps::slot_(int k) const {
+    return k >= 1 && k <= 6 ? slots_[k - 1] : nullptr;
+}
+
+// A start in the future (a clock set back, an edited file) counts as just started; the bag is always full.
+float TPowerUps::_charge(int k, int64_t now) const {
+    TProfile& p = game_.profile();
+    if (p.czas[k - 1] > now) p.czas[k - 1] = now;
+    return k == 6 ? 1.0f : powerUpCharge(p.czas[k - 1], now, TProfile::maxCzasPowerUpow[k - 1]);
 }
 
 void TPowerUps::_preparePowerUpStan() {
-    TProfile& p = game_.profile();
     const int64_t now = MilliSecs();
-    for (int k = 1; k <= 6; ++k) {
-        if (p.czas[k - 1] > now) p.czas[k - 1] = now;
-        auto b = std::dynamic_pointer_cast<TButton>(button(game_.Gui.get(), k));
-        if (b) b->stan = k == 6 ? 1.0f : powerUpCharge(p.czas[k - 1], now, TProfile::maxCzasPowerUpow[k - 1]);
-    }
+    for (int k = 1; k <= 6; ++k)
+        if (auto b = slot_(k)) b->stan = _charge(k, now);
 }
 
 void TPowerUps::_updatePowerUpStan() {
-    TProfile& p = game_.profile();
+    const TProfile& p = game_.profile();
     const int64_t now = MilliSecs();
     for (int k = 1; k <= 6; ++k) {
-        auto b = std::dynamic_pointer_cast<TButton>(button(game_.Gui.get(), k));
+        auto b = slot_(k);
         if (!b) continue;
         const float old = b->stan;
-        // A start in the future (a clock set back, an edited file) counts as just started.
-        if (p.czas[k - 1] > now) p.czas[k - 1] = now;
-        b->stan = k == 6 ? 1.0f : powerUpCharge(p.czas[k - 1], now, TProfile::maxCzasPowerUpow[k - 1]);
+        b->stan = _charge(k, now);
         if (k < 6 && p.unlocked[k - 1] && b->stan >= 1 && old < 1) {
             for (int i = 0; i < 25; ++i) blueBurst(b->dim->x, b->dim->y, game_.fx.particles);
             playSound("bonus_loadup");
@@ -155,14 +161,12 @@ void TPowerUps::_updatePowerUpStan() {
 }
 
 void TPowerUps::_updateButtons() {
-    TGui* gui = game_.Gui.get();
-    if (!gui) return;
     if (isPowerUpTool(game_.hand)) {
-        if (auto b = button(gui, heldOf(game_.hand).slot)) b->setState(0, 0);
+        if (auto b = slot_(heldOf(game_.hand).slot)) b->setState(0, 0);
         return;
     }
     for (int k = 1; k <= 5; ++k) {
-        auto b = button(gui, k);
+        auto b = slot_(k);
         if (!b) continue;
         const bool on = isBonusAvailable(k - 1) && !isBonusFlying(k - 1);
         // Clicks count only while the level is played; the button looks ready all the same.
@@ -212,7 +216,7 @@ void TPowerUps::useMiecz() {
     playSound("bonus_sword");
     auto cells = getRandomTilesList(getXList(*game_.level), 6);
     float sx = 0, sy = 0;
-    if (auto b = button(game_.Gui.get(), 1)) {
+    if (auto b = slot_(1)) {
         sx = b->dim->x;
         sy = b->dim->y;
     }
@@ -226,7 +230,7 @@ void TPowerUps::useMedalion() {
     if (!game_.level) return;
     playSound("bonus_medalion");
     float px = 0, py = 0;
-    if (auto b = button(game_.Gui.get(), 2)) {
+    if (auto b = slot_(2)) {
         px = b->dim->x;
         py = b->dim->y;
     }
@@ -276,7 +280,7 @@ void TPowerUps::_updateHeldTool() {
     }
     const std::shared_ptr<TTile> over = game_.overTile;
     if (mouse->leftPressed && !over) {
-        auto b = button(game_.Gui.get(), held.slot);
+        auto b = slot_(held.slot);
         if (b && mouse->inDim(biggerDim(*b->dim))) _putAway();
         return;
     }

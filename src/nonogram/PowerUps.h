@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "nonogram/LevelHost.h"
 #include "nonogram/Sword.h"
 
+class TButton;
 class TMainGame;
 class TLevel;
 class TTile;
@@ -58,6 +60,9 @@ class TPowerUps {
 
   private:
     TMainGame& game_;
+    std::array<std::shared_ptr<TButton>, 6> slots_;  // "bonus1" .. "bonus6"
+    std::shared_ptr<TButton> slot_(int k) const;
+    float _charge(int k, int64_t now) const;
     void _putAway();  // back to the hand or hook, the click used up
 };
 

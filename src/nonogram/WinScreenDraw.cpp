@@ -7,6 +7,7 @@
 #include "nonogram/MainGame.h"
 #include "nonogram/WinScreen.h"
 #include "progress/Profile.h"
+#include "progress/ScreenText.h"
 
 using namespace eng;
 
@@ -53,14 +54,7 @@ void TWinScreen::_drawPanel() const {
 
 void TWinScreen::_drawMyText(const std::string& text, float x, float y, const TRGB& colour, float a) const {
     resetDrawState();
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f * a * alpha);
-    DrawText(text, x + 3, y + 3);
-    SetAlpha(a * alpha);
-    const float d[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    for (const auto& o : d) DrawText(text, x + o[0], y + o[1]);
-    SetColor(colour.r, colour.g, colour.b);
-    DrawText(text, x, y);
+    outlinedText(text, x, y, 3, a * alpha, colour.r, colour.g, colour.b);
     resetDrawState();
 }
 

@@ -16,6 +16,7 @@
 #include "progress/Highscores.h"
 #include "progress/MainMenu.h"
 #include "progress/ProfileManager.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -64,7 +65,6 @@ bool TAwardScreen::_received(const TAward& a) const {
 }
 
 void TAwardScreen::mainLoop(TEkran* behind) {
-    behind_ = behind ? behind : mainMenu;
     static const TProfile blank;
     prepare(profileManager && profileManager->profile ? *profileManager->profile : blank);
     alpha = 0;
@@ -72,17 +72,7 @@ void TAwardScreen::mainLoop(TEkran* behind) {
     fade = dFade = 0;
     overAward = nullptr;
     if (Gui) Gui->clearClicked();
-    FlushKeys();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    if (behind_)
-        runOverlay(*behind_);
-    else
-        runLoop();
-    FlushKeys();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    behind_ = nullptr;
+    runModal(behind ? behind : mainMenu);
 }
 
 void TAwardScreen::update() {
@@ -157,15 +147,7 @@ void TAwardScreen::draw() {
         resetDrawState();
     }
     SetImageFont(font3);
-    const float hx = 512 - TextWidth(txtThropies) / 2.0f;
-    SetColor(0, 0, 0);
-    SetAlpha(0.4f * alpha);
-    DrawText(txtThropies, hx + 2, 12);
-    SetAlpha(alpha);
-    const float d[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    for (const auto& o : d) DrawText(txtThropies, hx + o[0], 10 + o[1]);
-    SetColor(247, 222, 113);
-    DrawText(txtThropies, hx, 10);
+    outlinedText(txtThropies, 512 - TextWidth(txtThropies) / 2.0f, 10, 2, alpha, 247, 222, 113, 0.4f);
     resetDrawState();
     SetAlpha(alpha);
     if (buttonFrame) DrawImage(buttonFrame, 927, 673);

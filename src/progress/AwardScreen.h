@@ -31,7 +31,6 @@ class TAwardScreen : public TEkran {
     void afterFrame() override;
 
   private:
-    TEkran* behind_ = nullptr;
     bool _received(const TAward& a) const;
 };
 

@@ -13,6 +13,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/Award.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -39,12 +40,7 @@ void TAwardPanel::run(const TAward* shown, TEkran& behind) {
     dAlpha = 1;
     fade = dFade = 0;
     if (Gui) Gui->clearClicked();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    runOverlay(behind);
-    FlushMouse();
-    FlushKeys();
-    if (mouse) mouse->clear();
+    runModal(&behind);
     award = nullptr;
 }
 
@@ -69,17 +65,6 @@ void TAwardPanel::afterFrame() {
     if (ok || (mouse && mouse->leftPressed) || KeyHit(13) || KeyHit(27)) dAlpha = 0;
 }
 
-void TAwardPanel::_outlined(const std::string& text, float x, float y, int r, int g, int b) const {
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f * alpha);
-    DrawText(text, x + 3, y + 3);
-    SetAlpha(alpha);
-    const float d[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    for (const auto& o : d) DrawText(text, x + o[0], y + o[1]);
-    SetColor(r, g, b);
-    DrawText(text, x, y);
-}
-
 // ---------------------------------------------------------------- a new award
 
 void TGiveAward::setup() {
@@ -96,7 +81,7 @@ void TGiveAward::draw() {
     if (panel) DrawImage(panel, 400, py);
     if (award && award->img) DrawImage(award->img, 400, py);
     SetImageFont(font);
-    _outlined(txtGrats, 400 - TextWidth(txtGrats) / 2.0f, py - 190, 255, 255, 255);
+    outlinedText(txtGrats, 400 - TextWidth(txtGrats) / 2.0f, py - 190, 3, alpha, 255, 255, 255);
     SetColor(0, 0, 0);
     SetAlpha(0.5f * alpha);
     drawTextBox(txtYouReceived, 275, static_cast<int>(py - 148), 247, "CENTER", 0, font2, 0);
@@ -107,7 +92,7 @@ void TGiveAward::draw() {
     drawTextBox(txtYouReceived, 275, static_cast<int>(py - 150), 245, "CENTER", 0, font2, 0);
     if (award) {
         SetImageFont(font2);
-        _outlined(award->title, 400 - TextWidth(award->title) / 2.0f, py - 120, 255, 255, 0);
+        outlinedText(award->title, 400 - TextWidth(award->title) / 2.0f, py - 120, 3, alpha, 255, 255, 0);
     }
     resetDrawState();
     _drawGui();
@@ -132,7 +117,7 @@ void TShowAward::draw() {
     }
     if (award) {
         SetImageFont(font2);
-        _outlined(award->title, 512 - TextWidth(award->title) / 2.0f, py - 120, 255, 255, 0);
+        outlinedText(award->title, 512 - TextWidth(award->title) / 2.0f, py - 120, 3, alpha, 255, 255, 0);
         SetColor(255, 255, 255);
         drawTextBox(award->opis, 382, static_cast<int>(py + 40), 262, "CENTER", 0, font2, 1);
     }

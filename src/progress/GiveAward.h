@@ -27,7 +27,6 @@ class TAwardPanel : public TEkran {
     void _load(const std::string& folder);
     // Where the panel stands this frame: it drops into place as it fades in.
     float _py() const;
-    void _outlined(const std::string& text, float x, float y, int r, int g, int b) const;
 };
 
 class TGiveAward : public TAwardPanel {

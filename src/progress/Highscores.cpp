@@ -12,6 +12,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "progress/Profile.h"
+#include "progress/ScreenText.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -103,21 +104,10 @@ bool THighscores::checkHighScores(const TProfile& p) {
 // ---------------------------------------------------------------- the screen
 
 void THighscores::mainLoop(TEkran* behind) {
-    behind_ = behind;
     alpha = 0;
     dAlpha = 1;
     fade = dFade = 0;
-    FlushKeys();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    if (behind)
-        runOverlay(*behind);
-    else
-        runLoop();
-    FlushKeys();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    behind_ = nullptr;
+    runModal(behind);
 }
 
 void THighscores::update() {
@@ -135,14 +125,7 @@ void THighscores::draw() {
     SetAlpha(alpha);
     if (img) DrawImage(img, 0, 0);
     auto outlined = [this](const std::string& text, float x, float y) {
-        SetColor(0, 0, 0);
-        SetAlpha(0.5f * alpha);
-        DrawText(text, x + 2, y + 2);
-        SetAlpha(alpha);
-        const float d[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-        for (const auto& o : d) DrawText(text, x + o[0], y + o[1]);
-        SetColor(247, 222, 113);
-        DrawText(text, x, y);
+        outlinedText(text, x, y, 2, alpha, 247, 222, 113);
     };
     SetImageFont(titleFont);
     outlined(localHighScores.title, 511 - TextWidth(localHighScores.title) / 2.0f, 15);

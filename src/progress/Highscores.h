@@ -52,9 +52,6 @@ class THighscores : public TEkran {
     void update() override;
     void draw() override;
     void afterFrame() override;
-
-  private:
-    TEkran* behind_ = nullptr;
 };
 
 // The per-user file of the table.

@@ -24,14 +24,6 @@ using namespace eng;
 
 TMapa* mapa = nullptr;
 
-namespace {
-
-TProfile* activeProfile() {
-    return profileManager ? profileManager->profile.get() : nullptr;
-}
-
-}  // namespace
-
 void TMapa::setup() {
     const std::string dir = programPrefix + "gfx/gui/mapa/";
     img = loadImageOrWarn(dir + "mapa.jpg");

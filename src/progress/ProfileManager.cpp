@@ -148,3 +148,7 @@ void TProfileManager::updateButtonStates() {
     if (auto b = Gui->getItem("delete")) b->setState(1, profile && n > 1 ? 1 : 0);
     if (auto b = Gui->getItem("rename")) b->setState(1, profile ? 1 : 0);
 }
+
+TProfile* activeProfile() {
+    return profileManager ? profileManager->profile.get() : nullptr;
+}

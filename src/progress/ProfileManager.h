@@ -66,3 +66,6 @@ class TProfileManager : public TEkran {
 };
 
 extern std::shared_ptr<TProfileManager> profileManager;
+
+// The player whose journey is played, or null when no player is chosen.
+TProfile* activeProfile();

@@ -24,10 +24,6 @@ namespace {
 
 constexpr int KEY_ESCAPE = 27;
 
-TProfile* activeProfile() {
-    return profileManager ? profileManager->profile.get() : nullptr;
-}
-
 }  // namespace
 
 void stageGridPlace(int index, float& x, float& y) {

@@ -79,6 +79,21 @@ std::string TEkran::runLoop() {
     return wynik;
 }
 
+std::string TEkran::runModal(TEkran* below) {
+    auto dropInput = [] {
+        FlushKeys();
+        FlushMouse();
+        if (mouse) mouse->clear();
+    };
+    dropInput();
+    if (below)
+        runOverlay(*below);
+    else
+        runLoop();
+    dropInput();
+    return wynik;
+}
+
 std::string TEkran::runOverlay(TEkran& below) {
     TEkran* const previous = ekran;
     ekran = &below;

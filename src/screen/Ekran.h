@@ -33,6 +33,9 @@ class TEkran {
     // The same over another screen (pop-ups, the in-game menu, dialogs): every frame draws `below` first,
     // without updating it; `ekran` points at it meanwhile.
     std::string runOverlay(TEkran& below);
+    // A nested screen over `below` (alone when null), such as a panel or a table opened from a button: the
+    // input of the click that opened it is dropped before it runs, and its own after it ends.
+    std::string runModal(TEkran* below);
     // The loop ends once the screen has faded out: alpha and its target are both 0.
     virtual bool finished() const { return alpha == 0 && dAlpha == 0; }
     virtual void afterFrame() {}
