@@ -48,6 +48,7 @@ const std::vector<Generator>& generators() {
         {"win-lose-art", genWinLoseArt},
         {"award-art", genAwardArt},
         {"route-art", genRouteArt},
+        {"jigsaw-art", genJigsawArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
