@@ -6,11 +6,25 @@
 #include <string>
 
 #include "Entries.h"
+#include "Palette.h"
 #include "maingame_hud_art.h"
 #include "paint/Effects.h"
 #include "paint/ImageIO.h"
 
 namespace gen {
+
+namespace jigsaw {
+
+Mask rast(const Shape& s) {
+    return s.rasterize(kPaintW, kPaintH, 1.1f);
+}
+
+void inked(Canvas& c, const Shape& s, const Fill& f, float outline) {
+    c.paint(rast(s.grown(outline)), pal::kOutline.fade(0.9f));
+    c.paint(rast(s), f);
+}
+
+}  // namespace jigsaw
 
 void genJigsawArt(const Context& ctx) {
     using namespace jigsaw;

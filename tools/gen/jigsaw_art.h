@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "paint/Canvas.h"
+#include "paint/Fill.h"
 #include "paint/Geometry.h"
+#include "paint/Mask.h"
+#include "paint/Shape.h"
 
 namespace gen::jigsaw {
 
@@ -48,6 +51,11 @@ std::string levelFile(int index, const std::vector<Piece>& pieces, int cellW, in
 
 // jigsaw_board.cpp: the board, kBoardW × kBoardH, with its picture field at (kFieldX, kFieldY) on screen.
 Canvas board();
+
+// jigsaw_art.cpp: painting on the scenes' canvas: a shape's coverage, and a shape filled inside a dark
+// outline.
+Mask rast(const Shape& s);
+void inked(Canvas& c, const Shape& s, const Fill& f, float outline = 1.6f);
 
 // jigsaw_egypt.cpp, jigsaw_persia.cpp, jigsaw_tibet.cpp: the scenes, kPaintW × kPaintH, opaque.
 Canvas egyptScene();

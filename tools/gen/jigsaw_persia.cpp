@@ -17,16 +17,6 @@ namespace {
 constexpr float kFloor = 560;  // where the walls stand on the courtyard's floor
 constexpr float kMid = kPaintW / 2.0f;
 
-Mask rast(const Shape& s) {
-    return s.rasterize(kPaintW, kPaintH, 1.1f);
-}
-
-// A shape painted with a dark outline.
-void inked(Canvas& c, const Shape& s, const Fill& f, float outline = 1.6f) {
-    c.paint(rast(s.grown(outline)), pal::kOutline.fade(0.9f));
-    c.paint(rast(s), f);
-}
-
 // A pointed arch of span x0..x1 springing at y `spring`, `rise` high, standing down to `bottom`.
 Shape arch(float x0, float x1, float spring, float rise, float bottom) {
     const float m = (x0 + x1) / 2, w = x1 - x0;
@@ -334,19 +324,19 @@ void pomegranate(Canvas& c, Vec2 foot, float size, uint32_t seed) {
     c.paint(wood.blurred(0.6f), Fill::vertical(crown.y, foot.y, {{0, hex(0x6a3a22)}, {1, hex(0x3a1e12)}}));
     Mask leaves(kPaintW, kPaintH), sun(kPaintW, kPaintH);
     std::vector<Vec2> clumps;
-    for (int i = 0; i < 34; ++i) {
+    for (int i = 0; i < 46; ++i) {
         const float a = rng.range(0, 2 * kPi), r = std::sqrt(rng.uniform());
         clumps.push_back(crown + Vec2{std::cos(a) * r * size * 0.62f, std::sin(a) * r * size * 0.4f});
     }
     for (const Vec2 p : clumps)
-        for (int k = 0; k < 14; ++k) {
+        for (int k = 0; k < 18; ++k) {
             const Vec2 q = p + Vec2{rng.range(-30, 30), rng.range(-22, 22)};
             const Shape leaf = Shape::ellipse(q, 9, 3.8f).rotated(rng.range(0, 180), q);
             leaf.drawInto(leaves);
             if (q.x - crown.x + (q.y - crown.y) * 1.2f < rng.range(-60, 40)) leaf.drawInto(sun);
         }
     Mask body = leaves.blurred(3);
-    body.levels(0.25f, 0.5f);
+    body.levels(0.12f, 0.35f);
     c.paint(body, hex(0x1a3a22));
     c.paint(leaves, hex(0x3e6a2e));
     c.paint(sun, hex(0x8ab848, 0.9f));

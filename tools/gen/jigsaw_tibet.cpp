@@ -15,15 +15,6 @@ namespace gen::jigsaw {
 
 namespace {
 
-Mask rast(const Shape& s) {
-    return s.rasterize(kPaintW, kPaintH, 1.1f);
-}
-
-void inked(Canvas& c, const Shape& s, const Fill& f, float outline = 1.6f) {
-    c.paint(rast(s.grown(outline)), pal::kOutline.fade(0.9f));
-    c.paint(rast(s), f);
-}
-
 // A snowy peak: a ragged ridge line from left to right through the summit, lit on the left face, the snow
 // reaching down in gullies; `haze` veils it with distance.
 void peak(Canvas& c, Vec2 top, float halfWidth, float base, float haze, uint32_t seed) {
@@ -60,11 +51,12 @@ void peak(Canvas& c, Vec2 top, float halfWidth, float base, float haze, uint32_t
 // The crag the temple stands on: layered rock with lit ledges and dark clefts, green on its lower slopes.
 Shape crag() {
     Path p;
-    p.moveTo({260, 780})
-        .lineTo({300, 560})
+    p.moveTo({180, 780})
+        .lineTo({250, 640})
         .smoothThrough(
-            {{360, 470}, {420, 420}, {520, 404}, {660, 400}, {760, 420}, {830, 470}, {880, 560}, {940, 660}})
-        .lineTo({1030, 780});
+            {{310, 540}, {350, 476}, {420, 452}, {620, 446}, {820, 452}, {880, 500}, {930, 590}, {990, 660}})
+        .lineTo({1040, 700})
+        .lineTo({1040, 780});
     return Shape::polygon(p.points());
 }
 
@@ -74,7 +66,7 @@ void paintCrag(Canvas& c, const Shape& s) {
     c.paint(rast(s), Fill([=](float x, float y) {
                 const float strata = std::sin((y + 30 * n.fbm(x / 80.0f, y / 40.0f, 3)) / 9.0f);
                 const float light = clamp01(0.7f - (x - 300) / 900.0f - (y - 400) / 900.0f);
-                Color rock = mixOklab(hex(0x5a4a48), hex(0xc8a888), light + 0.12f * strata);
+                const Color rock = mixOklab(hex(0x6a4a40), hex(0xe0b890), light + 0.15f * strata);
                 const float moss =
                     smoothstep(560, 700, y) * smoothstep(0.4f, 0.6f, n.fbm(x / 60.0f, y / 60.0f, 4));
                 return mixOklab(rock, hex(0x5a7a3a), moss * 0.8f);
@@ -119,29 +111,52 @@ void roof(Canvas& c, float cx, float y, float half) {
     inked(c, fin, hud::gold(y - 64, y - 34), 1.2f);
 }
 
-// The temple: broad white walls stepping up the crag, the maroon hall on top under golden roofs, a stair.
+// A stair zigzagging down the rock from the temple's gate.
+void stair(Canvas& c) {
+    Mask m(kPaintW, kPaintH);
+    Shape::stroke({{610, 474}, {530, 520}, {650, 576}, {540, 640}, {640, 700}, {580, 780}}, {12}).drawInto(m);
+    m.multiply(rast(crag()));
+    c.paint(m, hex(0xe8dcc4));
+    c.paint(m.shifted(0, 3), hex(0x5a4438, 0.5f), Blend::Inside);
+}
+
+// The temple: broad white walls stepping up the crag, the maroon hall on top under golden roofs.
 void temple(Canvas& c) {
     const Color white = hex(0xfaf6ec);
-    wall(c, 380, 800, 330, 430, 3, white);
-    wall(c, 430, 560, 280, 336, 2, white);
-    wall(c, 660, 770, 290, 336, 2, white);
-    wall(c, 520, 700, 212, 340, 4, hex(0xa83228));
-    c.paint(rast(Shape::rect(528, 214, 164, 10)), hex(0xf0e6d0));  // the white band under the eaves
-    roof(c, 610, 210, 100);
-    roof(c, 495, 278, 54);
-    roof(c, 715, 288, 48);
+    wall(c, 340, 880, 380, 474, 3, white);
+    wall(c, 400, 820, 318, 384, 2, white);
+    wall(c, 420, 560, 268, 322, 2, white);
+    wall(c, 660, 800, 278, 322, 2, white);
+    wall(c, 520, 700, 200, 322, 4, hex(0xa83228));
+    c.paint(rast(Shape::rect(528, 202, 164, 10)), hex(0xf0e6d0));  // the white band under the eaves
+    roof(c, 610, 198, 100);
+    roof(c, 490, 266, 62);
+    roof(c, 730, 276, 62);
     // A golden wheel between two deer on the hall's front.
-    const Vec2 w{610, 250};
-    inked(c, Shape::circle(w, 11).outline(3) | Shape::circle(w, 3), hud::gold(239, 261), 1.0f);
+    const Vec2 w{610, 234};
+    inked(c, Shape::circle(w, 11).outline(3) | Shape::circle(w, 3), hud::gold(223, 245), 1.0f);
     for (const float s : {-1.0f, 1.0f})
-        inked(c, Shape::ellipse(w + Vec2{s * 20, 4}, 7, 5), hud::gold(245, 259), 1.0f);
-    // A stair zigzagging down the rock.
-    Mask stair(kPaintW, kPaintH);
-    Shape::stroke({{420, 432}, {360, 490}, {430, 540}, {350, 610}, {420, 680}, {360, 780}}, {10})
-        .drawInto(stair);
-    stair.multiply(rast(crag()));
-    c.paint(stair, hex(0xe8dcc4));
-    c.paint(stair.shifted(0, 3), hex(0x5a4438, 0.5f), Blend::Inside);
+        inked(c, Shape::ellipse(w + Vec2{s * 20, 4}, 7, 5), hud::gold(229, 243), 1.0f);
+    // The gate at the foot of the walls.
+    inked(c, Shape::rect(592, 438, 36, 36, 3),
+          Fill::vertical(438, 474, {{0, hex(0x8a2a20)}, {1, hex(0x4a1410)}}), 1.2f);
+    inked(c, Shape::rect(584, 430, 52, 8), hud::gold(430, 438), 1.0f);
+}
+
+// Small white houses of the monks down the slope, flat-roofed with a maroon band and dark windows.
+void houses(Canvas& c) {
+    Rng rng(4713u);
+    for (const Vec2 f : {Vec2{380, 560}, Vec2{450, 610}, Vec2{330, 650}, Vec2{760, 560}, Vec2{840, 620},
+                         Vec2{720, 660}, Vec2{900, 690}, Vec2{440, 720}, Vec2{780, 740}}) {
+        const float w = rng.range(46, 70), h = rng.range(30, 42);
+        inked(
+            c, Shape::rect(f.x - w / 2, f.y - h, w, h),
+            Fill::linear(f + Vec2{-w / 2, -h}, f + Vec2{w / 2, 0}, {{0, hex(0xfffbf2)}, {1, hex(0xc8b49a)}}),
+            1.3f);
+        c.paint(rast(Shape::rect(f.x - w / 2, f.y - h, w, 6)), hex(0x8a2a20));
+        for (float x = f.x - w / 2 + 10; x < f.x + w / 2 - 6; x += 14)
+            c.paint(rast(Shape::rect(x - 3, f.y - h + 12, 6, 8)), hex(0x1a0e10));
+    }
 }
 
 // Strings of prayer flags sagging between two points: blue, white, red, green and yellow in turn.
@@ -226,9 +241,13 @@ Canvas tibetTemple() {
     bg::puffyClouds(c, 360, 560, hex(0xf0f4fa, 0.9f), hex(0xffffff, 0.95f), 0.6f, 4707u);
     const Shape rock = crag();
     paintCrag(c, rock);
+    stair(c);
+    houses(c);
     temple(c);
-    prayerFlags(c, {790, 360}, {1030, 250}, 26, 18, 4708u);
-    prayerFlags(c, {392, 360}, {120, 520}, 30, 18, 4709u);
+    for (const Vec2 f : {Vec2{300, 600}, Vec2{480, 560}, Vec2{700, 600}, Vec2{860, 560}, Vec2{950, 650}})
+        pine(c, f, 70);
+    prayerFlags(c, {860, 390}, {1030, 250}, 26, 18, 4708u);
+    prayerFlags(c, {360, 390}, {96, 512}, 30, 18, 4709u);
     prayerFlags(c, {-10, 40}, {560, 120}, 60, 26, 4710u);
     prayerFlags(c, {600, 110}, {1040, 30}, 50, 26, 4711u);
     // The near slope: grass and rocks, the shrine and pines, and a flag pole.
