@@ -48,6 +48,7 @@ const std::vector<Generator>& generators() {
         {"win-lose-art", genWinLoseArt},
         {"award-art", genAwardArt},
         {"route-art", genRouteArt},
+        {"pe-art", genPuzzleExpressArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
