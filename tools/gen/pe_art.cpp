@@ -12,6 +12,7 @@
 #include "maingame_hud_art.h"
 #include "paint/ImageIO.h"
 #include "paint/Mask.h"
+#include "paint/Path.h"
 
 namespace gen {
 
@@ -39,6 +40,40 @@ void stud(Canvas& c, Vec2 m, float r) {
     goldPart(c, Shape::circle(m * kK, r * kK), m, r);
     c.paint(Shape::circle((m - Vec2{0.35f, 0.4f} * r) * kK, 0.28f * r * kK), hex(0xffffff, 0.7f),
             Blend::Screen);
+}
+
+Shape curve(const std::vector<Vec2>& pts, float w0, float w1) {
+    Path path;
+    path.moveTo(pts.front()).smoothThrough(std::vector<Vec2>(pts.begin() + 1, pts.end()));
+    std::vector<Vec2> big;
+    std::vector<float> widths;
+    const auto& flat = path.points();
+    for (size_t i = 0; i < flat.size(); ++i) {
+        big.push_back(flat[i] * kK);
+        widths.push_back(mixf(w0, w1, static_cast<float>(i) / static_cast<float>(flat.size() - 1)) * kK);
+    }
+    return Shape::stroke(big, widths);
+}
+
+Fill goldFill(Vec2 m, float r) {
+    return award::metalFill(award::kGold, m * kK, r * kK);
+}
+
+Fill litFill(Color light, Color mid, Color deep, Vec2 m, float r) {
+    return Fill::radial((m - Vec2{0.4f, 0.45f} * r) * kK, 1.6f * r * kK,
+                        {{0, light}, {0.45f, mid}, {1, deep}});
+}
+
+void objectPart(Canvas& c, const Shape& s, const Fill& fill, float depth) {
+    hud::part(c, s, fill, 1.1f * kK, depth * kK, 0.55f, 0.45f);
+}
+
+void sparkle(Canvas& c, Vec2 m, float r, float strength) {
+    c.paint(
+        Shape::circle(m * kK, 0.8f * r * kK),
+        Fill::radial(m * kK, 0.8f * r * kK, {{0, hex(0xffffff, 0.7f * strength)}, {1, hex(0xffffff, 0.0f)}}),
+        Blend::Inside);
+    c.paint(Shape::star(m * kK, 4, r * kK, 0.14f * r * kK), hex(0xffffff, 0.95f * strength));
 }
 
 void cabochon(Canvas& c, Vec2 m, float r, Color light, Color mid, Color deep) {
@@ -82,6 +117,11 @@ void genPuzzleExpressArt(const Context& ctx) {
         pe::requireSolid(t, kind);
         writePng(t, ctx.out(dir + "tiles/tile" + std::to_string(kind) + ".png"));
     }
+    writePng(pe::pharaohMask(), ctx.out(dir + "objects/mask.png"));
+    writePng(pe::oilLamp(), ctx.out(dir + "objects/lamp.png"));
+    writePng(pe::singingBowl(), ctx.out(dir + "objects/bowl.png"));
+    writePng(pe::papyrusStrip(), ctx.out(dir + "papier.png"));
+    writePng(pe::foundRibbon(), ctx.out(dir + "found.png"));
 }
 
 }  // namespace gen

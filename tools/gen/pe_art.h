@@ -1,5 +1,5 @@
-// The chest puzzle's pictures: the chest and its sliding lid, the sockets and the six tile kinds, with the
-// drawing helpers they share.
+// The chest puzzle's pictures: the chest and its sliding lid, the sockets, the six tile kinds, the hidden
+// objects, the papyrus strip and the "found" ribbon, with the drawing helpers they share.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,8 @@ inline constexpr float kOpenX = 52, kOpenY = 46;
 inline constexpr int kLidW = 380, kLidH = 308;
 // One socket and one tile of a block.
 inline constexpr int kCell = 48;
+// The hidden objects' pictures, square.
+inline constexpr int kObject = 220;
 
 // A point and a rounded box given in picture pixels, placed on the kK times larger canvas.
 inline Vec2 at(float x, float y) {
@@ -43,6 +45,16 @@ void goldPart(Canvas& c, const Shape& s, Vec2 m, float r, bool shadow = true);
 void stud(Canvas& c, Vec2 m, float r);
 // A cabochon of radius r at picture point m in the colours light → deep, with a glint.
 void cabochon(Canvas& c, Vec2 m, float r, Color light, Color mid, Color deep);
+// A smooth stroke through the picture points, its width tapering from w0 to w1.
+Shape curve(const std::vector<Vec2>& pts, float w0, float w1);
+// Gold lit from the top left for a part round picture point m, radius r.
+Fill goldFill(Vec2 m, float r);
+// A colour lit from the top left for a part round picture point m, radius r: light → mid → deep.
+Fill litFill(Color light, Color mid, Color deep, Vec2 m, float r);
+// A part of an object: dark outline, the fill and a rounded bevel `depth` picture pixels deep.
+void objectPart(Canvas& c, const Shape& s, const Fill& fill, float depth = 3);
+// A small four-pointed glint at picture point m.
+void sparkle(Canvas& c, Vec2 m, float r, float strength = 1);
 // A line cut into the picture along `cut` (on the large canvas): a dark groove with a lit lower-right lip.
 void engrave(Canvas& c, const Shape& cut, float strength = 1.0f);
 // Warm wood with long grain along `grain`, `tone` 0 dark .. 1 light, seeded.
@@ -55,5 +67,12 @@ Canvas lid();
 // pe_tiles.cpp: the empty socket and the tile of kind 1..6, each kCell square.
 Canvas socket();
 Canvas tile(int kind);
+// pe_mask.cpp, pe_lamp.cpp, pe_bowl.cpp: the hidden objects, kObject square.
+Canvas pharaohMask();
+Canvas oilLamp();
+Canvas singingBowl();
+// pe_papyrus.cpp: the papyrus strip the loose blocks lie on, and the ribbon under the found object.
+Canvas papyrusStrip();
+Canvas foundRibbon();
 
 }  // namespace gen::pe
