@@ -49,6 +49,7 @@ const std::vector<Generator>& generators() {
         {"award-art", genAwardArt},
         {"route-art", genRouteArt},
         {"jigsaw-art", genJigsawArt},
+        {"pe-art", genPuzzleExpressArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
