@@ -12,6 +12,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "minigames/MiniGame.h"
 #include "progress/LevelManager.h"
 #include "progress/Options.h"
 #include "progress/ProfileManager.h"
@@ -25,27 +26,17 @@ namespace {
 
 constexpr int KEY_F1 = 112;
 
-Image picture(const std::string& path, bool mid = false) {
-    Image img = loadImageOrWarn(programPrefix + path);
-    if (img && mid) MidHandleImage(img);
-    return img;
-}
-
 }  // namespace
 
 void TFindRoutePuzzle::setup() {
-    skipFront = picture("gfx/miniGames/puzzleExpress/hints_front.png");
-    skipBack = picture("gfx/miniGames/puzzleExpress/hints_back.png");
-    skip = picture("gfx/miniGames/puzzleExpress/hint.png");
-    leftPan = picture("gfx/miniGames/routeFind/left.png");
-    leftPower = picture("gfx/miniGames/routeFind/left-power.png");
-    rightPan = picture("gfx/miniGames/routeFind/right.png");
-    rightPower = picture("gfx/miniGames/routeFind/right-power.png");
-    panelGui = picture("gfx/minigames/gornyPanel.png");
-    pasek = picture("gfx/minigames/pasek.png");
-    nakrycie = picture("gfx/minigames/nakrycie.png");
+    gauge.setup();
+    leftPan = miniPicture("gfx/miniGames/routeFind/left.png");
+    leftPower = miniPicture("gfx/miniGames/routeFind/left-power.png");
+    rightPan = miniPicture("gfx/miniGames/routeFind/right.png");
+    rightPower = miniPicture("gfx/miniGames/routeFind/right-power.png");
+    panelGui = miniPicture("gfx/minigames/gornyPanel.png");
     for (int i = 0; i < 5; ++i)
-        frBlockImages[i] = picture("gfx/minigames/routeFind/block" + std::to_string(i) + ".png", true);
+        frBlockImages[i] = miniPicture("gfx/minigames/routeFind/block" + std::to_string(i) + ".png", true);
     Gui = loadGui(programPrefix + "gfx/miniGames/puzzleExpress/puzzleExpress.gui");
     const std::string berry = programPrefix + "gfx/fonts/berry.ttf";
     font = getFont(berry, 18);
@@ -70,8 +61,7 @@ void TFindRoutePuzzle::prepare() {
     state = "BEGIN";
     wynik.clear();
     powerAlpha = dPowerAlpha = {0, 0};
-    skipTime = MilliSecs();
-    skipA = dSkipA = 0;
+    gauge.start();
     winPoints.clear();
     bolts.clear();
     boltN = 0;
@@ -94,7 +84,7 @@ void TFindRoutePuzzle::update() {
     _updateAlpha();
     for (int i = 0; i < 2; ++i) approach(powerAlpha[i], dPowerAlpha[i], 0.05f);
     _updateGui();
-    _updateSkip();
+    gauge.update(true, true);
     _updateFade();
 }
 
@@ -119,10 +109,7 @@ void TFindRoutePuzzle::_finishLevel() {
     wynik = "GET-NEXT-LEVEL";
     state = "END-TWO";
     dFade = 1;
-    if (TProfile* p = activeProfile()) {
-        p->updateLevelData(p->numerLevelu, 1, 0, static_cast<int>((MilliSecs() - skipTime) / 1000), 0, 1);
-        if (p->actLevel == level) p->levelFinished();
-    }
+    recordMiniWin(level, static_cast<int>((MilliSecs() - gauge.skipTime) / 1000));
 }
 
 void TFindRoutePuzzle::_updateBlocks() {
@@ -174,46 +161,19 @@ void TFindRoutePuzzle::Win() {
     waitTime = MilliSecs() + 4000;
 }
 
-float TFindRoutePuzzle::skipCharge() const {
-    return std::clamp(static_cast<float>(MilliSecs() - skipTime) / maxTimeSkip, 0.0f, 1.0f);
-}
-
-void TFindRoutePuzzle::_updateSkip() {
-    const float q = skipCharge();
-    const float w = skip ? static_cast<float>(ImageWidth(skip)) : 70,
-                h = skip ? static_cast<float>(ImageHeight(skip)) : 48;
-    const bool over = mouse && mouse->inRect(940, static_cast<float>(static_cast<int>((1 - q) * 40)), w, h);
-    dSkipA = q == 1 && over ? 1.0f : 0.0f;
-    if (skipA < dSkipA)
-        skipA = std::min(skipA + 0.05f * frameDelta, dSkipA);
-    else
-        skipA = std::max(skipA - 0.1f * frameDelta, dSkipA);
-}
-
 void TFindRoutePuzzle::afterFrame() {
     if (dFade == 1) return;
     if (Gui && Gui->clickedItem("menu")) {
-        goMenu();
+        wynik = miniGameMenu(*this);
+        if (!wynik.empty()) dFade = 1;
         return;
     }
-    if (dSkipA != 0 && mouse && mouse->leftPressed) SkipWin();
+    if (gauge.ready() && mouse && mouse->leftPressed) SkipWin();
     if (cheatsOn && KeyHit(KEY_F1)) {
         wynik = "RESTART-LEVEL";
         dFade = 1;
     }
-    if (cheatsOn && KeyHit('S')) skipTime -= 2000;
-}
-
-// The options screen over the puzzle; its answer may leave the level.
-void TFindRoutePuzzle::goMenu() {
-    if (!options) return;
-    const std::string answer = options->mainLoop(this);
-    _prepareDelta();
-    FlushMouse();
-    if (mouse) mouse->clear();
-    if (answer == "MAIN-MENU" || answer == "MAPA") wynik = answer;
-    if (answer == "RESTART") wynik = "RESTART-LEVEL";
-    if (!wynik.empty()) dFade = 1;
+    if (cheatsOn && KeyHit('S')) gauge.skipTime -= 2000;
 }
 
 // ---------------------------------------------------------------- the lightning
@@ -247,8 +207,8 @@ void TFindRoutePuzzle::draw() {
     resetDrawState();
     if (panelGui) DrawImage(panelGui, 0, 0);
     _drawGui();
-    _drawSkip();
-    _drawInfo();
+    gauge.draw();
+    if (level) drawMiniTitle(font2, level->title, 8);
     _drawFade();
     _drawMouse();
 }
@@ -294,31 +254,4 @@ void TFindRoutePuzzle::_drawGame() {
         for (auto& bolt : bolts) bolt.draw();
         resetDrawState();
     }
-}
-
-void TFindRoutePuzzle::_drawSkip() const {
-    resetDrawState();
-    const float q = skipCharge();
-    if (pasek) {
-        const float w = static_cast<float>(ImageWidth(pasek)), h = static_cast<float>(ImageHeight(pasek));
-        if (q > 0) DrawSubImageRect(pasek, 946, 7, w * q, h, 0, 0, w * q, h, 0, 0, 0);
-        SetBlend(LIGHTBLEND);
-        SetAlpha(0.4f * skipA);
-        DrawImage(pasek, 942, 4);
-        resetDrawState();
-    }
-    if (nakrycie) DrawImage(nakrycie, 941, 3);
-}
-
-void TFindRoutePuzzle::_drawInfo() const {
-    if (!level || level->title.empty()) return;
-    SetImageFont(font2);
-    const float x = static_cast<float>(512 - static_cast<int>(TextWidth(level->title)) / 2);
-    SetColor(0, 0, 0);
-    SetAlpha(0.5f);
-    DrawText(level->title, x + 2, 10);
-    SetAlpha(1);
-    SetColor(247, 222, 113);
-    DrawText(level->title, x, 8);
-    resetDrawState();
 }

@@ -12,16 +12,14 @@
 #include "core/Dim.h"
 #include "effects/LightningBolt.h"
 #include "minigames/FRLevel.h"
+#include "minigames/SkipGauge.h"
 #include "screen/Ekran.h"
 
 class TFindRoutePuzzle : public TEkran {
   public:
-    eng::Image skipFront, skip, skipBack, leftPan, rightPan, leftPower, rightPower, background;
-    eng::Image panelGui, pasek, nakrycie;
+    eng::Image leftPan, rightPan, leftPower, rightPower, background, panelGui;
     std::vector<TDim> winPoints;  // the route to light up, from the source to the receiver
-    float maxTimeSkip = 90000;
-    int64_t skipTime = 0;
-    float skipA = 0, dSkipA = 0;
+    TSkipGauge gauge;             // fills in 90 seconds
     eng::ImageFont font, font2;
     std::array<float, 2> powerAlpha{}, dPowerAlpha{};  // the source's and the receiver's lights
     std::shared_ptr<TFRLevel> level;
@@ -45,8 +43,6 @@ class TFindRoutePuzzle : public TEkran {
     void draw() override;
     void afterFrame() override;
 
-    // The skip gauge's charge, 0..1.
-    float skipCharge() const;
     // Every block at rest.
     bool nothingIsHappening() const;
     // Tests the route once the blocks are at rest; a route found ends the level.
@@ -58,12 +54,8 @@ class TFindRoutePuzzle : public TEkran {
   private:
     void _updateState();
     void _updateBlocks();
-    void _updateSkip();
     void _drawGame();
-    void _drawSkip() const;
-    void _drawInfo() const;
     void _finishLevel();
-    void goMenu();
 };
 
 extern TFindRoutePuzzle* findRoutePuzzle;

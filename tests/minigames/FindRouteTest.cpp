@@ -152,19 +152,6 @@ TEST(FindRoute, ALevelInProgressComesBackAsItWasTurned) {
     EXPECT_EQ(back->endBlock, &back->blocks[0][2]);
 }
 
-TEST(FindRoute, TheSkipGaugeFillsInNinetySeconds) {
-    TFindRoutePuzzle screen;
-    const int64_t now = eng::MilliSecs();
-    const struct {
-        int64_t ago;
-        float charge;
-    } cases[] = {{0, 0}, {45000, 0.5f}, {90000, 1}, {200000, 1}, {-5000, 0}};
-    for (const auto& c : cases) {
-        screen.skipTime = now - c.ago;
-        EXPECT_NEAR(screen.skipCharge(), c.charge, 0.001f) << c.ago;
-    }
-}
-
 TEST(FindRoute, EveryShippedLevelCanBeSolved) {
     programPrefix = std::string(GAME_DIR) + "/";
     int seen = 0;
