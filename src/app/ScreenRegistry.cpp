@@ -5,6 +5,8 @@
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/Puzzle.h"
+#include "minigames/PuzzleExpress.h"
 #include "nonogram/LoseScreen.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/WinScreen.h"
@@ -47,6 +49,8 @@ TScreenRegistry::TScreenRegistry() {
         {"", "winScreen.setup", {}, [] { return winScreen = new TWinScreen(); }},
         {"", "loseScreen.setup", {}, [] { return loseScreen = new TLoseScreen(); }},
         {"MAPA", "mapa.setup", {}, [] { return mapa = new TMapa(); }},
+        {"PUZZLE-EXPRESS", "puzzleExpress.setup", {}, [] { return puzzleExpress = new TPuzzleExpress(); }},
+        {"PUZZLE", "puzzle.setup", {}, [] { return puzzle = new TPuzzle(); }},
         {"FINDROUTE-PUZZLE",
          "findRoutePuzzle.setup",
          {},

@@ -13,6 +13,8 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/Puzzle.h"
+#include "minigames/PuzzleExpress.h"
 #include "nonogram/MainGame.h"
 #include "nonogram/MainGameFlow.h"
 #include "nonogram/WinScreen.h"
@@ -111,6 +113,8 @@ void connectServices() {
     // The level flow plays nonogram entries on the main game screen.
     registerMainGameKind();
     registerFindRouteKind();
+    registerPuzzleExpressKind();
+    registerPuzzleKind();
     // Awards: the title's and the win screen's "awards" buttons, and the checks after a won level.
     TMainMenu::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
     TWinScreen::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };

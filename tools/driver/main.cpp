@@ -15,12 +15,12 @@
 #include "GuiViewer.h"
 #include "Items.h"
 #include "LevelScene.h"
+#include "MiniLevels.h"
 #include "Script.h"
 #include "app/Control.h"
 #include "app/ScreenRegistry.h"
 #include "app/Startup.h"
 #include "engine/Engine.h"
-#include "minigames/FindRoutePuzzle.h"
 #include "nonogram/Level.h"
 #include "nonogram/MainGame.h"
 #include "progress/ProfileManager.h"
@@ -314,15 +314,8 @@ std::string TLevelStarter::mainLoop() {
         p.numerLevelu = number_;
         if (stage_ > 1 || number_ > 1) p.updateLevelData(number_, 0, 0, 0, 0, 1);
     }
-    // A route puzzle's file: the route screen plays it.
-    if (path.find("data/routes/") != std::string::npos) {
-        auto route = loadFRLevel(path);
-        if (!findRoutePuzzle) return "END";
-        findRoutePuzzle->SetLevel(route);
-        std::printf("route: %s; blocks %d x %d; block 0,0 at %d,%d; pitch 100\n", path.c_str(), route->rows,
-                    route->cols, route->drawX, route->drawY);
-        return "FINDROUTE-PUZZLE";
-    }
+    // A mini-game's level file: its own screen plays it.
+    if (std::string screen = startMiniLevel(path); !screen.empty()) return screen;
     auto level = loadLevel(path, 1);
     if (!level || !mainGame) return "END";
     level->url = path;
@@ -343,10 +336,12 @@ void usage() {
         "  --gui FILE    show this GUI file (path as the game gives it, below the program folder) in place "
         "of\n"
         "                the title screen; every click prints 'clicked: ID'\n"
-        "  --level FILE  play this level file (for example data/levels/cat.lvl, or a route puzzle such as\n"
-        "                data/routes/route1.dat) on an empty screen in place "
-        "of\n"
-        "                the title screen: left button uncovers, right button breaks\n"
+        "  --level FILE  play this level file (for example data/levels/cat.lvl, or a mini-game's level such "
+        "as\n"
+        "                data/routes/route1.dat, data/puzzleExpress/pe1.dat, data/puzzles/puzzle1.dat) on "
+        "an\n"
+        "                empty screen in place of the title screen (a nonogram: left button uncovers,\n"
+        "                right button breaks; a mini-game prints the lines a script needs to solve it)\n"
         "  --at S L      with --level: the profile stands at stage S, level L of its flow (what it has\n"
         "                unlocked there, such as power-ups, is unlocked)");
 }

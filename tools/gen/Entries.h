@@ -62,8 +62,8 @@ void genOptionsArt(const Context& c);
 void genProfilePanels(const Context& c);
 // panels_winlose.cpp, sword_art.cpp: the won and lost levels' panels, the tip balloon and the flying sword.
 void genWinLoseArt(const Context& c);
-void genAwardArt(const Context& c);  // awards_*.cpp: the medals, award screen, award panels and best scores
-void genRouteArt(const Context& c);  // route_*.cpp: the route mini-game and the mini-games' panel and gauge
+void genAwardArt(const Context& c);   // awards_*.cpp: the medals, award screen, award panels and best scores
+void genRouteArt(const Context& c);   // route_*.cpp: the route mini-game and the mini-games' panel and gauge
 void genJigsawArt(const Context& c);  // jigsaw_*.cpp: the jigsaw's board, pictures, pieces and level files
 void genPuzzleExpressArt(const Context& c);  // pe_*.cpp: the chest puzzle's chest, lid, tiles and objects
 
