@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Screens.h"
 #include "app/Startup.h"
 #include "core/Globals.h"
 #include "core/LogicalScreen.h"
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
 
     // The options screen over this level (the in-game menu), then the title screen, each for a while.
     // An overlay draws the screen below it first, as its loop does.
-    auto measure = [&](const char* name, TEkran& screen, TEkran* below = nullptr) {
+    const Measure measure = [&](const char* name, TEkran& screen, TEkran* below) {
         Stats cost;
         for (int f = 0; f < 300; ++f) {
             if (f % 60 == 0) eng::InjectMouseMove(300.0f + f, 200.0f + f);
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
         std::printf("%s update+draw cpu (ms): median %.3f, p95 %.3f\n", name, cost.pct(0.5), cost.pct(0.95));
     };
     options->prepare(&game);
-    measure("options over the main game", *options);
+    measure("options over the main game", *options, nullptr);
     // The won level: its picture closes up and the treasures in the chest fly to the panel.
     game.WIN();
     game.fx.captions.clear();
@@ -151,14 +152,14 @@ int main(int argc, char** argv) {
     TWinScreen::checkAwardsHook = nullptr;
     winScreen->prepare();
     game.particlesOnTop = true;
-    measure("win screen", *winScreen);
+    measure("win screen", *winScreen, nullptr);
     game.particlesOnTop = false;
     // The burst chest's pieces fall behind the lose screen.
     game.LOSE();
     loseScreen->prepare(game);
-    measure("lose screen", *loseScreen);
+    measure("lose screen", *loseScreen, nullptr);
     mainMenu->prepare();
-    measure("title screen", *mainMenu);
+    measure("title screen", *mainMenu, nullptr);
     // The route puzzle on its largest level: blocks turning under the pointer, then the lightning.
     if (findRoutePuzzle) {
         auto route = loadFRLevel(GAME_DIR "/data/routes/route3.dat");
@@ -166,7 +167,7 @@ int main(int argc, char** argv) {
         findRoutePuzzle->prepare();
         findRoutePuzzle->fade = findRoutePuzzle->dFade = 0;
         findRoutePuzzle->state = "NORMAL";
-        measure("route puzzle", *findRoutePuzzle);
+        measure("route puzzle", *findRoutePuzzle, nullptr);
         findRoutePuzzle->dPowerAlpha = {1, 1};
         findRoutePuzzle->winPoints.clear();
         for (const auto& row : route->blocks) {
@@ -179,8 +180,10 @@ int main(int argc, char** argv) {
         }
         findRoutePuzzle->Win();
         findRoutePuzzle->waitTime += 1000000;  // the lightning runs on for the whole measurement
-        measure("route puzzle's lightning", *findRoutePuzzle);
+        measure("route puzzle's lightning", *findRoutePuzzle, nullptr);
     }
+    measureMiniGames(measure);
+    measureJourneyScreens(measure);
     std::fflush(stdout);
     std::error_code ec;
     std::filesystem::remove_all(user, ec);  // the settings the run wrote

@@ -29,7 +29,7 @@ void TPEFoundScreen::draw(const std::string& name, float x, float y, float alpha
     SetAlpha(alpha);
     // The ribbon stretches to hold a long name, its notched tails clear of the text.
     if (banner) {
-        SetScale(std::max(1.0f, (w + 120) / static_cast<float>(ImageWidth(banner))), 1);
+        SetScale(std::max(1.0f, (w + 170) / static_cast<float>(ImageWidth(banner))), 1);
         DrawImage(banner, x, y);
         SetScale(1, 1);
     }

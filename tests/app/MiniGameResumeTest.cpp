@@ -1,0 +1,113 @@
+// Each mini-game's level in progress is saved with its player and comes back as it was left: the chest
+// puzzle with its blocks and time, the jigsaw with its pieces, the route puzzle with its turned blocks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../files/TempDir.h"
+#include "MainGameFixture.h"
+#include "minigames/FindRoutePuzzle.h"
+#include "minigames/Puzzle.h"
+#include "minigames/PuzzleExpress.h"
+#include "progress/LevelManager.h"
+#include "progress/SaveAll.h"
+
+namespace {
+
+class MiniGameResume : public MainGameTest {
+  protected:
+    TempDir user;
+    void SetUp() override {
+        MainGameTest::SetUp();
+        userFolder = user.path.string();
+        std::filesystem::create_directories(user.path / "Profiles");
+        if (!puzzleExpress) puzzleExpress = new TPuzzleExpress();
+        if (!puzzle) puzzle = new TPuzzle();
+        if (!findRoutePuzzle) findRoutePuzzle = new TFindRoutePuzzle();
+        peData.load(false);
+        registerPuzzleExpressKind();
+        registerPuzzleKind();
+        registerFindRouteKind();
+        levelManager = TLevelManager();
+        levelManager.setup();
+    }
+    void TearDown() override {
+        unregisterLevelKinds();
+        levelManager = TLevelManager();
+    }
+
+    // A new casual journey played up to the first entry of `kind`; its level.
+    std::shared_ptr<TFlowLevel> reach(const std::string& kind) {
+        TProfile& p = profile();
+        p.name = "ANN";
+        p.flowType = "CASUAL";
+        profileManager->listaProfili = {profileManager->profile};
+        p.startNewGame();
+        std::string k;
+        for (int i = 0; i < 40 && k != kind; ++i) k = p.getNextLevel();
+        EXPECT_EQ(k, kind);
+        return p.actLevel;
+    }
+
+    // Saved, read back at the next start and continued: the kind the title goes on with.
+    static std::string saveAndContinue() {
+        saveAll();
+        profileManager = std::make_shared<TProfileManager>();
+        profileManager->loadProfiles();
+        if (profileManager->listaProfili.empty()) return "";
+        profileManager->choose(profileManager->listaProfili[0]);
+        return profileManager->profile->ContinueGame();
+    }
+};
+
+}  // namespace
+
+TEST_F(MiniGameResume, TheChestPuzzleComesBackWithItsBlocksAndTime) {
+    auto level = std::dynamic_pointer_cast<TPELevel>(reach("PUZZLE-EXPRESS"));
+    ASSERT_TRUE(level);
+    ASSERT_EQ(puzzleExpress->level, level);
+    level->blocks[0]->x = 123;
+    level->blocks[0]->dir = level->blocks[0]->dDir = 180;
+    level->time = 42;
+    const std::string url = level->url;
+    ASSERT_EQ(saveAndContinue(), "PUZZLE-EXPRESS");
+    auto back = puzzleExpress->level;
+    ASSERT_TRUE(back);
+    EXPECT_NE(back, level);
+    EXPECT_EQ(back->url, url);
+    EXPECT_EQ(back->time, 42);
+    ASSERT_EQ(back->blocks.size(), level->blocks.size());
+    EXPECT_EQ(back->blocks[0]->x, 123);
+    EXPECT_EQ(back->blocks[0]->dir, 180);
+}
+
+TEST_F(MiniGameResume, TheJigsawComesBackWithItsPieces) {
+    auto level = std::dynamic_pointer_cast<TPuzzleLevel>(reach("PUZZLE"));
+    ASSERT_TRUE(level);
+    ASSERT_EQ(puzzle->level, level);
+    TPuzzleElement& p = *level->puzzles[3];
+    p.x = p.dx;
+    p.y = p.dy;
+    p.putOk = 1;
+    level->puzzles[4]->x = 500;
+    ASSERT_EQ(saveAndContinue(), "PUZZLE");
+    auto back = puzzle->level;
+    ASSERT_TRUE(back);
+    EXPECT_NE(back, level);
+    ASSERT_EQ(back->puzzles.size(), level->puzzles.size());
+    EXPECT_EQ(back->puzzles[3]->putOk, 1);
+    EXPECT_EQ(back->puzzles[3]->x, p.dx);
+    EXPECT_EQ(back->puzzles[4]->x, 500);
+}
+
+TEST_F(MiniGameResume, TheRoutePuzzleComesBackWithItsTurnedBlocks) {
+    auto level = std::dynamic_pointer_cast<TFRLevel>(reach("FINDROUTE-PUZZLE"));
+    ASSERT_TRUE(level);
+    TFRBlock& b = level->blocks[1][1];
+    b.rot = b.rot % 4 + 1;
+    ASSERT_EQ(saveAndContinue(), "FINDROUTE-PUZZLE");
+    auto back = findRoutePuzzle->level;
+    ASSERT_TRUE(back);
+    EXPECT_NE(back, level);
+    EXPECT_EQ(back->blocks[1][1].rot, b.rot);
+}

@@ -1,0 +1,109 @@
+// The chest puzzle and the jigsaw through the driver: a bot plays the lines the driver prints (each block
+// picked up, turned and dropped on its sockets; each piece carried to its place) and the level is won;
+// other levels are passed with the full skip gauge.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "DriverRun.h"
+#include "Grabs.h"
+
+namespace {
+
+// The driver's play lines for a level: every match of `pattern` with its numbers.
+std::vector<std::vector<int>> playLines(const std::string& level, const std::string& screen,
+                                        const std::string& pattern, TempDir& user, TempDir& out) {
+    DriverRun look = runDriverWith("waitscreen " + screen + "\nquit\n", user, out, " --level " + level);
+    std::vector<std::vector<int>> lines;
+    const std::regex re(pattern);
+    for (std::sregex_iterator it(look.output.begin(), look.output.end(), re), end; it != end; ++it) {
+        std::vector<int> v;
+        for (size_t i = 1; i < it->size(); ++i) v.push_back(std::stoi((*it)[i]));
+        lines.push_back(v);
+    }
+    return lines;
+}
+
+const Rect kChestInside{330, 150, 340, 260};
+
+}  // namespace
+
+TEST(ChestPlay, TheBotCoversEverySocketAndTheChestOpensOnItsTreasure) {
+    TempDir user{"chest-user"}, out{"chest-grabs", true};
+    const std::string level = "data/puzzleExpress/pe1.dat";
+    const auto blocks =
+        playLines(level, "PUZZLE-EXPRESS", R"(grab (\d+),(\d+) turns (\d+) drop (\d+),(\d+))", user, out);
+    ASSERT_EQ(blocks.size(), 4u);
+    std::ostringstream s;
+    s << "waitscreen PUZZLE-EXPRESS\nwait 200\ngrab chest-start\n";
+    for (const auto& b : blocks) {
+        // A short click keeps the block on the mouse; right clicks turn it; a click lets it go.
+        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
+        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
+        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
+    }
+    s << "grab chest-covered\nwait 270\ngrab chest-found\nwaitscreen GET-NEXT-LEVEL 600\n";
+    DriverRun run = runDriverWith(s.str(), user, out, " --level " + level);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    const auto start = loadGrab(out, "chest-start"), covered = loadGrab(out, "chest-covered"),
+               found = loadGrab(out, "chest-found");
+    ASSERT_TRUE(start && covered && found);
+    // The lid's empty sockets filled with tiles, then the lid gone: the velvet and the mask show.
+    EXPECT_GT(meanDifference(start, covered, kChestInside), 10);
+    EXPECT_GT(meanDifference(covered, found, kChestInside), 20);
+}
+
+TEST(ChestPlay, AFullGaugeOpensTheChest) {
+    TempDir user{"chest-user"}, out{"chest-skip", true};
+    DriverRun run = runDriverWith(
+        "waitscreen PUZZLE-EXPRESS\nwait 200\nclick 975 24\nwait 30\ngrab not-yet\nwait 5400\ngrab "
+        "gauge-full\n"
+        "click 975 24\nwaitscreen GET-NEXT-LEVEL 900\n",
+        user, out, " --level data/puzzleExpress/pe3.dat");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    EXPECT_GT(run.output.find("screen: GET-NEXT-LEVEL"), run.output.find("gauge-full.png"))
+        << "not before the gauge filled";
+}
+
+TEST(JigsawPlay, TheBotCarriesEveryPieceToItsPlace) {
+    TempDir user{"jigsaw-user"}, out{"jigsaw-grabs", true};
+    const std::string level = "data/puzzles/puzzle1.dat";
+    const auto pieces =
+        playLines(level, "PUZZLE", R"(jigsaw piece \d+: grab (\d+),(\d+) drop (\d+),(\d+))", user, out);
+    ASSERT_EQ(pieces.size(), 12u);
+    std::ostringstream s;
+    s << "waitscreen PUZZLE\nwait 60\ngrab jigsaw-start\n";
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const auto& p = pieces[i];
+        // Half by a click that keeps the piece on the mouse, half dragged.
+        if (i % 2)
+            s << "click " << p[0] << " " << p[1] << "\nwait 5\nmove " << p[2] << " " << p[3]
+              << "\nwait 3\nclick " << p[2] << " " << p[3] << "\nwait 12\n";
+        else
+            s << "drag " << p[0] << " " << p[1] << " " << p[2] << " " << p[3] << " 30\nwait 5\n";
+        if (i == pieces.size() - 2) s << "grab jigsaw-last-but-one\n";
+    }
+    s << "waitscreen GET-NEXT-LEVEL 600\n";
+    DriverRun run = runDriverWith(s.str(), user, out, " --level " + level);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    const auto start = loadGrab(out, "jigsaw-start"), almost = loadGrab(out, "jigsaw-last-but-one");
+    ASSERT_TRUE(start && almost);
+    const Rect board{272, 204, 480, 360};
+    EXPECT_GT(meanDifference(start, almost, board), 20) << "the picture stands on the board";
+}
+
+TEST(JigsawPlay, AFullGaugeFliesEveryPieceHome) {
+    TempDir user{"jigsaw-user"}, out{"jigsaw-skip", true};
+    DriverRun run = runDriverWith(
+        "waitscreen PUZZLE\nwait 60\nclick 975 24\nwait 10\ngrab not-yet\nwait 3600\ngrab gauge-full\n"
+        "click 975 24\nwait 50\ngrab flying\nwaitscreen GET-NEXT-LEVEL 600\n",
+        user, out, " --level data/puzzles/puzzle3.dat");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    EXPECT_GT(run.output.find("screen: GET-NEXT-LEVEL"), run.output.find("flying.png"))
+        << "the pieces fly before the level ends";
+}
