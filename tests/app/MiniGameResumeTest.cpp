@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "../files/TempDir.h"
 #include "MainGameFixture.h"
@@ -110,4 +111,30 @@ TEST_F(MiniGameResume, TheRoutePuzzleComesBackWithItsTurnedBlocks) {
     ASSERT_TRUE(back);
     EXPECT_NE(back, level);
     EXPECT_EQ(back->blocks[1][1].rot, b.rot);
+}
+
+TEST_F(MiniGameResume, ASolvedOrSkippedMiniGameIsPassedInTheProfile) {
+    const struct {
+        const char* kind;
+        std::function<void()> win;
+    } cases[] = {
+        {"PUZZLE-EXPRESS", [] { puzzleExpress->WIN(); }},
+        {"PUZZLE", [] { puzzle->Win(); }},
+        {"FINDROUTE-PUZZLE", [] { findRoutePuzzle->SkipWin(); }},
+    };
+    for (const auto& c : cases) {
+        profileManager->profile = std::make_shared<TProfile>();
+        ASSERT_TRUE(reach(c.kind)) << c.kind;
+        TProfile& p = profile();
+        c.win();
+        if (std::string(c.kind) == "FINDROUTE-PUZZLE")  // the route ends once its lightning has run
+            for (int i = 0; i < 400 && findRoutePuzzle->wynik.empty(); ++i) {
+                eng::Delay(17);
+                findRoutePuzzle->update();
+            }
+        const auto d = p.getProfLevelData(p.numerLevelu);
+        ASSERT_TRUE(d) << c.kind;
+        EXPECT_EQ(d->passed, 1) << c.kind;
+        EXPECT_FALSE(p.actLevel) << c.kind << ": no longer the level in progress";
+    }
 }

@@ -124,6 +124,22 @@ TEST_F(PuzzleExpress, ABlockFitsOnlyOnFreeSocketsWithinTwentyPixelsAndSnapsOntoT
     }
 }
 
+TEST_F(PuzzleExpress, ThePointerFindsOnlyTheBlockWhoseTilesItTouches) {
+    peData.load(true);  // the tile pictures: the test is pixel-exact
+    auto l = field({"####"});
+    TBlock& first = blockOn(*l, peData.getBlockDataById(1), 0, 0, 0, 0, 0);
+    TBlock& second = blockOn(*l, peData.getBlockDataById(1), 90, 0, 0, 400, 200);
+    float px, py;
+    first.cellPos(0, 0, px, py);
+    // The second block is tested after the first: the first's tiles must not answer for it.
+    EXPECT_TRUE(first.isUnder(px, py));
+    EXPECT_FALSE(second.isUnder(px, py));
+    second.cellPos(0, 1, px, py);
+    EXPECT_FALSE(first.isUnder(px, py));
+    EXPECT_TRUE(second.isUnder(px, py));
+    peData.load(false);
+}
+
 TEST_F(PuzzleExpress, ABlockDroppedWhileTurningIsPutAtTheAngleItTurnsTo) {
     auto l = field({"##", "##"});
     TBlock& b = blockOn(*l, peData.getBlockDataById(1), 90, 0, 0, 0, 0);

@@ -92,6 +92,20 @@ TEST_F(Jigsaw, TheMouseTakesTheTopmostLoosePieceAndNeverAPlacedOne) {
     EXPECT_EQ(placed.x, placed.dx);
     // The placed piece lies under every loose one.
     EXPECT_EQ(l->puzzles.front().get(), &placed);
+    // A piece early in the list, alone under the mouse, is the one taken: the pieces tested after it do
+    // not answer for its pixels.
+    TPuzzleElement& lone = *l->puzzles[1];
+    ASSERT_EQ(lone.putOk, 0);
+    lone.x = 300;
+    lone.y = 560;
+    for (size_t i = 2; i < l->puzzles.size(); ++i) {
+        l->puzzles[i]->x = 800;
+        l->puzzles[i]->y = 150;
+    }
+    const float lx = lone.x + eng::ImageWidth(lone.img) / 2.0f,
+                ly = lone.y + eng::ImageHeight(lone.img) / 2.0f;
+    pressAt(screen, lx, ly);
+    EXPECT_EQ(screen.clicked, &lone);
 }
 
 TEST_F(Jigsaw, TheFullGaugeFliesEveryPieceHomeAndTheEndIsFinal) {
