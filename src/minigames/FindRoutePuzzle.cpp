@@ -90,7 +90,10 @@ void TFindRoutePuzzle::update() {
 
 void TFindRoutePuzzle::_updateState() {
     if (state == "BEGIN") {
-        if (fade == 0) state = "NORMAL";
+        if (fade == 0) {
+            state = "NORMAL";
+            if (miniGameDialogs) miniGameDialogs(*this, "BEGIN");
+        }
     } else if (state == "NORMAL") {
         _updateBlocks();
     } else if (state == "END") {
@@ -107,6 +110,7 @@ void TFindRoutePuzzle::_updateState() {
 // Solved or skipped: the profile keeps the level as passed, so the stage screen opens the next one.
 void TFindRoutePuzzle::_finishLevel() {
     wynik = "GET-NEXT-LEVEL";
+    if (miniGameDialogs) miniGameDialogs(*this, "END");
     state = "END-TWO";
     dFade = 1;
     recordMiniWin(level, static_cast<int>((MilliSecs() - gauge.skipTime) / 1000));

@@ -56,6 +56,7 @@ class TPuzzleExpress : public TEkran {
     void _updatePlay();
     void _drawChest() const;
     void _drawField() const;
+    void _drawDiagnostics() const;
 };
 
 extern TPuzzleExpress* puzzleExpress;

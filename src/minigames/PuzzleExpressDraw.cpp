@@ -4,6 +4,7 @@
 
 #include "core/Curve.h"
 #include "core/DrawState.h"
+#include "core/Globals.h"
 #include "minigames/MiniGame.h"
 #include "minigames/PuzzleExpress.h"
 
@@ -25,6 +26,7 @@ void TPuzzleExpress::draw() {
     for (const auto& b : level->blocks) b->draw(level->alpha);
     gauge.draw();
     drawMiniTitle(titleFont, level->title, 10);
+    if (cheatsOn && KeyDown('D')) _drawDiagnostics();
     _drawFade();
     _drawMouse();
 }
@@ -66,5 +68,20 @@ void TPuzzleExpress::_drawField() const {
     for (const auto& row : level->tile)
         for (const TPETile& t : row)
             if (t.spot) DrawImage(peData.peTileImage, t.x, t.y);
+    resetDrawState();
+}
+
+// The cheat view of the field: free sockets red, covered ones green, places without a socket grey.
+void TPuzzleExpress::_drawDiagnostics() const {
+    for (const auto& row : level->tile)
+        for (const TPETile& t : row) {
+            if (!t.spot)
+                SetColor(128, 128, 128);
+            else if (t.wskaznik)
+                SetColor(0, 220, 0);
+            else
+                SetColor(230, 0, 0);
+            DrawRect(t.x - 6, t.y - 6, 12, 12);
+        }
     resetDrawState();
 }
