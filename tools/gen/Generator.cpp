@@ -50,6 +50,7 @@ const std::vector<Generator>& generators() {
         {"route-art", genRouteArt},
         {"jigsaw-art", genJigsawArt},
         {"pe-art", genPuzzleExpressArt},
+        {"ho-scenes", genHiddenObjectScenes},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
