@@ -71,6 +71,9 @@ Fill starTiles(float period, Color ground);
 // ho_scene_courtyard_props.cpp: the carpet, cushions, lanterns hung at `lanterns` (x), trees, the pool and
 // the pieces in front, painted over the courtyard's walls and floor.
 Scene courtyardFront(Canvas& c, std::vector<float> lanterns);
+// ho_scene_temple_props.cpp: the statue, altar, lamps, cabinet and drum painted over the temple's hall,
+// with `frontPillar` painted last among the pieces cut out to stand in front of the objects.
+Scene templeFront(Canvas& c, Shape (*frontPillar)(Canvas&));
 // A papyrus column standing on `base`, cx ± w/2; returns its outline.
 Shape tombColumn(Canvas& c, float cx, float w, float base);
 Scene persianCourtyard();
