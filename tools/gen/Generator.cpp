@@ -50,6 +50,7 @@ const std::vector<Generator>& generators() {
         {"route-art", genRouteArt},
         {"jigsaw-art", genJigsawArt},
         {"pe-art", genPuzzleExpressArt},
+        {"ho-items", genHiddenObjectItems},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
