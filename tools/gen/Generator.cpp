@@ -51,6 +51,7 @@ const std::vector<Generator>& generators() {
         {"jigsaw-art", genJigsawArt},
         {"pe-art", genPuzzleExpressArt},
         {"ho-scenes", genHiddenObjectScenes},
+        {"ho-items", genHiddenObjectItems},
         {"levels", genLevels},
         {"sounds", genSounds},
     };

@@ -1,0 +1,120 @@
+// The pen the hidden objects are drawn with, and the shapes and lit fills they share.
+#include "ho_items_art.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "maingame_hud_art.h"
+#include "paint/Mask.h"
+#include "paint/Path.h"
+
+namespace gen::ho {
+
+namespace {
+
+// Outlines are this wide in screen pixels, whatever the scale.
+constexpr float kOutlinePx = 1.15f;
+
+}  // namespace
+
+Pen::Pen(float scale) : scale_(scale), k_(scale * kSuper) {
+    const int n = static_cast<int>(std::ceil((kBox + 2 * kMargin) * scale)) * kSuper;
+    c_ = Canvas(n, n);
+}
+
+Shape Pen::big(const Shape& s) const {
+    return s.moved({kMargin, kMargin}).scaled(k_, {0, 0});
+}
+
+Fill Pen::big(const Fill& f) const {
+    if (f.solid()) return f;
+    const float k = k_;
+    return Fill([f, k](float x, float y) { return f.at(x / k - kMargin, y / k - kMargin); });
+}
+
+void Pen::part(const Shape& s, const Fill& fill, float depth, float highlight, float shadow) {
+    hud::part(c_, big(s), big(fill), kOutlinePx * kSuper, depth * k_, highlight, shadow);
+}
+
+void Pen::paint(const Shape& s, const Fill& fill, Blend mode) {
+    c_.paint(big(s), big(fill), mode);
+}
+
+void Pen::engrave(const Shape& cut, float strength) {
+    const Shape b = big(cut);
+    hud::Layer l(c_, b.bounds().expanded(3 * kSuper));
+    const Mask m = l.mask(b, 1.2f);
+    const int lip = std::max(1, static_cast<int>(std::lround(0.8f * kSuper)));
+    l.canvas().paint(m.shifted(lip, lip), hex(0xfff2d0, 0.4f * strength));
+    l.canvas().paint(m, hex(0x2a1206, 0.65f * strength));
+    l.put(c_, Blend::Inside);
+}
+
+void Pen::stud(Vec2 m, float r) {
+    part(Shape::circle(m, r), gold(m, r), r * 0.6f);
+    paint(Shape::circle(m - Vec2{0.35f, 0.4f} * r, 0.3f * r), hex(0xffffff, 0.75f), Blend::Screen);
+}
+
+void Pen::gem(Vec2 m, float r, Color light, Color mid, Color deep) {
+    const Vec2 at = (m + Vec2{kMargin, kMargin}) * k_;
+    award::gem(c_, at, r * k_, light, mid, deep, kSuper);
+}
+
+void Pen::glint(Vec2 m, float r, float strength) {
+    paint(Shape::circle(m, 0.8f * r),
+          Fill::radial(m, 0.8f * r, {{0, hex(0xffffff, 0.7f * strength)}, {1, hex(0xffffff, 0.0f)}}));
+    c_.paint(big(Shape::star(m, 4, r, 0.14f * r)), hex(0xffffff, 0.95f * strength));
+}
+
+Canvas Pen::finish() const {
+    const Canvas shrunk = hud::shadowed(c_.downsampled(kSuper), {0.8f, 1.2f}, 0.9f, 0.45f);
+    int x0 = shrunk.width(), y0 = shrunk.height(), x1 = -1, y1 = -1;
+    for (int y = 0; y < shrunk.height(); ++y)
+        for (int x = 0; x < shrunk.width(); ++x)
+            if (shrunk.at(x, y).a > 2.0f / 255.0f) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x);
+                y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
+    if (x1 < 0) return Canvas(1, 1);
+    return shrunk.cropped(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+}
+
+Shape poly(std::initializer_list<Vec2> pts) {
+    return Shape::polygon(std::vector<Vec2>(pts));
+}
+
+Shape poly(const std::vector<Vec2>& pts) {
+    return Shape::polygon(pts);
+}
+
+Shape curve(const std::vector<Vec2>& pts, float w0, float w1) {
+    Path path;
+    path.moveTo(pts.front()).smoothThrough(std::vector<Vec2>(pts.begin() + 1, pts.end()));
+    const auto& flat = path.points();
+    std::vector<float> widths;
+    for (size_t i = 0; i < flat.size(); ++i)
+        widths.push_back(mixf(w0, w1, static_cast<float>(i) / static_cast<float>(flat.size() - 1)));
+    return Shape::stroke(flat, widths);
+}
+
+Shape blob(const std::vector<Vec2>& pts) {
+    std::vector<Vec2> loop(pts.begin() + 1, pts.end());
+    loop.push_back(pts.front());
+    Path path;
+    path.moveTo(pts.front()).smoothThrough(loop);
+    return Shape::polygon(path.points());
+}
+
+Fill lit(Color light, Color mid, Color deep, Vec2 m, float r) {
+    return Fill::radial(m - Vec2{0.4f, 0.45f} * r, 1.6f * r, {{0, light}, {0.45f, mid}, {1, deep}});
+}
+
+Fill metal(const award::Metal& m, Vec2 at, float r) {
+    return award::metalFill(m, at, r);
+}
+
+Fill cylinder(Vec2 p0, Vec2 p1, Color light, Color mid, Color deep) {
+    return Fill::linear(p0, p1, {{0, mid}, {0.28f, light}, {0.62f, mid}, {1, deep}});
+}
+
+}  // namespace gen::ho
