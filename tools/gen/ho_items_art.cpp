@@ -40,6 +40,17 @@ void Pen::paint(const Shape& s, const Fill& fill, Blend mode) {
     c_.paint(big(s), big(fill), mode);
 }
 
+void Pen::shade(const Shape& s, Vec2 p0, Vec2 p1, float strength) {
+    paint(s,
+          Fill::linear(p0, p1,
+                       {{0, hex(0xfff6e0, 0.0f)},
+                        {0.22f, hex(0xfff6e0, 0.3f * strength)},
+                        {0.45f, hex(0xfff6e0, 0.0f)},
+                        {0.7f, hex(0x3a1a08, 0.0f)},
+                        {1, hex(0x3a1a08, 0.45f * strength)}}),
+          Blend::Over);
+}
+
 void Pen::engrave(const Shape& cut, float strength) {
     const Shape b = big(cut);
     hud::Layer l(c_, b.bounds().expanded(3 * kSuper));
@@ -103,6 +114,18 @@ Shape blob(const std::vector<Vec2>& pts) {
     Path path;
     path.moveTo(pts.front()).smoothThrough(loop);
     return Shape::polygon(path.points());
+}
+
+Fill turquoise(Vec2 m, float r) {
+    return lit(pal::kTurquoiseLight, pal::kTurquoise, pal::kTurquoiseDeep, m, r);
+}
+
+Fill lapis(Vec2 m, float r) {
+    return lit(hex(0x6f94e0), pal::kBlue, pal::kBlueDeep, m, r);
+}
+
+Fill terracotta(Vec2 m, float r) {
+    return lit(hex(0xf5a27e), pal::kTerracotta, pal::kTerracottaDeep, m, r);
 }
 
 Fill lit(Color light, Color mid, Color deep, Vec2 m, float r) {
