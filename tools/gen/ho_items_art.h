@@ -55,6 +55,10 @@ class Pen {
     Canvas c_;
 };
 
+// The middle of the design square; objects turn round it.
+inline constexpr Vec2 kMid{48, 48};
+Vec2 turned(Vec2 p, float degrees);
+
 // Shapes in design units.
 Shape poly(std::initializer_list<Vec2> pts);
 Shape poly(const std::vector<Vec2>& pts);
@@ -62,6 +66,10 @@ Shape poly(const std::vector<Vec2>& pts);
 Shape curve(const std::vector<Vec2>& pts, float w0, float w1);
 // A closed smooth outline through the points.
 Shape blob(const std::vector<Vec2>& pts);
+// A band along a bent spine: `width(t)` is its half width at t = 0..1; the ends come to points.
+Shape ribbon(const std::vector<Vec2>& spine, float (*width)(float));
+// `n` points along a smooth curve through `pts`.
+std::vector<Vec2> along(const std::vector<Vec2>& pts, int n);
 
 // Colours of the palette lit from the top left round design point m, radius r.
 Fill turquoise(Vec2 m, float r);

@@ -10,45 +10,6 @@ namespace gen::ho {
 
 namespace {
 
-constexpr Vec2 kMid{48, 48};
-
-Vec2 turned(Vec2 p, float degrees) {
-    return kMid + rotate(p - kMid, degrees * kPi / 180.0f);
-}
-
-// A band along a bent spine: `width(t)` is the half width at t = 0..1, the ends meeting in points.
-Shape ribbon(const std::vector<Vec2>& spine, float (*width)(float)) {
-    const int n = static_cast<int>(spine.size());
-    std::vector<Vec2> left, right;
-    for (int i = 0; i < n; ++i) {
-        const Vec2 d = normalize(spine[std::min(i + 1, n - 1)] - spine[std::max(i - 1, 0)]);
-        const Vec2 nrm{-d.y, d.x};
-        const float w = std::max(0.0f, width(static_cast<float>(i) / static_cast<float>(n - 1)));
-        left.push_back(spine[i] + nrm * w);
-        right.push_back(spine[i] - nrm * w);
-    }
-    std::vector<Vec2> ring = left;
-    ring.insert(ring.end(), right.rbegin(), right.rend());
-    return poly(ring);
-}
-
-// Points along a smooth curve through `pts`, `n` of them.
-std::vector<Vec2> along(const std::vector<Vec2>& pts, int n) {
-    std::vector<Vec2> out;
-    const int segs = static_cast<int>(pts.size()) - 1;
-    for (int i = 0; i < n; ++i) {
-        const float u = static_cast<float>(i) / static_cast<float>(n - 1) * static_cast<float>(segs);
-        const int s = std::min(static_cast<int>(u), segs - 1);
-        const float t = u - static_cast<float>(s);
-        const Vec2 p0 = pts[std::max(s - 1, 0)], p1 = pts[s], p2 = pts[s + 1];
-        const Vec2 p3 = pts[std::min(s + 2, segs)];
-        const float t2 = t * t, t3 = t2 * t;
-        out.push_back(0.5f * (2 * p1 + (p2 - p0) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
-                              (3 * p1 - p0 - 3 * p2 + p3) * t3));
-    }
-    return out;
-}
-
 void scarab(Pen& p) {
     // Six gold legs under the body.
     Shape legs = Shape::circle(kMid, 0);
