@@ -67,7 +67,7 @@ Canvas sepia(const Canvas& c) {
 
 void genHiddenObjectItems(const Context& ctx) {
     const std::string dir = "gfx/miniGames/hiddenObjects/";
-    for (const auto* list : {&ho::egyptObjects(), &ho::persiaObjects()})
+    for (const auto* list : {&ho::egyptObjects(), &ho::persiaObjects(), &ho::tibetObjects()})
         for (const ho::Object& o : *list) {
             const std::string name = o.name;
             const paint::Canvas item = ho::objectPicture(o.draw);
