@@ -142,7 +142,7 @@ float featherWidth(float t) {
 
 void feather(Pen& p) {
     constexpr float turn = 18;
-    std::vector<Vec2> spine = along({{47, 94}, {47, 70}, {49, 40}, {52, 18}, {60, 4}}, 60);
+    std::vector<Vec2> spine = along({{47, 94}, {47.3f, 70}, {48.5f, 44}, {50.5f, 22}, {54, 6}}, 60);
     for (Vec2& v : spine) v = turned(v, turn);
     const Shape vane = ribbon(spine, featherWidth);
     p.part(vane, lit(hex(0xffffff), hex(0xf4ead2), hex(0xc8b48a), turned({42, 36}, turn), 40), 2.5f);

@@ -90,11 +90,12 @@ void comb(Pen& p) {
 
 void lamp(Pen& p) {
     // The handle and foot behind the body.
-    p.part(curve({{24, 50}, {11, 42}, {5, 52}, {10, 62}, {22, 63}}, 4.2f, 3.6f), gold({10, 48}, 14), 1.2f);
+    p.part(curve({{25, 50}, {13.5f, 42.5f}, {8, 52}, {12.5f, 61.5f}, {23, 63}}, 4.2f, 3.6f),
+           gold({10, 48}, 14), 1.2f);
     p.part(poly({{37, 66}, {51, 66}, {54, 74}, {34, 74}}), gold({40, 68}, 10), 1.2f);
     p.part(Shape::ellipse({44, 75}, 15, 3.8f), gold({38, 73}, 16), 1.2f);
     const Shape bowl = Shape::ellipse({44, 57}, 26, 13.5f);
-    const Shape spout = curve({{60, 59}, {72, 56}, {82, 49}, {90, 41}}, 11, 4.5f);
+    const Shape spout = curve({{60, 59}, {71, 56}, {80, 49}, {87.5f, 41}}, 11, 4.5f);
     const Shape body = bowl.blend(spout, 5);
     p.part(body, gold({34, 48}, 50), 3);
     p.shade(body & Shape::rect(0, 56, kBox, 20), {0, 56}, {0, 72}, 0.7f);
@@ -109,8 +110,9 @@ void lamp(Pen& p) {
     p.part(Shape::circle({44, 33.5f}, 2.6f) | poly({{44, 24}, {46.4f, 31}, {41.6f, 31}}), gold({43, 29}, 5),
            0.8f);
     // The flame at the spout's tip.
-    const Shape flame = blob({{92, 24}, {95.2f, 32}, {94.5f, 38}, {91, 40.5f}, {87.5f, 38}, {87.5f, 32}});
-    p.part(flame, Fill::radial({91, 36}, 8, {{0, hex(0xfffbe0)}, {0.45f, hex(0xffd24a)}, {1, hex(0xf06a1a)}}),
+    const Shape flame = blob({{89.5f, 24}, {92.7f, 32}, {92, 38}, {88.5f, 40.5f}, {85, 38}, {85, 32}});
+    p.part(flame,
+           Fill::radial({88.5f, 36}, 8, {{0, hex(0xfffbe0)}, {0.45f, hex(0xffd24a)}, {1, hex(0xf06a1a)}}),
            0.6f, 0.2f, 0.1f);
     p.glint({32, 50}, 6);
 }
