@@ -12,6 +12,16 @@ namespace gen {
 
 namespace ho {
 
+namespace {
+
+// Objects are picked by their pixels and the game aims at their middle, so it must be solid.
+void requireSolidMiddle(const Canvas& c, const std::string& name) {
+    if (c.at(c.width() / 2, c.height() / 2).a < 254.5f / 255.0f)
+        throw std::runtime_error("object " + name + " is not solid at its middle");
+}
+
+}  // namespace
+
 Canvas objectPicture(Drawing d) {
     Pen p(1.0f);
     d(p);
@@ -57,6 +67,16 @@ Canvas sepia(const Canvas& c) {
 
 void genHiddenObjectItems(const Context& ctx) {
     const std::string dir = "gfx/miniGames/hiddenObjects/";
+    for (const auto* list : {&ho::egyptObjects(), &ho::persiaObjects(), &ho::tibetObjects()})
+        for (const ho::Object& o : *list) {
+            const std::string name = o.name;
+            const paint::Canvas item = ho::objectPicture(o.draw);
+            ho::requireSolidMiddle(item, name);
+            writePng(item, ctx.out(dir + "items/" + name + ".png"));
+            const paint::Canvas panel = ho::panelPicture(o.draw);
+            writePng(panel, ctx.out(dir + "panel/" + name + ".png"));
+            writePng(ho::sepia(panel), ctx.out(dir + "panel/" + name + "-sepia.png"));
+        }
     writePng(ho::bottomPanel(), ctx.out(dir + "bottom-panel.png"));
     writePng(ho::tick(), ctx.out(dir + "pick.png"));
     const std::string weather = "gfx/particles/pogoda/";

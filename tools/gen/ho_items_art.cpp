@@ -40,6 +40,17 @@ void Pen::paint(const Shape& s, const Fill& fill, Blend mode) {
     c_.paint(big(s), big(fill), mode);
 }
 
+void Pen::shade(const Shape& s, Vec2 p0, Vec2 p1, float strength) {
+    paint(s,
+          Fill::linear(p0, p1,
+                       {{0, hex(0xfff6e0, 0.0f)},
+                        {0.22f, hex(0xfff6e0, 0.3f * strength)},
+                        {0.45f, hex(0xfff6e0, 0.0f)},
+                        {0.7f, hex(0x3a1a08, 0.0f)},
+                        {1, hex(0x3a1a08, 0.45f * strength)}}),
+          Blend::Over);
+}
+
 void Pen::engrave(const Shape& cut, float strength) {
     const Shape b = big(cut);
     hud::Layer l(c_, b.bounds().expanded(3 * kSuper));
@@ -103,6 +114,53 @@ Shape blob(const std::vector<Vec2>& pts) {
     Path path;
     path.moveTo(pts.front()).smoothThrough(loop);
     return Shape::polygon(path.points());
+}
+
+Vec2 turned(Vec2 p, float degrees) {
+    return kMid + rotate(p - kMid, degrees * kPi / 180.0f);
+}
+
+Shape ribbon(const std::vector<Vec2>& spine, float (*width)(float)) {
+    const int n = static_cast<int>(spine.size());
+    std::vector<Vec2> left, right;
+    for (int i = 0; i < n; ++i) {
+        const Vec2 d = normalize(spine[std::min(i + 1, n - 1)] - spine[std::max(i - 1, 0)]);
+        const Vec2 nrm{-d.y, d.x};
+        const float w = std::max(0.0f, width(static_cast<float>(i) / static_cast<float>(n - 1)));
+        left.push_back(spine[i] + nrm * w);
+        right.push_back(spine[i] - nrm * w);
+    }
+    std::vector<Vec2> ring = left;
+    ring.insert(ring.end(), right.rbegin(), right.rend());
+    return poly(ring);
+}
+
+std::vector<Vec2> along(const std::vector<Vec2>& pts, int n) {
+    std::vector<Vec2> out;
+    const int segs = static_cast<int>(pts.size()) - 1;
+    for (int i = 0; i < n; ++i) {
+        const float u = static_cast<float>(i) / static_cast<float>(n - 1) * static_cast<float>(segs);
+        const int s = std::min(static_cast<int>(u), segs - 1);
+        const float t = u - static_cast<float>(s);
+        const Vec2 p0 = pts[std::max(s - 1, 0)], p1 = pts[s], p2 = pts[s + 1];
+        const Vec2 p3 = pts[std::min(s + 2, segs)];
+        const float t2 = t * t, t3 = t2 * t;
+        out.push_back(0.5f * (2 * p1 + (p2 - p0) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
+                              (3 * p1 - p0 - 3 * p2 + p3) * t3));
+    }
+    return out;
+}
+
+Fill turquoise(Vec2 m, float r) {
+    return lit(pal::kTurquoiseLight, pal::kTurquoise, pal::kTurquoiseDeep, m, r);
+}
+
+Fill lapis(Vec2 m, float r) {
+    return lit(hex(0x6f94e0), pal::kBlue, pal::kBlueDeep, m, r);
+}
+
+Fill terracotta(Vec2 m, float r) {
+    return lit(hex(0xf5a27e), pal::kTerracotta, pal::kTerracottaDeep, m, r);
 }
 
 Fill lit(Color light, Color mid, Color deep, Vec2 m, float r) {

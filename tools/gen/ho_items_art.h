@@ -38,6 +38,8 @@ class Pen {
               float shadow = 0.45f);
     // Paints over what is already there, e.g. shade, stripes, highlights.
     void paint(const Shape& s, const Fill& fill, Blend mode = Blend::Inside);
+    // Rounds a body already painted: light along its side towards p0, shade towards p1, kept inside s.
+    void shade(const Shape& s, Vec2 p0, Vec2 p1, float strength = 1.0f);
     // A fine line cut into a part: a dark groove with a lit lower-right lip.
     void engrave(const Shape& cut, float strength = 1.0f);
     // A domed gold stud and a round cabochon with its glint.
@@ -53,6 +55,10 @@ class Pen {
     Canvas c_;
 };
 
+// The middle of the design square; objects turn round it.
+inline constexpr Vec2 kMid{48, 48};
+Vec2 turned(Vec2 p, float degrees);
+
 // Shapes in design units.
 Shape poly(std::initializer_list<Vec2> pts);
 Shape poly(const std::vector<Vec2>& pts);
@@ -60,7 +66,15 @@ Shape poly(const std::vector<Vec2>& pts);
 Shape curve(const std::vector<Vec2>& pts, float w0, float w1);
 // A closed smooth outline through the points.
 Shape blob(const std::vector<Vec2>& pts);
+// A band along a bent spine: `width(t)` is its half width at t = 0..1; the ends come to points.
+Shape ribbon(const std::vector<Vec2>& spine, float (*width)(float));
+// `n` points along a smooth curve through `pts`.
+std::vector<Vec2> along(const std::vector<Vec2>& pts, int n);
 
+// Colours of the palette lit from the top left round design point m, radius r.
+Fill turquoise(Vec2 m, float r);
+Fill lapis(Vec2 m, float r);
+Fill terracotta(Vec2 m, float r);
 // Colours lit from the top left round design point m, radius r: light → mid → deep.
 Fill lit(Color light, Color mid, Color deep, Vec2 m, float r);
 Fill metal(const award::Metal& m, Vec2 at, float r);
