@@ -6,6 +6,7 @@
 
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
+#include "minigames/HiddenObject.h"
 #include "minigames/Puzzle.h"
 #include "minigames/PuzzleExpress.h"
 #include "progress/AwardScreen.h"
@@ -49,6 +50,23 @@ void measureMiniGames(const Measure& measure) {
         s.SkipWIN();
         measure("jigsaw's skip flights", s, nullptr);
     }
+}
+
+void measureScene(const Measure& measure) {
+    if (!hiddenObject) return;
+    auto scene = loadHOLevel(GAME_DIR "/data/hiddenObjects/ho2.hol");
+    THiddenObject& s = *hiddenObject;
+    s.setLevel(scene);
+    s.prepare();
+    s.fade = 0;
+    s.state = "NORMAL";
+    // Leaves falling, fish swimming, lights glowing, a hint circling and two objects on their way.
+    for (auto& l : scene->lights) l.a = l.da = 1;
+    s.useHint();
+    for (int i = 0; i < 2 && i < static_cast<int>(scene->objects.size()); ++i) scene->objects[i]->pick();
+    std::printf("scene: %zu objects, %zu leaf spawners, %zu swimmers\n", scene->objects.size(),
+                scene->leaves.size(), scene->obiektyTla.size());
+    measure("hidden-object scene", s, nullptr);
 }
 
 void measureJourneyScreens(const Measure& measure) {

@@ -10,5 +10,7 @@ using Measure = std::function<void(const char* name, TEkran& screen, TEkran* bel
 
 // The chest puzzle and the jigsaw on their largest levels, played and at their ends.
 void measureMiniGames(const Measure& measure);
+// A hidden-object scene with its leaves, fish, lights, a hint and objects in flight.
+void measureScene(const Measure& measure);
 // The map, a stage's sheet over it, the award screen and the best scores.
 void measureJourneyScreens(const Measure& measure);

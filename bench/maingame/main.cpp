@@ -183,6 +183,7 @@ int main(int argc, char** argv) {
         measure("route puzzle's lightning", *findRoutePuzzle, nullptr);
     }
     measureMiniGames(measure);
+    measureScene(measure);
     measureJourneyScreens(measure);
     std::fflush(stdout);
     std::error_code ec;

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "effects/Particle.h"
+#include "effects/Pogoda.h"
 #include "files/TxtFile.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
@@ -72,7 +73,7 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
                          loadCaptionImages();
                      }},
                     {"sword effect", nullptr},
-                    {"weather particles", nullptr},
+                    {"weather particles", [] { loadWeatherImages(); }},
                     {"clue numbers", [] { loadNumberImages(); }},
                     {"stripe images", nullptr},
                     {"pause", [] {}},

@@ -5,6 +5,7 @@
 #include "app/LoadingScreen.h"
 #include "audio/GlobalSnd.h"
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/HiddenObject.h"
 #include "minigames/Puzzle.h"
 #include "minigames/PuzzleExpress.h"
 #include "nonogram/LoseScreen.h"
@@ -51,6 +52,7 @@ TScreenRegistry::TScreenRegistry() {
         {"MAPA", "mapa.setup", {}, [] { return mapa = new TMapa(); }},
         {"PUZZLE-EXPRESS", "puzzleExpress.setup", {}, [] { return puzzleExpress = new TPuzzleExpress(); }},
         {"PUZZLE", "puzzle.setup", {}, [] { return puzzle = new TPuzzle(); }},
+        {"HIDDEN-OBJECT", "hiddenObject.setup", {}, [] { return hiddenObject = new THiddenObject(); }},
         {"FINDROUTE-PUZZLE",
          "findRoutePuzzle.setup",
          {},

@@ -13,6 +13,7 @@
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/HiddenObject.h"
 #include "minigames/Puzzle.h"
 #include "minigames/PuzzleExpress.h"
 #include "nonogram/MainGame.h"
@@ -115,6 +116,7 @@ void connectServices() {
     registerFindRouteKind();
     registerPuzzleExpressKind();
     registerPuzzleKind();
+    registerHiddenObjectKind();
     // Awards: the title's and the win screen's "awards" buttons, and the checks after a won level.
     TMainMenu::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
     TWinScreen::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };

@@ -8,6 +8,7 @@
 #include "core/DeltaTime.h"
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
+#include "files/DataFile.h"
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "nonogram/FlyingTresure.h"
@@ -150,6 +151,13 @@ void TMainGame::prepare() {
         level->background = loadImageOrWarn(programPrefix + level->backGroundUrl);
         level->getBackEffectsByBackground(StripAll(level->backGroundUrl));
     }
+    // Backgrounds with trees let leaves fall; "data/backgroundLeaves.dat" names their spawners.
+    {
+        TRCMFile leaves;
+        leafSpawners.clear();
+        if (!level->backGroundUrl.empty() && leaves.Load(programPrefix + "data/backgroundLeaves.dat"))
+            leafSpawners = readLeafSpawners(leaves, "backgroundLeaves::" + StripAll(level->backGroundUrl));
+    }
     for (int i = 0; i < 100; ++i) updateTiming();
     gameTime = MilliSecs() + 1000;
     if (globalSnd) globalSnd->playMySound("begin");
@@ -191,6 +199,7 @@ void TMainGame::_prepareSelf() {
 
 // Leaving the level: nothing that acts on cells may outlive it, and treasures land where they belong.
 void TMainGame::finish() {
+    fx.weather.clear();
     saveAll();
     fx.captions.clear();
     if (level) placeAllInChest(*level);

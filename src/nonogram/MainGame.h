@@ -57,6 +57,7 @@ class TMainGame : public TEkran, public TLevelHost {
     TChest chest{*this};
     TDrag drag;
     TPlayEffects fx;
+    std::vector<TDim> leafSpawners;  // where leaves fall over this level's background
     TPowerUps powerUps{*this};
     THints hints{*this};
     std::shared_ptr<TSpecialTip> specialTip;  // the tip balloon on screen, or null

@@ -18,6 +18,7 @@ constexpr int KEY_V = 86;
 
 void TMainGame::draw() {
     _drawBack();
+    drawWeather(fx.weather);
     fx.flyingTiles.draw();
     _drawLevel();
     if (level) drag.draw(*level, hand);

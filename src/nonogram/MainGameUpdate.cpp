@@ -52,6 +52,8 @@ void TMainGame::update() {
     powerUps._updatePowerUpStan();
     if (level) level->updateBack();
     _updateSpecialTip();
+    if (state == TGameState::NORMAL) updateLeafSpawners(leafSpawners, fx.weather);
+    updateWeather(fx.weather);
     approach(gridA, dGridA, 0.05f);
     fx.plates.update();
     powerUps.flying.update();

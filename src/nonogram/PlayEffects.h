@@ -4,6 +4,7 @@
 
 #include "effects/Emitter.h"
 #include "effects/Particle.h"
+#include "effects/Pogoda.h"
 #include "nonogram/Caption.h"
 #include "nonogram/Debris.h"
 #include "nonogram/FlyingTile.h"
@@ -18,6 +19,7 @@ struct TPlayEffects {
     TCaptionList captions;        // score popups, praise and the level-completed picture
     TOdpadList debris;            // the pieces of a burst chest and the full bag
     TKamienList stones;           // stones thrown by wrong moves
+    TWeatherList weather;         // leaves falling over the background
 
     void clear() {
         particles.clear();
@@ -27,5 +29,6 @@ struct TPlayEffects {
         captions.clear();
         debris.clear();
         stones.clear();
+        weather.clear();
     }
 };

@@ -1,5 +1,6 @@
 // Each mini-game's level in progress is saved with its player and comes back as it was left: the chest
-// puzzle with its blocks and time, the jigsaw with its pieces, the route puzzle with its turned blocks.
+// puzzle with its blocks and time, the jigsaw with its pieces, the route puzzle with its turned blocks, the
+// hidden-object scene with its found objects.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "../files/TempDir.h"
 #include "MainGameFixture.h"
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/HiddenObject.h"
 #include "minigames/Puzzle.h"
 #include "minigames/PuzzleExpress.h"
 #include "progress/LevelManager.h"
@@ -25,10 +27,12 @@ class MiniGameResume : public MainGameTest {
         if (!puzzleExpress) puzzleExpress = new TPuzzleExpress();
         if (!puzzle) puzzle = new TPuzzle();
         if (!findRoutePuzzle) findRoutePuzzle = new TFindRoutePuzzle();
+        if (!hiddenObject) hiddenObject = new THiddenObject();
         peData.load(false);
         registerPuzzleExpressKind();
         registerPuzzleKind();
         registerFindRouteKind();
+        registerHiddenObjectKind();
         levelManager = TLevelManager();
         levelManager.setup();
     }
@@ -121,6 +125,7 @@ TEST_F(MiniGameResume, ASolvedOrSkippedMiniGameIsPassedInTheProfile) {
         {"PUZZLE-EXPRESS", [] { puzzleExpress->WIN(); }},
         {"PUZZLE", [] { puzzle->Win(); }},
         {"FINDROUTE-PUZZLE", [] { findRoutePuzzle->SkipWin(); }},
+        {"HIDDEN-OBJECT", [] { hiddenObject->WIN(); }},
     };
     for (const auto& c : cases) {
         profileManager->profile = std::make_shared<TProfile>();
@@ -137,4 +142,21 @@ TEST_F(MiniGameResume, ASolvedOrSkippedMiniGameIsPassedInTheProfile) {
         EXPECT_EQ(d->passed, 1) << c.kind;
         EXPECT_FALSE(p.actLevel) << c.kind << ": no longer the level in progress";
     }
+}
+
+TEST_F(MiniGameResume, TheSceneComesBackWithItsFoundObjects) {
+    auto level = std::dynamic_pointer_cast<THOLevel>(reach("HIDDEN-OBJECT"));
+    ASSERT_TRUE(level);
+    ASSERT_EQ(hiddenObject->level, level);
+    ASSERT_GE(level->objects.size(), 3u);
+    level->objects[2]->state = "DONE";
+    level->time = 33;
+    ASSERT_EQ(saveAndContinue(), "HIDDEN-OBJECT");
+    auto back = hiddenObject->level;
+    ASSERT_TRUE(back);
+    EXPECT_NE(back, level);
+    ASSERT_EQ(back->objects.size(), level->objects.size());
+    EXPECT_TRUE(back->objects[2]->done());
+    EXPECT_TRUE(back->objects[1]->hidden());
+    EXPECT_EQ(back->time, 33);
 }

@@ -1,6 +1,6 @@
-// The chest puzzle and the jigsaw through the driver: a bot plays the lines the driver prints (each block
-// picked up, turned and dropped on its sockets; each piece carried to its place) and the level is won;
-// other levels are passed with the full skip gauge.
+// The chest puzzle, the jigsaw and a hidden-object scene through the driver: a bot plays the lines the
+// driver prints (each block picked up, turned and dropped on its sockets; each piece carried to its place;
+// each object clicked) and the level is won; other levels are passed with the full skip gauge.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -106,4 +106,28 @@ TEST(JigsawPlay, AFullGaugeFliesEveryPieceHome) {
     EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
     EXPECT_GT(run.output.find("screen: GET-NEXT-LEVEL"), run.output.find("flying.png"))
         << "the pieces fly before the level ends";
+}
+
+TEST(ScenePlay, TheBotAsksForAHintAndFindsEveryObject) {
+    TempDir user{"scene-user"}, out{"scene-grabs", true};
+    const std::string level = "data/hiddenObjects/ho1.hol";
+    const auto objects =
+        playLines(level, "HIDDEN-OBJECT", R"(hidden object \d+: click (\d+),(\d+))", user, out);
+    ASSERT_GE(objects.size(), 10u);
+    std::ostringstream s;
+    s << "waitscreen HIDDEN-OBJECT\nwait 60\ngrab scene\nmove 975 40\nwait 5\nclick 975 40\nwait 30\ngrab "
+         "hint\n";
+    for (size_t i = 0; i < objects.size(); ++i) {
+        s << "click " << objects[i][0] << " " << objects[i][1] << "\nwait 12\n";
+        if (i == 0) s << "wait 40\ngrab flying\n";
+    }
+    s << "wait 90\ngrab found-all\nwaitscreen GET-NEXT-LEVEL 600\n";
+    DriverRun run = runDriverWith(s.str(), user, out, " --level " + level);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    const auto scene = loadGrab(out, "scene"), done = loadGrab(out, "found-all");
+    ASSERT_TRUE(scene && done);
+    // The panel's pictures have turned from sepia to colour.
+    const Rect panel{50, 676, 924, 72};
+    EXPECT_GT(meanDifference(scene, done, panel), 8);
 }

@@ -1,11 +1,13 @@
 // Starting mini-game levels from the driver and printing their play lines: the route grid, each chest
-// block's grab and drop points with its quarter turns, each jigsaw piece's grab and drop points.
+// block's grab and drop points with its quarter turns, each jigsaw piece's grab and drop points, each hidden
+// object's click point.
 #include "MiniLevels.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "minigames/FindRoutePuzzle.h"
+#include "minigames/HiddenObject.h"
 #include "minigames/PESolution.h"
 #include "minigames/Puzzle.h"
 #include "minigames/PuzzleExpress.h"
@@ -61,11 +63,46 @@ std::string startJigsaw(const std::string& path) {
     return "PUZZLE";
 }
 
+// The opaque pixel of a picture nearest its middle, as an offset from its middle.
+void opaqueNearMiddle(const eng::Image& img, int& dx, int& dy) {
+    dx = dy = 0;
+    const eng::Pixmap pm = eng::ImagePixmap(img);
+    if (!pm) return;
+    const int cx = pm->width / 2, cy = pm->height / 2;
+    long best = -1;
+    for (int y = 0; y < pm->height; ++y)
+        for (int x = 0; x < pm->width; ++x) {
+            if (pm->rgba[(static_cast<size_t>(y) * pm->width + x) * 4 + 3] < 200) continue;
+            const long d = static_cast<long>(x - cx) * (x - cx) + static_cast<long>(y - cy) * (y - cy);
+            if (best < 0 || d < best) {
+                best = d;
+                dx = x - cx;
+                dy = y - cy;
+            }
+        }
+}
+
+// Each object: a point on its opaque pixels, and where the hint gauge is.
+std::string startScene(const std::string& path) {
+    auto level = loadHOLevel(path);
+    if (!hiddenObject) return "END";
+    hiddenObject->setLevel(level);
+    std::printf("scene: %s; objects %zu; hint gauge at 975,40\n", path.c_str(), level->objects.size());
+    for (const auto& o : level->objects) {
+        int dx, dy;
+        opaqueNearMiddle(o->imgUkryty, dx, dy);
+        std::printf("hidden object %d: click %d,%d\n", o->id, static_cast<int>(o->ukrytyDim.x) + dx,
+                    static_cast<int>(o->ukrytyDim.y) + dy);
+    }
+    return "HIDDEN-OBJECT";
+}
+
 }  // namespace
 
 std::string startMiniLevel(const std::string& path) {
     if (path.find("data/routes/") != std::string::npos) return startRoute(path);
     if (path.find("data/puzzleExpress/") != std::string::npos) return startChest(path);
     if (path.find("data/puzzles/") != std::string::npos) return startJigsaw(path);
+    if (path.find("data/hiddenObjects/") != std::string::npos) return startScene(path);
     return "";
 }

@@ -65,9 +65,9 @@ void genWinLoseArt(const Context& c);
 void genAwardArt(const Context& c);   // awards_*.cpp: the medals, award screen, award panels and best scores
 void genRouteArt(const Context& c);   // route_*.cpp: the route mini-game and the mini-games' panel and gauge
 void genJigsawArt(const Context& c);  // jigsaw_*.cpp: the jigsaw's board, pictures, pieces and level files
-void genPuzzleExpressArt(const Context& c);  // pe_*.cpp: the chest puzzle's chest, lid, tiles and objects
+void genPuzzleExpressArt(const Context& c);    // pe_*.cpp: the chest puzzle's chest, lid, tiles and objects
 void genHiddenObjectScenes(const Context& c);  // ho_scene*.cpp: the hidden-object scenes, pieces and levels
-void genHiddenObjectItems(const Context& c);  // ho_items*.cpp: hidden objects, bottom panel, tick, weather
+void genHiddenObjectItems(const Context& c);   // ho_items*.cpp: hidden objects, bottom panel, tick, weather
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

@@ -157,8 +157,10 @@ std::string levelFile(int index, const Scene& s) {
     o << "\tobiektyTla {\n\t\ti = " << s.movers.size() << "\n";
     for (size_t i = 0; i < s.movers.size(); ++i) {
         const Canvas& m = s.movers[i];
-        o << "\t\tobj" << i + 1 << " {\n\t\t\timg = \"" << dir << kind << i + 1 << ".png\"\n"
-          << "\t\t\ttyp = \"" << (s.birds ? "BIRD" : "FISH") << "\"\n"
+        o << "\t\tobj" << i + 1 << " {\n\t\t\timg = \"" << dir << kind << i + 1
+          << ".png\"\n"
+          // Birds cross the sky the way fish cross the pool: the one kind of scenery that moves.
+          << "\t\t\ttyp = \"FISH\"\n"
           << "\t\t\tdims = " << num(s.band.x0) << ", " << num(s.band.y0) << ", " << num(s.band.x1) << ", "
           << num(s.band.y1) << "\n"
           << "\t\t\thandle = " << m.width() / 2 << ", " << m.height() / 2 << "\n\t\t}\n";
