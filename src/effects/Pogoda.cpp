@@ -70,6 +70,7 @@ void updateWeather(TWeatherList& list) {
 }
 
 void drawWeather(const TWeatherList& list) {
+    resetDrawState();
     list.draw();
     resetDrawState();
 }

@@ -43,7 +43,7 @@ void loadWeatherImages();
 void spawnLeaf(int x, int y, TWeatherList& list);
 // Every effect once; it may leave the list meanwhile.
 void updateWeather(TWeatherList& list);
-// Every effect, then the drawing state back to plain.
+// Every effect in plain white, then the drawing state back to plain.
 void drawWeather(const TWeatherList& list);
 
 // Leaf spawners: x, y, w, h = the rectangle leaves start in, x1 = the interval in ms, x2 = MilliSecs of the
