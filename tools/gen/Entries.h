@@ -68,6 +68,7 @@ void genJigsawArt(const Context& c);  // jigsaw_*.cpp: the jigsaw's board, pictu
 void genPuzzleExpressArt(const Context& c);    // pe_*.cpp: the chest puzzle's chest, lid, tiles and objects
 void genHiddenObjectScenes(const Context& c);  // ho_scene*.cpp: the hidden-object scenes, pieces and levels
 void genHiddenObjectItems(const Context& c);   // ho_items*.cpp: hidden objects, bottom panel, tick, weather
+void genDialogArt(const Context& c);  // dialog_*.cpp: the dialog panel, the portrait ring and the portraits
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

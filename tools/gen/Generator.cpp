@@ -52,6 +52,7 @@ const std::vector<Generator>& generators() {
         {"pe-art", genPuzzleExpressArt},
         {"ho-scenes", genHiddenObjectScenes},
         {"ho-items", genHiddenObjectItems},
+        {"dialog-art", genDialogArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
