@@ -1,6 +1,7 @@
 // The dialog panel gfx/gui/story/panel.png (papyrus in a carved dark-wood and gold frame with a round mount
 // for the speaker's portrait) and the gold ring kolko.png laid over the portrait.
 #include <cmath>
+#include <string>
 
 #include "Entries.h"
 #include "dialog_art.h"
@@ -167,6 +168,8 @@ void genDialogArt(const Context& ctx) {
     using namespace dialog;
     writePng(dialogPanel(), ctx.out("gfx/gui/story/panel.png"));
     writePng(portraitRing(), ctx.out("gfx/gui/story/kolko.png"));
+    const std::string dir = "gfx/gui/story/portraits/";
+    writePng(explorer(), ctx.out(dir + "explorer.png"));
 }
 
 }  // namespace gen
