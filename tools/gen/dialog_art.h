@@ -32,6 +32,8 @@ class Bust {
     void part(const Shape& s, const Fill& fill, float outline = 0.9f, float depth = 3.0f);
     // A flat shape painted only onto what is there (shading, hair strands, folds), fill in portrait units.
     void shade(const Shape& s, const Fill& fill, float soften = 0.0f);
+    // The same, kept inside `within` (a soft shade must not spill past the part it lies on).
+    void shade(const Shape& s, const Shape& within, const Fill& fill, float soften);
     // A line in outline brown (or `color`) over what is there, `width` in portrait units.
     void ink(const std::vector<Vec2>& pts, float width, Color color = pal::kOutline);
     // The face's features and skin, the head an ellipse at `centre` with radii rx, ry.

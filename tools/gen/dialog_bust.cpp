@@ -13,6 +13,13 @@ namespace {
 constexpr int kBig = static_cast<int>(kPortrait * kScale);
 constexpr Vec2 kMid{kPortrait / 2.0f, kPortrait / 2.0f};
 constexpr float kRadius = 64;
+// The head: a round skull over a narrower jaw.
+Shape faceShape(const Bust::Face& f) {
+    const Shape skull = Shape::ellipse(f.centre, f.rx, f.ry * 0.9f).moved({0, -f.ry * 0.08f});
+    const Shape jaw = Shape::ellipse(f.centre + Vec2{0, f.ry * 0.3f}, f.rx * 0.78f, f.ry * 0.68f);
+    return skull.blend(jaw, 4);
+}
+
 }  // namespace
 
 Shape big(const Shape& s) {
@@ -43,6 +50,13 @@ void Bust::shade(const Shape& s, const Fill& fill, float soften) {
     c_.paint(m, big(fill), Blend::Inside);
 }
 
+void Bust::shade(const Shape& s, const Shape& within, const Fill& fill, float soften) {
+    Mask m = big(s).rasterize(kBig, kBig, 1.0f);
+    if (soften > 0) m.blur(soften * kScale);
+    m.multiply(big(within).rasterize(kBig, kBig, 1.0f));
+    c_.paint(m, big(fill), Blend::Inside);
+}
+
 void Bust::ink(const std::vector<Vec2>& pts, float width, Color color) {
     std::vector<Vec2> p;
     for (Vec2 v : pts) p.push_back(v * kScale);
@@ -53,7 +67,8 @@ void Bust::neck(const Face& f) {
     const Vec2 m = f.centre;
     const Shape n = Shape::rect(m.x - f.rx * 0.48f, m.y + f.ry * 0.4f, f.rx * 0.96f, f.ry * 1.4f, 4);
     part(n, litFill(m + Vec2{0, f.ry}, f.rx, f.skin, f.skin, f.skinShade), 0.9f, 2);
-    shade(Shape::ellipse(m + Vec2{1, f.ry * 0.95f}, f.rx * 0.7f, f.ry * 0.3f), f.skinShade.fade(0.8f), 1.5f);
+    shade(Shape::ellipse(m + Vec2{1, f.ry * 0.95f}, f.rx * 0.7f, f.ry * 0.3f), n, f.skinShade.fade(0.8f),
+          1.5f);
 }
 
 void Bust::head(const Face& f) {
@@ -64,11 +79,10 @@ void Bust::head(const Face& f) {
         part(Shape::ellipse(e, f.rx * 0.2f, f.ry * 0.19f), skin, 0.9f, 1.5f);
         shade(Shape::ellipse(e + Vec2{s * 0.5f, 0}, f.rx * 0.08f, f.ry * 0.1f), f.skinShade, 0.6f);
     }
-    const Shape skull = Shape::ellipse(m, f.rx, f.ry * 0.9f).moved({0, -f.ry * 0.08f});
-    const Shape jaw = Shape::ellipse(m + Vec2{0, f.ry * 0.3f}, f.rx * 0.78f, f.ry * 0.68f);
-    part(skull.blend(jaw, 4), skin, 1.0f, 3);
+    const Shape face = faceShape(f);
+    part(face, skin, 1.0f, 3);
     // The side turned from the light lies in a soft shade.
-    shade(Shape::ellipse(m + Vec2{f.rx * 1.05f, f.ry * 0.25f}, f.rx * 0.55f, f.ry * 1.1f),
+    shade(Shape::ellipse(m + Vec2{f.rx * 1.05f, f.ry * 0.25f}, f.rx * 0.55f, f.ry * 1.1f), face,
           f.skinShade.fade(0.55f), 3);
 }
 
@@ -114,7 +128,8 @@ void Bust::features(const Face& f) {
         darker(f.lips, 0.45f));
     // Warm cheeks.
     for (float s : {-1.0f, 1.0f})
-        shade(Shape::circle({m.x + s * ex * 1.2f, m.y + f.ry * 0.38f}, f.rx * 0.22f), f.lips.fade(0.22f), 2);
+        shade(Shape::circle({m.x + s * ex * 1.2f, m.y + f.ry * 0.38f}, f.rx * 0.22f), faceShape(f),
+              f.lips.fade(0.22f), 2);
 }
 
 Canvas Bust::finish() {

@@ -170,6 +170,8 @@ void genDialogArt(const Context& ctx) {
     writePng(portraitRing(), ctx.out("gfx/gui/story/kolko.png"));
     const std::string dir = "gfx/gui/story/portraits/";
     writePng(explorer(), ctx.out(dir + "explorer.png"));
+    writePng(professor(), ctx.out(dir + "professor.png"));
+    writePng(guide(), ctx.out(dir + "guide.png"));
 }
 
 }  // namespace gen
