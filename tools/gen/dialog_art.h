@@ -59,6 +59,9 @@ Fill big(const Fill& f);
 // Skin lit from the top left over the box around `centre` of radius r.
 Fill litFill(Vec2 centre, float r, Color light, Color mid, Color deep);
 
+// Hair or cloth of one colour, lit from the top left over a part of radius r round m.
+Fill cloth(Vec2 m, float r, Color c);
+
 // dialog_portraits*.cpp: the characters.
 Canvas explorer();
 Canvas professor();

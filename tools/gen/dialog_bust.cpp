@@ -36,6 +36,10 @@ Fill litFill(Vec2 centre, float r, Color light, Color mid, Color deep) {
                         {{0, light}, {0.45f, mid}, {1, deep}});
 }
 
+Fill cloth(Vec2 m, float r, Color c) {
+    return litFill(m, r, lighter(c, 0.3f), c, darker(c, 0.45f));
+}
+
 Bust::Bust(Fill backdrop) : c_(kBig, kBig) {
     c_.paint(big(Shape::circle(kMid, kRadius + 2)).rasterize(kBig, kBig), big(backdrop));
 }

@@ -172,6 +172,9 @@ void genDialogArt(const Context& ctx) {
     writePng(explorer(), ctx.out(dir + "explorer.png"));
     writePng(professor(), ctx.out(dir + "professor.png"));
     writePng(guide(), ctx.out(dir + "guide.png"));
+    writePng(merchant(), ctx.out(dir + "merchant.png"));
+    writePng(monk(), ctx.out(dir + "monk.png"));
+    writePng(rival(), ctx.out(dir + "rival.png"));
 }
 
 }  // namespace gen

@@ -4,15 +4,6 @@
 
 namespace gen::dialog {
 
-namespace {
-
-// Hair or cloth of one colour, lit from the top left over a part of radius r round m.
-Fill cloth(Vec2 m, float r, Color c) {
-    return litFill(m, r, lighter(c, 0.3f), c, darker(c, 0.45f));
-}
-
-}  // namespace
-
 Canvas explorer() {
     Bust b(Fill::radial({46, 36}, 100, {{0, hex(0xfbe6b0)}, {0.55f, hex(0xe9b86f)}, {1, hex(0xa8642e)}}));
     Bust::Face f{hex(0xf2c49a), hex(0xc9825a)};
