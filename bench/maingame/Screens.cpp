@@ -14,6 +14,7 @@
 #include "progress/Mapa.h"
 #include "progress/ProfileManager.h"
 #include "progress/StageScreen.h"
+#include "story/DialogBox.h"
 
 void measureMiniGames(const Measure& measure) {
     if (puzzleExpress) {
@@ -31,6 +32,9 @@ void measureMiniGames(const Measure& measure) {
         s.clickedBlock->click(1, static_cast<float>(mouse->x), static_cast<float>(mouse->y));
         std::printf("chest puzzle: %zu blocks, one carried\n", chest->blocks.size());
         measure("chest puzzle", s, nullptr);
+        // A conversation over the chest: the bars, the panel, a portrait and a line.
+        if (dialogBox && dialogBox->prepare(&s, 1, 0))
+            measure("dialog box over the chest puzzle", *dialogBox, nullptr);
         // The tiles fade, the lid slides off and the treasure grows.
         chest->alpha = 0.01f;
         s.WIN();

@@ -27,6 +27,7 @@
 #include "progress/ProfileManager.h"
 #include "progress/RulesScreen.h"
 #include "progress/StageScreen.h"
+#include "story/DialogBox.h"
 
 TScreenRegistry screens;
 
@@ -58,6 +59,7 @@ TScreenRegistry::TScreenRegistry() {
          {},
          [] { return findRoutePuzzle = new TFindRoutePuzzle(); }},
         {"", "stageScreen.setup", {}, [] { return stageScreen = new TStageScreen(); }},
+        {"", "dialogBox.setup", {}, [] { return dialogBox = new TDialogBox(); }},
         {"", "awardScreen.setup", {}, [] { return awardScreen = new TAwardScreen(); }},
         {"", "giveAward.setup", {}, [] { return giveAward = new TGiveAward(); }},
         {"", "showAward.setup", {}, [] { return showAward = new TShowAward(); }},

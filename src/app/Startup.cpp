@@ -30,6 +30,7 @@
 #include "progress/RulesScreen.h"
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
+#include "story/DialogBox.h"
 
 using namespace eng;
 
@@ -121,6 +122,13 @@ void connectServices() {
     TMainMenu::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
     TWinScreen::awardScreen = [](TEkran& over) { awardScreen->mainLoop(&over); };
     TWinScreen::checkAwardsHook = checkAwardsAfterWin;
+    // The story's dialogs at the start and end of the levels bound to them.
+    TEkran::dialogRunner = [](TEkran& screen, const std::string& event, int mode) {
+        const TProfile* p = activeProfile();
+        const int id = p && dialogBox ? dialogBox->findDialog(p->numerStageu, p->numerLevelu, event) : 0;
+        if (id) dialogBox->mainLoop(&screen, id, mode);
+        return id;
+    };
     onSaveAll([] { highscores->saveHighScores(); });
     // The in-game menu and the lose screen lead back to the map.
     if (options) options->mapAvailable = true;

@@ -92,7 +92,7 @@ void TFindRoutePuzzle::_updateState() {
     if (state == "BEGIN") {
         if (fade == 0) {
             state = "NORMAL";
-            if (miniGameDialogs) miniGameDialogs(*this, "BEGIN");
+            checkDialogs("BEGIN");
         }
     } else if (state == "NORMAL") {
         _updateBlocks();
@@ -110,7 +110,7 @@ void TFindRoutePuzzle::_updateState() {
 // Solved or skipped: the profile keeps the level as passed, so the stage screen opens the next one.
 void TFindRoutePuzzle::_finishLevel() {
     wynik = "GET-NEXT-LEVEL";
-    if (miniGameDialogs) miniGameDialogs(*this, "END");
+    checkDialogs("END");
     state = "END-TWO";
     dFade = 1;
     recordMiniWin(level, static_cast<int>((MilliSecs() - gauge.skipTime) / 1000));

@@ -102,7 +102,7 @@ void THiddenObject::update() {
 void THiddenObject::_updateState() {
     if (state == "BEGIN") {
         if (fade == 0) {
-            if (miniGameDialogs) miniGameDialogs(*this, "BEGIN");
+            checkDialogs("BEGIN");
             state = "NORMAL";
         }
     } else if (state == "NORMAL") {
@@ -130,7 +130,7 @@ void THiddenObject::_updatePlay() {
 void THiddenObject::WIN() {
     if (state == "WIN") return;
     state = "WIN";
-    if (miniGameDialogs) miniGameDialogs(*this, "END");
+    checkDialogs("END");
     recordMiniWin(level, level->time);
 }
 

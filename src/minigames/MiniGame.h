@@ -1,5 +1,5 @@
-// What the mini-game screens share: their pictures, the in-game menu, the level title, the record of a
-// solved or skipped level and the hook for the dialogs at a level's start and end.
+// What the mini-game screens share: their pictures, the in-game menu, the level title and the record of a
+// solved or skipped level.
 #pragma once
 
 #include <functional>
@@ -32,6 +32,3 @@ void drawMiniTitle(const eng::ImageFont& font, const std::string& title, float y
 // Solved or skipped: the profile keeps the level as passed (so the stage screen opens what follows) and
 // forgets it as the level in progress.
 void recordMiniWin(const std::shared_ptr<TFlowLevel>& level, int seconds);
-
-// The story's dialogs for a screen's event ("BEGIN", "END"); empty while the game has none.
-inline std::function<void(TEkran&, const std::string& event)> miniGameDialogs;

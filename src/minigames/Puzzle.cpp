@@ -87,7 +87,7 @@ void TPuzzle::_updateState() {
     if (state == "BEGIN") {
         if (fade == 0) {
             state = "GAME";
-            if (miniGameDialogs) miniGameDialogs(*this, "BEGIN");
+            checkDialogs("BEGIN");
         }
     } else if (state == "GAME") {
         _updatePuzzles(0);
@@ -97,7 +97,7 @@ void TPuzzle::_updateState() {
         // The end is final: the dialogs run once and the screen fades out.
         if (fade == 0) {
             state = "DONE";
-            if (miniGameDialogs) miniGameDialogs(*this, "END");
+            checkDialogs("END");
             dFade = 1;
         }
     }

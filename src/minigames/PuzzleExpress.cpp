@@ -108,7 +108,7 @@ void TPuzzleExpress::_updateState() {
         lp = std::min(lp + 0.02f * frameDelta, 1.0f);
         listwaX = 950 - (listwa ? static_cast<float>(ImageWidth(listwa)) : 900) * fsin(90 * lp);
         if (lp == 1) {
-            if (miniGameDialogs) miniGameDialogs(*this, "BEGIN");
+            checkDialogs("BEGIN");
             state = "NORMAL";
             level->dAlpha = 1;
         }
@@ -128,7 +128,7 @@ void TPuzzleExpress::_updateState() {
         dObjA = 1;
         if (objA == 1) {
             // The end dialogs run once, with or without an object in the chest.
-            if (miniGameDialogs) miniGameDialogs(*this, "END");
+            checkDialogs("END");
             wynik = "GET-NEXT-LEVEL";
             dFade = 1;
             state = "WIN-4";

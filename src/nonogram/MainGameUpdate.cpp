@@ -68,7 +68,10 @@ void TMainGame::_updateState() {
     if (!level) return;
     switch (state) {
         case TGameState::BEGIN:
-            if (fade == 0) setState(TGameState::BEGIN_FLY);
+            if (fade == 0) {
+                checkDialogs("BEGIN");
+                setState(TGameState::BEGIN_FLY);
+            }
             break;
         case TGameState::BEGIN_FLY:
             fx.flyingTiles.update();

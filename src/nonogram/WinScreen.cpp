@@ -225,7 +225,7 @@ void TWinScreen::afterFrame() {
     if (mouse && mouse->leftPressed && alpha * scoreA == 1 && !overStats) dGSpecAlpha = 0;
     if (gSpecAlpha == 0 && dGSpecAlpha == 0 && dEndAlpha != 0) goExit();
     if (endAlpha == 0 && dEndAlpha == 0 && dFade == 0) {
-        if (endDialogs) endDialogs(*this);
+        checkDialogs("END");
         dFade = 1;
     }
 }

@@ -43,8 +43,6 @@ class TWinScreen : public TEkran {
     // "awards" button stays hidden.
     static inline std::function<void(TWinScreen&)> checkAwardsHook;
     static inline std::function<void(TEkran&)> awardScreen;
-    // The story dialogs bound to the end of a level.
-    static inline std::function<void(TEkran&)> endDialogs;
 
     TWinScreen() { id = "WIN-SCREEN"; }
     void setup() override;

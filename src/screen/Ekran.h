@@ -1,6 +1,7 @@
 // The screen base: animated alpha, fade and progress values, the per-screen protocol and the frame loop.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,13 @@ class TEkran {
     // The loop ends once the screen has faded out: alpha and its target are both 0.
     virtual bool finished() const { return alpha == 0 && dAlpha == 0; }
     virtual void afterFrame() {}
+    // The story's dialog bound to this event ("BEGIN", "END") of the profile's level, run over this screen;
+    // its number, or 0 when none is due.
+    int checkDialogs(const std::string& event, int mode = 0) {
+        return dialogRunner ? dialogRunner(*this, event, mode) : 0;
+    }
+    // Set by the start-up once the dialogs are loaded.
+    static inline std::function<int(TEkran&, const std::string& event, int mode)> dialogRunner;
     virtual void PauseMyGame() {}
     virtual void ResumeMyGame() {}
     virtual void _drawGui();

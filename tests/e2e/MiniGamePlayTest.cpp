@@ -131,3 +131,34 @@ TEST(ScenePlay, TheBotAsksForAHintAndFindsEveryObject) {
     const Rect panel{50, 676, 924, 72};
     EXPECT_GT(meanDifference(scene, done, panel), 8);
 }
+
+TEST(ChestPlay, TheStorySpeaksAtTheStartAndTheEndOfTheLevelItBelongsTo) {
+    TempDir user{"chest-user"}, out{"chest-dialogs", true};
+    const std::string options = " --level data/puzzleExpress/pe1.dat --at 1 4";
+    const auto blocks = playLines("data/puzzleExpress/pe1.dat", "PUZZLE-EXPRESS",
+                                  R"(grab (\d+),(\d+) turns (\d+) drop (\d+),(\d+))", user, out);
+    ASSERT_EQ(blocks.size(), 4u);
+    std::ostringstream s;
+    // Four lines at the start, a click each.
+    s << "waitscreen PUZZLE-EXPRESS\nwait 200\ngrab dialog-begin\n";
+    for (int i = 0; i < 4; ++i) s << "click 500 400\nwait 30\n";
+    s << "wait 120\ngrab playing\n";
+    for (const auto& b : blocks) {
+        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
+        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
+        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
+    }
+    // The chest opens, then two lines at the end.
+    s << "wait 340\ngrab dialog-end\nclick 500 400\nwait 30\nclick 500 400\nwaitscreen GET-NEXT-LEVEL 600\n";
+    DriverRun run = runDriverWith(s.str(), user, out, options);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
+    const auto begin = loadGrab(out, "dialog-begin"), playing = loadGrab(out, "playing"),
+               end = loadGrab(out, "dialog-end");
+    ASSERT_TRUE(begin && playing && end);
+    // The black bars close over the top of the screen while a dialog is up.
+    const Rect top{0, 0, 1024, 150};
+    EXPECT_LT(meanBrightness(begin, top), 10);
+    EXPECT_LT(meanBrightness(end, top), 10);
+    EXPECT_GT(meanBrightness(playing, top), 60);
+}

@@ -180,7 +180,9 @@ TEST_F(PuzzleExpress, TurningNeedsACarriedBlockAtRestAndStaysWithinATurn) {
 
 TEST_F(PuzzleExpress, PickingUpFreesTheSocketsAndTheLastSocketCoveredWinsOnceWithOneEndDialog) {
     int begins = 0, ends = 0;
-    miniGameDialogs = [&](TEkran&, const std::string& e) { (e == "END" ? ends : begins) += 1; };
+    TEkran::dialogRunner = [&](TEkran&, const std::string& e, int) {
+        return (e == "END" ? ends : begins) += 1, 0;
+    };
     TPuzzleExpress screen;
     screen.setup();
     auto l = field({"##"});
@@ -215,7 +217,7 @@ TEST_F(PuzzleExpress, PickingUpFreesTheSocketsAndTheLastSocketCoveredWinsOnceWit
     EXPECT_EQ(screen.wynik, "GET-NEXT-LEVEL");
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(begins, 1);
-    miniGameDialogs = nullptr;
+    TEkran::dialogRunner = nullptr;
 }
 
 TEST_F(PuzzleExpress, DamagedLevelsLoseUnknownBlocksAndGetUniqueIds) {

@@ -110,7 +110,7 @@ TEST_F(Jigsaw, TheMouseTakesTheTopmostLoosePieceAndNeverAPlacedOne) {
 
 TEST_F(Jigsaw, TheFullGaugeFliesEveryPieceHomeAndTheEndIsFinal) {
     int ends = 0;
-    miniGameDialogs = [&](TEkran&, const std::string& e) { ends += e == "END"; };
+    TEkran::dialogRunner = [&](TEkran&, const std::string& e, int) { return ends += e == "END", 0; };
     TPuzzle screen;
     screen.setup();
     auto l = shipped(2);
@@ -135,7 +135,7 @@ TEST_F(Jigsaw, TheFullGaugeFliesEveryPieceHomeAndTheEndIsFinal) {
     EXPECT_EQ(screen.clicked, nullptr);
     EXPECT_TRUE(l->allInPosition());
     EXPECT_EQ(ends, 1);
-    miniGameDialogs = nullptr;
+    TEkran::dialogRunner = nullptr;
 }
 
 TEST_F(Jigsaw, ALevelInPlayComesBackAsItWasLeft) {
