@@ -6,6 +6,8 @@
 
 #include "core/Globals.h"
 #include "engine/Engine.h"
+#include "gui/Gui.h"
+#include "gui/GuiObject.h"
 #include "gui/Mouse.h"
 #include "story/DialogBox.h"
 
@@ -27,19 +29,20 @@ class Dialogs : public testing::Test {
         const std::string path = testing::TempDir() + "dialogs.dat";
         std::ofstream f(path);
         auto dialog = [&](int n, int id, const char* event, int stage, int level, int lines, int who) {
-            f << " text" << n << " {\n  id = " << id << "\n  atBeginOrEnd = \"" << event
-              << "\"\n  stageN = " << stage << "\n  levelN = " << level
+            f << " text" << n << " {\n  special = " << (id == 16) << "\n  id = " << id
+              << "\n  atBeginOrEnd = \"" << event << "\"\n  stageN = " << stage << "\n  levelN = " << level
               << "\n  imgI = 1\n  img1 = \"gfx/gui/story/portraits/explorer.png\"\n  i = " << lines << "\n";
             for (int j = 1; j <= lines; ++j)
                 f << "  txt" << j << " = \"" << j << " 0 " << who << " 255 255 255\"\n";
             f << " }\n";
         };
-        f << "dialogs {\n i = 5\n";
+        f << "dialogs {\n i = 6\n";
         dialog(1, 11, "BEGIN", 1, 2, 3, 0);
         dialog(2, 12, "BEGIN", 1, 2, 1, 0);
         dialog(3, 13, "END", 1, 2, 1, 0);
         dialog(4, 14, "END", 2, 1, 0, 0);
         dialog(5, 15, "BEGIN", 3, 1, 2, 4);
+        dialog(6, 16, "BEGIN", 4, 1, 3, 0);
         f << "}\n";
         return path;
     }
@@ -112,6 +115,36 @@ TEST_F(Dialogs, WhatCannotRunReturnsAtOnce) {
     ASSERT_TRUE(box.prepare(&below, 12, 0));
     click(box);
     EXPECT_EQ(box.state, "EXIT");
+}
+
+TEST_F(Dialogs, ASpecialDialogIsCutShortByTheCallingScreensSkipButtonOnly) {
+    TDialogBox box;
+    box.setup();
+    box.loadDialogs(file());
+    TEkran plain, withSkip;
+    withSkip.Gui = std::make_shared<TGui>();
+    auto skip = std::make_shared<TGuiObject>();
+    skip->_id = "skip";
+    skip->dim = createDim(900, 700, 100, 50);
+    withSkip.Gui->addItem(skip);
+    eng::InjectMouseMove(950, 720);
+    // Without a skip button a click there is just the next line.
+    ASSERT_TRUE(box.prepare(&plain, 16, 0));
+    EXPECT_EQ(box.special, 0);
+    for (int i = 0; i < 40; ++i) frame(box);
+    click(box);
+    EXPECT_EQ(box.dialog->actLine, 1);
+    EXPECT_EQ(box.state, "START");
+    // With one, "skip" ends the dialog and the calling screen fades to black.
+    ASSERT_TRUE(box.prepare(&withSkip, 16, 0));
+    EXPECT_EQ(box.special, 1);
+    for (int i = 0; i < 40; ++i) frame(box);
+    click(box);
+    EXPECT_EQ(box.state, "EXIT");
+    EXPECT_EQ(withSkip.dFade, 1);
+    int n = 0;
+    while (!box.finished() && n < 200) frame(box), ++n;
+    EXPECT_TRUE(box.finished());
 }
 
 TEST_F(Dialogs, EveryShippedDialogHasItsTextsAndPortraits) {
