@@ -17,8 +17,8 @@ namespace gen::dialog {
 
 namespace {
 
-constexpr int kW = 572, kH = 352;
-constexpr float kX0 = 3, kY0 = 3, kX1 = 556, kY1 = 336;  // the frame's outer edge
+constexpr int kW = 592, kH = 352;
+constexpr float kX0 = 3, kY0 = 3, kX1 = 576, kY1 = 336;  // the frame's outer edge
 constexpr float kBand = 22;                              // the wooden band round the papyrus
 constexpr Vec2 kMount{0, 180};                           // the portrait's centre on the panel
 constexpr float kMountR = 80;
