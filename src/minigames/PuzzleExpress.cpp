@@ -36,7 +36,6 @@ void TPuzzleExpress::setup() {
     listwa = miniPicture(dir + "papier.png");
     gauge.setup();
     titleFont = getFont(programPrefix + "gfx/fonts/font.ttf", 22);
-    font = getFont(programPrefix + "gfx/fonts/berry.ttf", 18);
     Gui = loadGui(programPrefix + dir + "puzzleExpress.gui");
     found.setup();
     peData.load();

@@ -18,7 +18,7 @@ class TPuzzleExpress : public TEkran {
     std::shared_ptr<TPELevel> level;
     std::string state;  // BEGIN, BEGIN-2, NORMAL, WIN-1 .. WIN-4
     eng::Image panel, chest, chestCover, listwa;
-    eng::ImageFont titleFont, font;
+    eng::ImageFont titleFont;
     TBlock* overBlock = nullptr;     // the block under the mouse
     TBlock* clickedBlock = nullptr;  // the block being carried
     TCarryInput input;

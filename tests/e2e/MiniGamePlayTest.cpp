@@ -27,6 +27,18 @@ std::vector<std::vector<int>> playLines(const std::string& level, const std::str
 
 const Rect kChestInside{330, 150, 340, 260};
 
+// The script that puts every block of the driver's chest lines on its sockets: a short click keeps the
+// block on the mouse, right clicks turn it, a click lets it go.
+std::string placeBlocks(const std::vector<std::vector<int>>& blocks) {
+    std::ostringstream s;
+    for (const auto& b : blocks) {
+        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
+        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
+        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
+    }
+    return s.str();
+}
+
 }  // namespace
 
 TEST(ChestPlay, TheBotCoversEverySocketAndTheChestOpensOnItsTreasure) {
@@ -37,12 +49,7 @@ TEST(ChestPlay, TheBotCoversEverySocketAndTheChestOpensOnItsTreasure) {
     ASSERT_EQ(blocks.size(), 4u);
     std::ostringstream s;
     s << "waitscreen PUZZLE-EXPRESS\nwait 200\ngrab chest-start\n";
-    for (const auto& b : blocks) {
-        // A short click keeps the block on the mouse; right clicks turn it; a click lets it go.
-        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
-        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
-        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
-    }
+    s << placeBlocks(blocks);
     s << "grab chest-covered\nwait 270\ngrab chest-found\nwaitscreen GET-NEXT-LEVEL 600\n";
     DriverRun run = runDriverWith(s.str(), user, out, " --level " + level);
     EXPECT_EQ(run.exitCode, 0) << run.output;
@@ -143,11 +150,7 @@ TEST(ChestPlay, TheStorySpeaksAtTheStartAndTheEndOfTheLevelItBelongsTo) {
     s << "waitscreen PUZZLE-EXPRESS\nwait 200\ngrab dialog-begin\n";
     for (int i = 0; i < 4; ++i) s << "click 500 400\nwait 30\n";
     s << "wait 120\ngrab playing\n";
-    for (const auto& b : blocks) {
-        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
-        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
-        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
-    }
+    s << placeBlocks(blocks);
     // The chest opens, then two lines at the end.
     s << "wait 340\ngrab dialog-end\nclick 500 400\nwait 30\nclick 500 400\nwaitscreen GET-NEXT-LEVEL 600\n";
     DriverRun run = runDriverWith(s.str(), user, out, options);

@@ -43,17 +43,7 @@ void stone(Canvas& c, const Shape& s) {
     const Mask cover = s.rasterize(kW, kH);
     outerGlow(c, cover, 3.0f, hex(0x1a0d05, 0.45f));
     const Field f = s.field(kW, kH, 20);
-    c.paint(f.coverage(), hud::sandstone({0, -20, kW, kH + 40}, 1170u));
-    Rng rng(1171u);
-    Mask dark(kW, kH), light(kW, kH);
-    for (int i = 0; i < 1900; ++i)
-        Shape::circle({rng.range(0, kW), rng.range(0, kH)}, rng.range(0.35f, 0.8f))
-            .drawInto(i % 3 ? dark : light);
-    dark.multiply(f.coverage());
-    light.multiply(f.coverage());
-    c.paint(dark, hex(0x8a5a2c, 0.3f));
-    c.paint(light, hex(0xfff3d6, 0.35f));
-    bevel(c, f, Bevel{5.0f, 0.3f, 0.45f, true});
+    hud::grainedSandstone(c, f, kW, kH, {0, -20, kW, kH + 40}, 1170u, 1900);
     hud::styled(c, s - s.grown(-5.0f), hud::goldTrim(0, 14, 1.2f), 3.0f);
     hud::groove(c, (s.grown(-9.5f)).outline(1.4f) & Shape::rect(-20, 0, kW + 40, kH - 2), 0.7f);
     hud::groove(c, Shape::rect(-20, kH - 7, kW + 40, 1.3f), 0.6f);

@@ -64,10 +64,6 @@ Scene tombChamber();
 // ho_scene_tomb_props.cpp: the shelves' and the floor's things; returns the standing lamp's flame.
 Vec2 tombProps(Canvas& c);
 Scene tombForeground(Canvas& c);  // the pieces in front, painted and cut out
-// ho_scene_courtyard.cpp: a pointed arch over x0..x1 springing at `spring`, `rise` high, down to
-// `bottom`; glazed star tiles of `period` on `ground`.
-Shape pointedArch(float x0, float x1, float spring, float rise, float bottom);
-Fill starTiles(float period, Color ground);
 // ho_scene_courtyard_props.cpp: the carpet, cushions, lanterns hung at `lanterns` (x), trees, the pool and
 // the pieces in front, painted over the courtyard's walls and floor.
 Scene courtyardFront(Canvas& c, std::vector<float> lanterns);

@@ -14,32 +14,9 @@
 namespace gen::ho {
 
 using jigsaw::inked;
+using jigsaw::pointedArch;
 using jigsaw::rast;
-
-Shape pointedArch(float x0, float x1, float spring, float rise, float bottom) {
-    const float m = (x0 + x1) / 2, w = x1 - x0;
-    Path p;
-    p.moveTo({m, bottom})
-        .lineTo({x0, bottom})
-        .lineTo({x0, spring})
-        .cubicTo({x0, spring - rise * 0.62f}, {m - w * 0.2f, spring - rise * 0.86f}, {m, spring - rise})
-        .mirrorX(m);
-    return Shape::polygon(p.points());
-}
-
-Fill starTiles(float period, Color ground) {
-    return Fill([=](float x, float y) {
-        auto cell = [&](float v) { return v - period * std::floor(v / period + 0.5f); };
-        const float u = std::abs(cell(x)), v = std::abs(cell(y));
-        const float star = std::min(std::max(u, v), (u + v) * 0.7071f);
-        const float cu = std::abs(cell(x + period / 2)), cv = std::abs(cell(y + period / 2));
-        if (star < period * 0.1f) return pal::kGold;
-        if (star < period * 0.22f) return hex(0xf8f4e8);
-        if (star < period * 0.26f) return pal::kBlueDeep;
-        if (std::min(cu, cv) < period * 0.05f && std::max(cu, cv) < period * 0.22f) return pal::kBlueDeep;
-        return ground;
-    });
-}
+using jigsaw::starTiles;
 
 namespace {
 

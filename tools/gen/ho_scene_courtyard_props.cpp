@@ -14,6 +14,7 @@ namespace gen::ho {
 
 using jigsaw::inked;
 using jigsaw::rast;
+using jigsaw::starTiles;
 
 namespace {
 

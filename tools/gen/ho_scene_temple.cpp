@@ -13,6 +13,7 @@
 namespace gen::ho {
 
 using jigsaw::inked;
+using jigsaw::prayerFlags;
 using jigsaw::rast;
 
 namespace {
@@ -42,29 +43,6 @@ void peak(Canvas& c, Vec2 top, float half, float base, float haze, uint32_t seed
             const bool lit = x < top.x + (y - top.y) * 0.15f;
             return (lit ? v(hex(0xfbfdff)) : v(hex(0xa8bcd8))).withAlpha(smoothstep(edge + 3, edge - 3, y));
         }));
-}
-
-// Strings of prayer flags between two points: blue, white, red, green and yellow in turn.
-void prayerFlags(Canvas& c, Vec2 a, Vec2 b, float sag, float size, uint32_t seed) {
-    const Color colours[] = {hex(0x2b5ab0), hex(0xf8f4e8), hex(0xd03a2a), hex(0x3a9a4a), hex(0xf2c034)};
-    Rng rng(seed);
-    std::vector<Vec2> line;
-    const int n = static_cast<int>(length(b - a) / (size * 1.4f));
-    for (int i = 0; i <= n; ++i)
-        line.push_back(lerp(a, b, i / static_cast<float>(n)) + Vec2{0, sag * std::sin(kPi * i / n)});
-    c.paint(rast(Shape::stroke(line, {1.4f})), hex(0x3a2a2a, 0.8f));
-    for (int i = 1; i < n; ++i) {
-        const Vec2 p = line[static_cast<size_t>(i)];
-        const float turn = rng.range(-10, 10);
-        const Shape flag =
-            Shape::polygon({p + Vec2{-size * 0.5f, 0}, p + Vec2{size * 0.5f, 0},
-                            p + Vec2{size * 0.55f, size * 1.1f}, p + Vec2{-size * 0.45f, size * 1.05f}})
-                .rotated(turn, p);
-        c.paint(rast(flag.grown(0.8f)), hex(0x2a1a1a, 0.5f));
-        c.paint(rast(flag), colours[i % 5]);
-        c.paint(rast(Shape::circle(p + Vec2{0, size * 0.55f}, size * 0.16f).rotated(turn, p)),
-                hex(0x1a1a2a, 0.3f));
-    }
 }
 
 // The view through the open side: sky, peaks, a far valley and the flags across it.

@@ -55,6 +55,12 @@ Canvas board();
 // jigsaw_art.cpp: painting on the scenes' canvas: a shape's coverage, and a shape filled inside a dark
 // outline.
 Mask rast(const Shape& s);
+// A pointed arch of span x0..x1 springing at y `spring`, `rise` high, standing down to `bottom`.
+Shape pointedArch(float x0, float x1, float spring, float rise, float bottom);
+// Glazed tiles: eight-pointed white stars with gold hearts on `ground`, deep blue crosses between them.
+Fill starTiles(float period, Color ground);
+// A string of prayer flags sagging between two points: blue, white, red, green and yellow in turn.
+void prayerFlags(Canvas& c, Vec2 a, Vec2 b, float sag, float size, uint32_t seed);
 void inked(Canvas& c, const Shape& s, const Fill& f, float outline = 1.6f);
 
 // jigsaw_egypt.cpp, jigsaw_persia.cpp, jigsaw_tibet.cpp: the scenes, kPaintW × kPaintH, opaque.

@@ -12,13 +12,8 @@
 
 namespace gen::jigsaw {
 
-namespace {
-
-constexpr float kFloor = 560;  // where the walls stand on the courtyard's floor
-constexpr float kMid = kPaintW / 2.0f;
-
 // A pointed arch of span x0..x1 springing at y `spring`, `rise` high, standing down to `bottom`.
-Shape arch(float x0, float x1, float spring, float rise, float bottom) {
+Shape pointedArch(float x0, float x1, float spring, float rise, float bottom) {
     const float m = (x0 + x1) / 2, w = x1 - x0;
     Path p;
     p.moveTo({m, bottom})
@@ -30,7 +25,7 @@ Shape arch(float x0, float x1, float spring, float rise, float bottom) {
 }
 
 // Glazed tiles: eight-pointed white stars with gold hearts on turquoise, deep blue crosses between them.
-Fill tiles(float period, Color ground) {
+Fill starTiles(float period, Color ground) {
     return Fill([=](float x, float y) {
         auto cell = [&](float v) { return v - period * std::floor(v / period + 0.5f); };
         const float u = std::abs(cell(x)), v = std::abs(cell(y));
@@ -44,6 +39,11 @@ Fill tiles(float period, Color ground) {
     });
 }
 
+namespace {
+
+constexpr float kFloor = 560;  // where the walls stand on the courtyard's floor
+constexpr float kMid = kPaintW / 2.0f;
+
 // Shading lit from the top left over a box, multiplied onto what is painted.
 void shade(Canvas& c, const Shape& s, float strength) {
     const Rect b = s.bounds();
@@ -55,10 +55,10 @@ void shade(Canvas& c, const Shape& s, float strength) {
 void bay(Canvas& c, float x0, float x1, float top, float bottom, bool door) {
     const float w = x1 - x0;
     const Shape frame = Shape::rect(x0, top, w, bottom - top);
-    inked(c, frame, tiles(w * 0.16f, pal::kTurquoise), 1.2f);
+    inked(c, frame, starTiles(w * 0.16f, pal::kTurquoise), 1.2f);
     shade(c, frame, 0.35f);
     const Shape opening =
-        arch(x0 + w * 0.14f, x1 - w * 0.14f, top + (bottom - top) * 0.42f, w * 0.36f, bottom);
+        pointedArch(x0 + w * 0.14f, x1 - w * 0.14f, top + (bottom - top) * 0.42f, w * 0.36f, bottom);
     inked(c, opening.grown(w * 0.05f), Fill::vertical(top, bottom, {{0, hex(0xf6e6c4)}, {1, hex(0xc8a070)}}),
           1.2f);
     const Rect ob = opening.bounds();
@@ -67,7 +67,7 @@ void bay(Canvas& c, float x0, float x1, float top, float bottom, bool door) {
           1.0f);
     if (door) {
         const Shape d =
-            arch(x0 + w * 0.32f, x1 - w * 0.32f, bottom - (bottom - top) * 0.35f, w * 0.18f, bottom);
+            pointedArch(x0 + w * 0.32f, x1 - w * 0.32f, bottom - (bottom - top) * 0.35f, w * 0.18f, bottom);
         inked(c, d, Fill::vertical(ob.y0, bottom, {{0, hex(0xa8602e)}, {1, hex(0x5a2a14)}}), 1.0f);
     } else {
         // A lamp hanging in the niche.
@@ -104,7 +104,7 @@ void arcade(Canvas& c, float x0, float x1) {
 // The dome on its drum, ribbed with gold and scattered with tile flowers, and its golden finial.
 void dome(Canvas& c) {
     const float base = 150, top = 16, w = 170;
-    inked(c, Shape::rect(kMid - w * 0.62f, base - 34, w * 1.24f, 40), tiles(22, pal::kTurquoiseDeep));
+    inked(c, Shape::rect(kMid - w * 0.62f, base - 34, w * 1.24f, 40), starTiles(22, pal::kTurquoiseDeep));
     Path p;
     p.moveTo({kMid, base - 30})
         .lineTo({kMid - w * 0.66f, base - 30})
@@ -135,7 +135,7 @@ void dome(Canvas& c) {
 void minaret(Canvas& c, float x, float top) {
     const float w = 34;
     const Shape shaft = Shape::rect(x - w / 2, top + 40, w, kFloor - top - 40);
-    inked(c, shaft, tiles(17, pal::kTurquoise));
+    inked(c, shaft, starTiles(17, pal::kTurquoise));
     c.paint(
         rast(shaft),
         Fill::linear({x - w / 2, 0}, {x + w / 2, 0},
@@ -164,7 +164,7 @@ void minaret(Canvas& c, float x, float top) {
 void portal(Canvas& c) {
     const float x0 = 338, x1 = 686, top = 150, w = x1 - x0;
     const Shape frame = Shape::rect(x0, top, w, kFloor - top);
-    inked(c, frame, tiles(28, hex(0x2a9ec0)));
+    inked(c, frame, starTiles(28, hex(0x2a9ec0)));
     shade(c, frame, 0.3f);
     inked(c, Shape::rect(x0 + 12, top + 12, w - 24, 24), pal::kBlueDeep, 1.2f);
     Mask script(kPaintW, kPaintH);
@@ -176,9 +176,9 @@ void portal(Canvas& c) {
     }
     Shape::line({x0 + 20, top + 30}, {x1 - 20, top + 30}, 1.6f).drawInto(script);
     c.paint(script, hex(0xf8f4e8));
-    const Shape hall = arch(x0 + 40, x1 - 40, top + 170, 110, kFloor);
+    const Shape hall = pointedArch(x0 + 40, x1 - 40, top + 170, 110, kFloor);
     inked(c, hall.grown(10), Fill::vertical(top, kFloor, {{0, hex(0xf6e6c4)}, {1, hex(0xc8a070)}}));
-    inked(c, hall.grown(5), tiles(12, pal::kTurquoise), 1.0f);
+    inked(c, hall.grown(5), starTiles(12, pal::kTurquoise), 1.0f);
     const Rect hb = hall.bounds();
     inked(c, hall,
           Fill::vertical(hb.y0, kFloor, {{0, hex(0x16204a)}, {0.5f, hex(0x243a6e)}, {1, hex(0x7a6a70)}}));
@@ -189,7 +189,7 @@ void portal(Canvas& c) {
         const int n = 3 + row * 2;
         for (int i = 0; i < n; ++i) {
             const float nx = kMid - half + (2 * half) * (i + 0.5f) / n, nw = 2 * half / n * 0.8f;
-            arch(nx - nw / 2, nx + nw / 2, y + 12, 12, y + 24).drawInto(niches);
+            pointedArch(nx - nw / 2, nx + nw / 2, y + 12, 12, y + 24).drawInto(niches);
             Shape::rect(nx - nw / 2, y + 12, nw * 0.3f, 12).drawInto(lit);
         }
     }
@@ -198,7 +198,7 @@ void portal(Canvas& c) {
     c.paint(niches, hex(0x3a5aa0, 0.8f));
     c.paint(lit, hex(0x9ac8ff, 0.45f), Blend::Screen);
     // The door with its studs, and windows either side of it.
-    const Shape door = arch(kMid - 50, kMid + 50, 430, 46, kFloor);
+    const Shape door = pointedArch(kMid - 50, kMid + 50, 430, 46, kFloor);
     inked(c, door.grown(6), hud::gold(380, kFloor), 1.2f);
     inked(c, door,
           Fill::linear({kMid - 50, 400}, {kMid + 50, kFloor}, {{0, hex(0xb8703a)}, {1, hex(0x4a2210)}}));
@@ -207,7 +207,7 @@ void portal(Canvas& c) {
         for (float dx : {-34.0f, -14.0f, 14.0f, 34.0f})
             c.paint(rast(Shape::circle({kMid + dx, y}, 2.6f)), pal::kGoldLight);
     for (float dx : {-118.0f, 118.0f}) {
-        const Shape win = arch(kMid + dx - 22, kMid + dx + 22, 430, 24, 520);
+        const Shape win = pointedArch(kMid + dx - 22, kMid + dx + 22, 430, 24, 520);
         inked(c, win.grown(4), hud::gold(400, 520), 1.0f);
         inked(c, win, Fill::vertical(400, 520, {{0, hex(0x1a2448)}, {1, hex(0x3a4a7a)}}));
         Mask lattice(kPaintW, kPaintH);
@@ -277,7 +277,7 @@ void fountain(Canvas& c) {
                        m.y + 34 * std::sin((i * 45 + 22.5f) * kPi / 180)});
     const Shape top = Shape::polygon(oct);
     const Shape body = top | Shape::rect(m.x - 150 * 0.924f, m.y, 2 * 150 * 0.924f, 52);
-    inked(c, body, tiles(24, pal::kTurquoise));
+    inked(c, body, starTiles(24, pal::kTurquoise));
     shade(c, body, 0.3f);
     inked(c, top, Fill::vertical(m.y - 34, m.y + 34, {{0, hex(0xfff6e0)}, {1, hex(0xd8b890)}}));
     inked(c, top.grown(-12), Fill::vertical(m.y - 24, m.y + 24, {{0, hex(0x1a6a7a)}, {1, hex(0x5ad0d0)}}),

@@ -13,6 +13,29 @@
 
 namespace gen::jigsaw {
 
+// Strings of prayer flags sagging between two points: blue, white, red, green and yellow in turn.
+void prayerFlags(Canvas& c, Vec2 a, Vec2 b, float sag, float size, uint32_t seed) {
+    const Color colours[] = {hex(0x2b5ab0), hex(0xf8f4e8), hex(0xd03a2a), hex(0x3a9a4a), hex(0xf2c034)};
+    Rng rng(seed);
+    std::vector<Vec2> line;
+    const int n = static_cast<int>(length(b - a) / (size * 1.5f));
+    for (int i = 0; i <= n; ++i)
+        line.push_back(lerp(a, b, i / static_cast<float>(n)) + Vec2{0, sag * std::sin(kPi * i / n)});
+    c.paint(rast(Shape::stroke(line, {1.4f})), hex(0x3a2a2a, 0.8f));
+    for (int i = 1; i < n; ++i) {
+        const Vec2 p = line[static_cast<size_t>(i)];
+        const float turn = rng.range(-12, 12);
+        const Shape flag =
+            Shape::polygon({p + Vec2{-size * 0.5f, 0}, p + Vec2{size * 0.5f, 0},
+                            p + Vec2{size * 0.55f, size * 1.1f}, p + Vec2{-size * 0.45f, size * 1.05f}})
+                .rotated(turn, p);
+        c.paint(rast(flag.grown(0.8f)), hex(0x2a1a1a, 0.5f));
+        c.paint(rast(flag), colours[i % 5]);
+        c.paint(rast(Shape::circle(p + Vec2{0, size * 0.55f}, size * 0.16f).rotated(turn, p)),
+                hex(0x1a1a2a, 0.35f));
+    }
+}
+
 namespace {
 
 // A snowy peak: a ragged ridge line from left to right through the summit, lit on the left face, the snow
@@ -156,29 +179,6 @@ void houses(Canvas& c) {
         c.paint(rast(Shape::rect(f.x - w / 2, f.y - h, w, 6)), hex(0x8a2a20));
         for (float x = f.x - w / 2 + 10; x < f.x + w / 2 - 6; x += 14)
             c.paint(rast(Shape::rect(x - 3, f.y - h + 12, 6, 8)), hex(0x1a0e10));
-    }
-}
-
-// Strings of prayer flags sagging between two points: blue, white, red, green and yellow in turn.
-void prayerFlags(Canvas& c, Vec2 a, Vec2 b, float sag, float size, uint32_t seed) {
-    const Color colours[] = {hex(0x2b5ab0), hex(0xf8f4e8), hex(0xd03a2a), hex(0x3a9a4a), hex(0xf2c034)};
-    Rng rng(seed);
-    std::vector<Vec2> line;
-    const int n = static_cast<int>(length(b - a) / (size * 1.5f));
-    for (int i = 0; i <= n; ++i)
-        line.push_back(lerp(a, b, i / static_cast<float>(n)) + Vec2{0, sag * std::sin(kPi * i / n)});
-    c.paint(rast(Shape::stroke(line, {1.4f})), hex(0x3a2a2a, 0.8f));
-    for (int i = 1; i < n; ++i) {
-        const Vec2 p = line[static_cast<size_t>(i)];
-        const float turn = rng.range(-12, 12);
-        const Shape flag =
-            Shape::polygon({p + Vec2{-size * 0.5f, 0}, p + Vec2{size * 0.5f, 0},
-                            p + Vec2{size * 0.55f, size * 1.1f}, p + Vec2{-size * 0.45f, size * 1.05f}})
-                .rotated(turn, p);
-        c.paint(rast(flag.grown(0.8f)), hex(0x2a1a1a, 0.5f));
-        c.paint(rast(flag), colours[i % 5]);
-        c.paint(rast(Shape::circle(p + Vec2{0, size * 0.55f}, size * 0.16f).rotated(turn, p)),
-                hex(0x1a1a2a, 0.35f));
     }
 }
 

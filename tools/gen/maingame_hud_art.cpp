@@ -110,6 +110,21 @@ Fill sandstone(Rect lit, uint32_t seed) {
     });
 }
 
+void grainedSandstone(Canvas& c, const Field& f, int w, int h, Rect lit, uint32_t seed, int grains) {
+    c.paint(f.coverage(), sandstone(lit, seed));
+    Rng rng(seed + 1);
+    Mask dark(w, h), light(w, h);
+    for (int i = 0; i < grains; ++i)
+        Shape::circle({rng.range(0, static_cast<float>(w)), rng.range(0, static_cast<float>(h))},
+                      rng.range(0.35f, 0.8f))
+            .drawInto(i % 3 ? dark : light);
+    dark.multiply(f.coverage());
+    light.multiply(f.coverage());
+    c.paint(dark, hex(0x8a5a2c, 0.3f));
+    c.paint(light, hex(0xfff3d6, 0.35f));
+    bevel(c, f, Bevel{5.0f, 0.3f, 0.45f, true});
+}
+
 Canvas resampled(const Canvas& c, int w, int h) {
     constexpr int kSub = 4;
     Canvas out(w, h);

@@ -82,6 +82,9 @@ void groove(Canvas& c, const Shape& line, float opacity = 1.0f);
 
 // Warm mottled sandstone with faint layers, lit from the top left over the box (x0, y0)–(x1, y1).
 Fill sandstone(Rect lit, uint32_t seed);
+// A panel of that sandstone over the shape of `f` (w x h), lit over `lit`, strewn with `grains` dark and
+// light grains and bevelled soft at its edge.
+void grainedSandstone(Canvas& c, const Field& f, int w, int h, Rect lit, uint32_t seed, int grains);
 
 // The picture resampled to w×h (area average, for shrinking a picture painted a little larger).
 Canvas resampled(const Canvas& c, int w, int h);

@@ -48,17 +48,7 @@ Shape strip() {
 void stone(Canvas& c, const Shape& s) {
     dropShadow(c, s.rasterize(kW, kH), {1, 3}, 3.5f, hex(0x1a0d05, 0.5f));
     const Field f = s.field(kW, kH, 20);
-    c.paint(f.coverage(), hud::sandstone({0, -40, kW, kH}, 950u));
-    Rng rng(951u);
-    Mask dark(kW, kH), light(kW, kH);
-    for (int i = 0; i < 1200; ++i)
-        Shape::circle({rng.range(0, kW), rng.range(0, kH)}, rng.range(0.35f, 0.8f))
-            .drawInto(i % 3 ? dark : light);
-    dark.multiply(f.coverage());
-    light.multiply(f.coverage());
-    c.paint(dark, hex(0x8a5a2c, 0.3f));
-    c.paint(light, hex(0xfff3d6, 0.35f));
-    bevel(c, f, Bevel{5.0f, 0.3f, 0.45f, true});
+    hud::grainedSandstone(c, f, kW, kH, {0, -40, kW, kH}, 950u, 1200);
     hud::styled(c, s - s.grown(-4.5f), hud::goldTrim(30, kH, 1.2f), 3.0f);
     hud::groove(c, (s.grown(-10) & Shape::rect(0, 5, kW, kH)).outline(1.4f), 0.7f);
     hud::groove(c, Shape::rect(-20, 5, kW + 40, 1.3f), 0.6f);
