@@ -1,6 +1,8 @@
 // The screen switcher and its table of screen names.
 #include "app/Control.h"
 
+#include <memory>
+
 #include "app/ScreenRegistry.h"
 #include "core/Globals.h"
 #include "progress/ProfileManager.h"
@@ -12,9 +14,9 @@ TScreenSwitcher control;
 
 namespace {
 
-// Kinds of flow entries whose screens are still to come: the flow passes over them.
+// A story entry that no screen plays (a name the game does not know): the flow passes over it.
 bool notYetPlayable(const std::string& name) {
-    return name.rfind("STORY", 0) == 0;
+    return name.rfind("STORY", 0) == 0 && !control.knows(name);
 }
 
 bool isGameScreen(const std::string& name) {
@@ -59,7 +61,23 @@ void TScreenSwitcher::setWhere(const std::string& name) {
     where = Upper(name);
 }
 
+bool TScreenSwitcher::knows(const std::string& name) const {
+    const std::string n = Upper(name);
+    if (screens.find(n) || screens.cutscene(n)) return true;
+    for (const Row& row : table)
+        if (row.name == n && row.run) return true;
+    return false;
+}
+
 bool TScreenSwitcher::step() {
+    if (const TScreenEntry* scene = screens.cutscene(where)) {
+        // A cutscene is a new object for each visit; whatever it shows, the flow goes on after it.
+        if (onSwitch) onSwitch(where);
+        std::unique_ptr<TEkran> cutscene(scene->make());
+        cutscene->mainLoop();
+        setWhere("GET-NEXT-LEVEL");
+        return true;
+    }
     if (TEkran* screen = screens.find(where)) {
         if (onSwitch) onSwitch(where);
         // Every game screen starts from a saved profile.

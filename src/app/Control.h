@@ -25,6 +25,8 @@ class TScreenSwitcher {
     // entry on the standard error); any other answer is returned as it is.
     std::string passOverMissing(std::string next);
     void mainloop();
+    // Whether `name` (any letter case) is a screen, a cutscene or a flow operation the switcher can run.
+    bool knows(const std::string& name) const;
     void setWhere(const std::string& name);
     // Runs the screen (from the screen registry) or the flow operation named `where` once; returns false when
     // none can run it (then `where` is "MAIN-MENU").

@@ -28,6 +28,12 @@
 #include "progress/RulesScreen.h"
 #include "progress/StageScreen.h"
 #include "story/DialogBox.h"
+#include "story/StoryOutro.h"
+#include "story/StoryPiramid.h"
+#include "story/StoryRoute.h"
+#include "story/StorySlideshow.h"
+#include "story/StoryStart.h"
+#include "story/StoryZoom.h"
 
 TScreenRegistry screens;
 
@@ -72,17 +78,45 @@ TScreenRegistry::TScreenRegistry() {
         {"END-OF-LEVELS", "endingScreen.setup", {}, [] { return endingScreen = new TEndingScreen(); }},
         {"", "introScreen.setup", {}, [] { return introScreen = new TIntroScreen(); }},
         {"", "globalSnd.setup", {}, [] { return globalSnd = new TGlobalSnd(); }},
+        // The story: the opening and the outro set themselves up when they run.
+        {"STORY-START", "", {}, [] { return storyStart = new TStoryStart(); }},
+        {"STORY-OUTRO", "", {}, [] { return storyOutro = new TStoryOutro(); }},
     };
+    // The cutscenes between stages, each made afresh when the flow reaches it.
+    const std::vector<std::pair<std::string, std::function<TEkran*()>>> cutscenes = {
+        {"STORY-TABLET-READ", [] { return new TStoryTablet(); }},
+        {"STORY-CAMP", [] { return new TStoryCamp(); }},
+        {"STORY-READING-LETTER", [] { return new TStoryLetter(); }},
+        {"STORY-PIRAMID", [] { return new TStoryPiramid(); }},
+        {"STORY-GO-TO-IRAK", [] { return new TStoryGoIrak(); }},
+        {"STORY-BULDOZER", [] { return new TStoryBuldozer(); }},
+        {"STORY-GO-TO-IRAN", [] { return new TStoryGoToIran(); }},
+        {"STORY-TEMPLE-OPEN", [] { return new TStoryTempleOpen(); }},
+        {"STORY-TEMPLE-CHECK", [] { return new TStoryTempleCheck(); }},
+        {"STORY-GO-TO-TIBET", [] { return new TStoryGoToTibet(); }},
+        {"STORY-WATERFALL", [] { return new TStoryWaterfall(); }},
+    };
+    for (const auto& [name, make] : cutscenes) {
+        TScreenEntry e{name, "", {}, make};
+        e.perVisit = true;
+        entries.push_back(e);
+    }
 }
 
 void TScreenRegistry::createAll() {
     for (TScreenEntry& e : entries)
-        if (!e.screen) e.screen = e.make();
+        if (!e.screen && !e.perVisit) e.screen = e.make();
 }
 
 TEkran* TScreenRegistry::find(const std::string& name) const {
     for (const TScreenEntry& e : entries)
-        if (!e.name.empty() && e.name == name) return e.screen;
+        if (!e.name.empty() && e.name == name && !e.perVisit) return e.screen;
+    return nullptr;
+}
+
+const TScreenEntry* TScreenRegistry::cutscene(const std::string& name) const {
+    for (const TScreenEntry& e : entries)
+        if (e.perVisit && e.name == name) return &e;
     return nullptr;
 }
 

@@ -14,6 +14,7 @@ struct TScreenEntry {
     std::vector<std::string> needs;  // loading steps its set-up and its frames rely on (shared tables)
     std::function<TEkran*()> make;   // creates it and points its module global at it
     TEkran* screen = nullptr;        // the object once made; it lives for the whole run
+    bool perVisit = false;           // a cutscene: a fresh object each time its name comes up, dropped after
 };
 
 class TScreenRegistry {
@@ -25,6 +26,8 @@ class TScreenRegistry {
     void createAll();
     // The screen the switcher runs for `name` (already upper case), or null.
     TEkran* find(const std::string& name) const;
+    // The cutscene entry named `name` (made afresh for each visit), or null.
+    const TScreenEntry* cutscene(const std::string& name) const;
     // The entry whose set-up is the loading step `step`, or null.
     TScreenEntry* bySetupStep(const std::string& step);
     // Before start-up: `name` is made by `make` instead (the driver's scenes stand in for the title).

@@ -31,6 +31,7 @@
 #include "progress/SaveAll.h"
 #include "screen/FrameServices.h"
 #include "story/DialogBox.h"
+#include "story/StoryStart.h"
 
 using namespace eng;
 
@@ -129,6 +130,8 @@ void connectServices() {
         if (id) dialogBox->mainLoop(&screen, id, mode);
         return id;
     };
+    // The opening story hands over only to a screen the switcher can run.
+    TStoryStart::knownScreen = [](const std::string& name) { return control.knows(name); };
     onSaveAll([] { highscores->saveHighScores(); });
     // The in-game menu and the lose screen lead back to the map.
     if (options) options->mapAvailable = true;

@@ -1,6 +1,8 @@
 // The credits: read once, scrolled up by one pixel per frame step, over the screen that opened them.
 #include "progress/Credits.h"
 
+#include <utility>
+
 #include "core/DeltaTime.h"
 #include "core/DrawState.h"
 #include "core/Globals.h"
@@ -41,7 +43,10 @@ void TCredits::setup() {
 
 std::string TCredits::mainLoop() {
     wynik = "NONE";
-    return mainLoop(mainMenu);
+    const std::string after = std::exchange(leadsTo, "MAIN-MENU");
+    mainLoop(mainMenu);
+    if (wynik == "MAIN-MENU") wynik = after;
+    return wynik;
 }
 
 std::string TCredits::mainLoop(TEkran* behind) {

@@ -18,6 +18,8 @@ class TCredits : public TEkran {
     std::vector<TCreditData> lista;
     float y = 768;
     std::array<eng::ImageFont, 3> fonts;  // sizes 26, 42 and 60
+    // Where the next credits run by the switcher leads (the ending screen after the outro); then the title.
+    std::string leadsTo = "MAIN-MENU";
 
     TCredits() { id = "CREDITS"; }
     void setup() override;

@@ -10,9 +10,9 @@ TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
     c.table = {{"MAIN-MENU",
                 [&] {
                     ran.push_back("menu");
-                    return std::string("story-camp");
+                    return std::string("story-unwritten");
                 }},
-               {"STORY-CAMP", nullptr},
+               {"STORY-UNWRITTEN", nullptr},
                {"MAPA", [&] {
                     ran.push_back("map");
                     return std::string("END");
@@ -24,7 +24,7 @@ TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
 
     c.setWhere("Main-Menu");
     EXPECT_TRUE(c.step());
-    EXPECT_EQ(c.where, "STORY-CAMP");
+    EXPECT_EQ(c.where, "STORY-UNWRITTEN");
     testing::internal::CaptureStdout();
     EXPECT_FALSE(c.step());  // a screen without an object yet
     EXPECT_EQ(c.where, "MAIN-MENU");

@@ -49,6 +49,8 @@ void genGuiFiles(const Context& c) {
     // The mini-games keep their GUI files beside their pictures.
     const fs::path mini = c.contentDir / "miniGames";
     if (fs::is_directory(mini)) copyTree(mini, c.gameDir / "gfx/miniGames");
+    const fs::path story = c.contentDir / "story";
+    if (fs::is_directory(story)) copyTree(story, c.gameDir / "gfx/story");
 }
 
 void genFonts(const Context& c) {
