@@ -7,6 +7,8 @@
 using namespace eng;
 
 namespace {
+constexpr int kSpecialY = 656;  // a special line's middle, above the bottom of the story frame
+
 int textHeight(const std::string& text, float width, const ImageFont& font) {
     SetImageFont(font);
     return layoutTextBox(text, 0, 0, width, "CENTER", TextHeight("A") + 1).height;
@@ -37,7 +39,7 @@ void TDialogText::reset(float boxX, float boxW, const ImageFont& font) {
 void TDialogText::CountMyY(const ImageFont& font) {
     const TDialogLine* l = line();
     const int height = l ? textHeight(l->txt, w, font) : 0;
-    y = static_cast<float>((special ? 700 : 379) - height / 2);
+    y = static_cast<float>((special ? kSpecialY : 379) - height / 2);
 }
 
 void TDialogText::CountMyX(const ImageFont& font) {
@@ -74,7 +76,13 @@ void TDialogText::draw(float alpha, const ImageFont& font, const Image& ring) co
 }
 
 void TDialogText::drawSpecial(float alpha, const ImageFont& font) const {
+    // A dark band under the line keeps it readable over a bright picture.
+    resetDrawState();
+    SetColor(0, 0, 0);
+    SetAlpha(0.6f * alpha);
+    DrawRect(56, kSpecialY - 50, 912, 100);
     drawLine(alpha, font);
-    if (const Image p = portrait()) DrawImage(p, static_cast<float>(imgDrawX), 700);
+    SetAlpha(alpha);
+    if (const Image p = portrait()) DrawImage(p, static_cast<float>(imgDrawX), kSpecialY);
     resetDrawState();
 }

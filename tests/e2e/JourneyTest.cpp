@@ -53,6 +53,7 @@ TEST(Journey, TheMapAStageATrophyAReplayAndTheBestScores) {
         d.must("item play");
         d.must("wait 40");
         d.must("item hard");
+        d.must("item skip 600");  // the opening story
         // The first stop: the map with the first stage presented as new.
         d.must("waitscreen MAPA 3000");
         d.must("wait 60");
@@ -103,6 +104,7 @@ TEST(Journey, TheMapAStageATrophyAReplayAndTheBestScores) {
         d.must("item new");
         d.must("item yes");
         d.must("item hard");
+        d.must("item skip 600");  // the opening story
         d.must("waitscreen MAPA 3000");
         d.must("item menu");
         d.must("waitscreen MAIN-MENU");

@@ -17,6 +17,7 @@
 #include "LevelScene.h"
 #include "MiniLevels.h"
 #include "Script.h"
+#include "StoryStarter.h"
 #include "app/Control.h"
 #include "app/ScreenRegistry.h"
 #include "app/Startup.h"
@@ -343,7 +344,9 @@ void usage() {
         "                empty screen in place of the title screen (a nonogram: left button uncovers,\n"
         "                right button breaks; a mini-game prints the lines a script needs to solve it)\n"
         "  --at S L      with --level: the profile stands at stage S, level L of its flow (what it has\n"
-        "                unlocked there, such as power-ups, is unlocked)");
+        "                unlocked there, such as power-ups, is unlocked)\n"
+        "  --story NAME  a new casual player at the journey's story entry NAME (STORY-START, STORY-CAMP,\n"
+        "                STORY-OUTRO...) in place of the title screen; the journey goes on after it");
 }
 
 }  // namespace
@@ -353,7 +356,7 @@ int main(int argc, char** argv) {
     // Every line goes out as soon as it is printed: a program driving the game reads them as they come.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
-    std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath;
+    std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath, storyName;
     int atStage = 1, atNumber = 1;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -361,7 +364,7 @@ int main(int argc, char** argv) {
             atStage = std::atoi(argv[++i]);
             atNumber = std::atoi(argv[++i]);
         } else if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
-                    a == "--level" || a == "--scene") &&
+                    a == "--level" || a == "--scene" || a == "--story") &&
                    i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--game") gameDir = v;
@@ -371,6 +374,7 @@ int main(int argc, char** argv) {
             if (a == "--gui") guiPath = v;
             if (a == "--level") levelPath = v;
             if (a == "--scene") scenePath = v;
+            if (a == "--story") storyName = v;
         } else {
             usage();
             return 2;
@@ -412,6 +416,8 @@ int main(int argc, char** argv) {
     // The developer scenes stand in for the title screen.
     if (!guiPath.empty()) screens.replace("MAIN-MENU", [guiPath] { return new TGuiViewer(guiPath); });
     if (!scenePath.empty()) screens.replace("MAIN-MENU", [scenePath] { return new TLevelScene(scenePath); });
+    if (!storyName.empty())
+        screens.replace("MAIN-MENU", [storyName] { return new TStoryStarter(storyName); });
     if (!levelPath.empty()) {
         screens.replace("MAIN-MENU", [levelPath, atStage, atNumber] {
             return new TLevelStarter(levelPath, atStage, atNumber);
