@@ -14,3 +14,5 @@ void measureMiniGames(const Measure& measure);
 void measureScene(const Measure& measure);
 // The map, a stage's sheet over it, the award screen and the best scores.
 void measureJourneyScreens(const Measure& measure);
+// The opening story, the cutscenes and the outro (StoryScreens.cpp).
+void measureStory(const Measure& measure);

@@ -185,6 +185,7 @@ int main(int argc, char** argv) {
     measureMiniGames(measure);
     measureScene(measure);
     measureJourneyScreens(measure);
+    measureStory(measure);
     std::fflush(stdout);
     std::error_code ec;
     std::filesystem::remove_all(user, ec);  // the settings the run wrote

@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "DialogueRun.h"
 
 class DriverDialogue {
   public:
-    // Starts the driver on the per-user folder `user`, grabs going to `out`.
-    DriverDialogue(const std::string& user, const std::string& out) : run_(user, out, {}) {
+    // Starts the driver on the per-user folder `user`, grabs going to `out`, with further driver options.
+    DriverDialogue(const std::string& user, const std::string& out,
+                   const std::vector<std::string>& options = {})
+        : run_(user, out, options) {
         bool ready = false;
         all_ = run_.answer(ready);
     }
