@@ -28,14 +28,14 @@ void window(Canvas& c, float x, float y, float w, float h) {
 void museum(Canvas& c) {
     // The long wings, the taller middle block and the cornices' gold-sand mouldings.
     const Rect lit{100, 100, 924, 480};
-    masonry(c, Shape::rect(110, 220, 804, 260), 56, 24, kFront, lit, 0.05f, 7101u);
+    masonry(c, Shape::rect(110, 220, 804, 260), 84, 30, kFront, lit, 0.05f, 7101u);
     c.paint(rast(c, Shape::rect(110, 220, 804, 260).outline(3)), pal::kOutline.fade(0.8f));
     for (const float x0 : {140.0f, 660.0f})
         for (int i = 0; i < 4; ++i) {
             window(c, x0 + i * 58, 260, 30, 70);
             window(c, x0 + i * 58, 370, 30, 70);
         }
-    masonry(c, Shape::rect(370, 130, 284, 350), 48, 24, lighter(kFront, 0.08f), lit, 0.0f, 7102u);
+    masonry(c, Shape::rect(370, 130, 284, 350), 72, 30, lighter(kFront, 0.08f), lit, 0.0f, 7102u);
     c.paint(rast(c, Shape::rect(370, 130, 284, 350).outline(3)), pal::kOutline.fade(0.8f));
     for (const float y : {212.0f, 122.0f})
         part(c, Shape::rect(y > 200 ? 100.0f : 360.0f, y, y > 200 ? 824.0f : 304.0f, 12, 2),
