@@ -48,9 +48,10 @@ void TStoryOutro::setup() {
     profesor2 = storyPicture(dir + "profesor2.png");
     car = storyPicture(dir + "car.png");
     back2 = storyPicture(dir + "back.jpg", true);
-    // The characters and the car stand on their feet: the handle at the middle of the bottom edge.
-    for (const Image* img : {&tazmira, &hamid, &profesor, &profesor2, &car})
-        if (*img) SetImageHandle(*img, ImageWidth(*img) / 2.0f, static_cast<float>(ImageHeight(*img)));
+    // The characters stand on their feet (8 px of contact shadow below them), the car on its wheels.
+    for (const Image* img : {&tazmira, &hamid, &profesor, &profesor2})
+        if (*img) SetImageHandle(*img, ImageWidth(*img) / 2.0f, ImageHeight(*img) - 8.0f);
+    if (car) SetImageHandle(car, ImageWidth(car) / 2.0f, static_cast<float>(ImageHeight(car)));
 }
 
 void TStoryOutro::prepare() {

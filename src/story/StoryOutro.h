@@ -22,7 +22,7 @@ class TStoryOutro : public TCutscene {
     float TazmiraPer = 0, ProfesorPer = 0, profMovePer = 0, carPer = 0;
     float carX = 0, carY = 0, carScale = 1, backS = 1;
     // The car's road across the second scene, from off the left edge to off the right.
-    static constexpr float startCarX = -420, startCarY = 560, endCarX = 1080, endCarY = 560;
+    static constexpr float startCarX = -200, startCarY = 632, endCarX = 1230, endCarY = 632;
 
     TStoryOutro();
     void setup() override;

@@ -7,7 +7,7 @@
 using namespace eng;
 
 namespace {
-constexpr float kFeetY = 700;  // where the characters stand on the museum steps
+constexpr float kFeetY = 700;  // where the characters stand, on the paving in front of the road
 
 void blackOver(float a) {
     resetDrawState();
@@ -22,13 +22,13 @@ float ease(float per) {
 }  // namespace
 
 float TStoryOutro::tazmiraX() const {
-    return -260 + (330 + 260) * ease(TazmiraPer);
+    return -160 + (330 + 160) * ease(TazmiraPer);
 }
 float TStoryOutro::hamidX() const {
-    return -420 + (190 + 420) * ease(TazmiraPer);
+    return -300 + (190 + 300) * ease(TazmiraPer);
 }
 float TStoryOutro::profesorX() const {
-    return 1260 - (1260 - 730) * ease(ProfesorPer) - 150 * ease(profMovePer);
+    return 1180 - (1180 - 760) * ease(ProfesorPer) - 120 * ease(profMovePer);
 }
 
 void TStoryOutro::draw() {
