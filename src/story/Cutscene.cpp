@@ -26,7 +26,7 @@ std::string TCutscene::mainLoop() {
     FlushMouse();
     FlushKeys();
     if (mouse) mouse->clear();
-    wynik = "GET-NEXT-LEVEL";
+    wynik = next();
     return wynik;
 }
 
@@ -55,7 +55,12 @@ void TCutscene::draw() {
 }
 
 void TCutscene::afterFrame() {
-    if (Gui && Gui->clickedItem("skip")) dFade = 1;
+    if (!Gui || !Gui->clickedItem("skip")) return;
+    dFade = 1;
+    // The click that skipped is not taken for anything else.
+    FlushMouse();
+    FlushKeys();
+    if (mouse) mouse->clear();
 }
 
 void TCutscene::RunDialog(int n) {

@@ -24,6 +24,8 @@ class TCutscene : public TEkran {
     bool finished() const override { return fade >= 1 && dFade >= 1; }
     // Drops the scene's pictures.
     virtual void Finish() {}
+    // The screen that follows the scene: the flow's next entry.
+    virtual std::string next() { return "GET-NEXT-LEVEL"; }
     // The scene's pictures, its start values and its first step's time.
     virtual void start() = 0;
     virtual void _updateBack() = 0;

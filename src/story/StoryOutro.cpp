@@ -83,32 +83,10 @@ void TStoryOutro::prepare() {
     _prepareDelta();
 }
 
-std::string TStoryOutro::mainLoop() {
-    prepare();
-    runLoop();
-    Finish();
-    FlushMouse();
-    FlushKeys();
-    if (mouse) mouse->clear();
+std::string TStoryOutro::next() {
     // After the credits the finished journey meets its ending screen.
     if (credits) credits->leadsTo = "END-OF-LEVELS";
-    wynik = "CREDITS";
-    return wynik;
-}
-
-void TStoryOutro::update() {
-    updateSystem(this, 0);
-    _updateFade();
-    _updateGui();
-    _updateStage();
-}
-
-void TStoryOutro::afterFrame() {
-    if (!Gui || !Gui->clickedItem("skip")) return;
-    dFade = 1;
-    FlushMouse();
-    FlushKeys();
-    if (mouse) mouse->clear();
+    return "CREDITS";
 }
 
 void TStoryOutro::_updateStage() {

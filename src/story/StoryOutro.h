@@ -28,10 +28,8 @@ class TStoryOutro : public TCutscene {
     void setup() override;
     void start() override {}
     void prepare() override;
-    // Runs the outro; answers "CREDITS".
-    std::string mainLoop() override;
-    void update() override;
-    void afterFrame() override;
+    // The credits follow the outro.
+    std::string next() override;
     void draw() override;
     void _updateBack() override { _updateStage(); }
     void _drawBack() override;
