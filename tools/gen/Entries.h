@@ -69,6 +69,7 @@ void genPuzzleExpressArt(const Context& c);    // pe_*.cpp: the chest puzzle's c
 void genHiddenObjectScenes(const Context& c);  // ho_scene*.cpp: the hidden-object scenes, pieces and levels
 void genHiddenObjectItems(const Context& c);   // ho_items*.cpp: hidden objects, bottom panel, tick, weather
 void genDialogArt(const Context& c);  // dialog_*.cpp: the dialog panel, the portrait ring and the portraits
+void genStoryStart(const Context& c);  // story_start*.cpp: the opening story's backdrops and pieces
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

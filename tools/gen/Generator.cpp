@@ -53,6 +53,7 @@ const std::vector<Generator>& generators() {
         {"ho-scenes", genHiddenObjectScenes},
         {"ho-items", genHiddenObjectItems},
         {"dialog-art", genDialogArt},
+        {"story-start", genStoryStart},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
