@@ -70,6 +70,7 @@ void genHiddenObjectScenes(const Context& c);  // ho_scene*.cpp: the hidden-obje
 void genHiddenObjectItems(const Context& c);   // ho_items*.cpp: hidden objects, bottom panel, tick, weather
 void genDialogArt(const Context& c);  // dialog_*.cpp: the dialog panel, the portrait ring and the portraits
 void genStoryOutro(const Context& c);  // story_outro*.cpp: the last cutscene's slides, Cairo scene and figures
+void genStoryStart(const Context& c);  // story_start*.cpp: the opening story's backdrops and pieces
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 

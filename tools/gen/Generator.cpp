@@ -54,6 +54,7 @@ const std::vector<Generator>& generators() {
         {"ho-items", genHiddenObjectItems},
         {"dialog-art", genDialogArt},
         {"story-outro", genStoryOutro},
+        {"story-start", genStoryStart},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
