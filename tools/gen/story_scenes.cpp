@@ -13,6 +13,15 @@ void genStoryScenes(const Context& ctx) {
     using namespace story;
     writeJpeg(tombByLamplight(), ctx.out("gfx/backgrounds/ho-5.jpg"), 92);
     writePng(letter(), ctx.out("gfx/story/Letter/letter.png"));
+
+    const std::string pyramid = "gfx/story/Piramid/";
+    writeJpeg(pyramidBack(), ctx.out(pyramid + "back.jpg"), 92);
+    writePng(risingPyramid(), ctx.out(pyramid + "piramid.png"));
+    writePng(dustBand(), ctx.out(pyramid + "dust.png"));
+    writePng(dustCloud(), ctx.out(pyramid + "dust1.png"));
+    writePng(dustHaze(), ctx.out(pyramid + "dust2.png"));
+    writePng(pyramidForeground(), ctx.out(pyramid + "first-plan.png"));
+    writePng(pyramidForegroundRight(), ctx.out(pyramid + "first-plan-2.png"));
 }
 
 }  // namespace gen

@@ -73,7 +73,7 @@ inline constexpr Color kInk = hex(0x4a2a14);
 
 void tazmiraFromBehind(Canvas& c, Vec2 feet, float h);
 void professorFromBehind(Canvas& c, Vec2 feet, float h);
-// Hamid the guide in profile, facing left, a hand raised to shade his eyes.
+// Hamid the guide in profile, facing left; his hand at (5.5, −49.5) figure units holds a lead rope.
 void hamidProfile(Canvas& c, Vec2 feet, float h);
 // Corvin in profile, facing left, pointing ahead with his right arm.
 void corvinPointing(Canvas& c, Vec2 feet, float h);
