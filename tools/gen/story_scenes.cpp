@@ -22,6 +22,15 @@ void genStoryScenes(const Context& ctx) {
     writePng(dustHaze(), ctx.out(pyramid + "dust2.png"));
     writePng(pyramidForeground(), ctx.out(pyramid + "first-plan.png"));
     writePng(pyramidForegroundRight(), ctx.out(pyramid + "first-plan-2.png"));
+
+    // The two route maps share the first one's markers.
+    const std::string irak = "gfx/story/goToIrak/";
+    writeJpeg(iraqMap(), ctx.out(irak + "map.jpg"), 92);
+    writeJpeg(tibetMap(), ctx.out("gfx/story/goToTibet/back.jpg"), 92);
+    writePng(routeDot(), ctx.out(irak + "point.png"));
+    writePng(startMarker(), ctx.out(irak + "start.png"));
+    writePng(crossMarker(), ctx.out(irak + "x.png"));
+    writePng(inkArrow(), ctx.out(irak + "arrow.png"));
 }
 
 }  // namespace gen
