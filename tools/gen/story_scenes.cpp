@@ -31,6 +31,10 @@ void genStoryScenes(const Context& ctx) {
     writePng(startMarker(), ctx.out(irak + "start.png"));
     writePng(crossMarker(), ctx.out(irak + "x.png"));
     writePng(inkArrow(), ctx.out(irak + "arrow.png"));
+
+    // The ziggurat before and after the bulldozer: one camera, so that one picture fades into the other.
+    writeJpeg(zigguratCalm(), ctx.out("gfx/backgrounds/background-15.jpg"), 92);
+    writeJpeg(zigguratDug(), ctx.out("gfx/backgrounds/background-16.jpg"), 92);
 }
 
 }  // namespace gen

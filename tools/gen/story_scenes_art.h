@@ -43,6 +43,9 @@ void paintDust(Canvas& c, const Mask& m, Color body, Color light, Color shade, f
 // The golden-hour desert sky down to `horizon`, with the sun's glow, streaks of cloud and the sun.
 void goldenSky(Canvas& c, float horizon, Vec2 sun, uint32_t seed);
 
+// Draws one of the figures below the other way round (they face left), standing on `feet`.
+void facingRight(Canvas& c, void (*draw)(Canvas&, Vec2, float), Vec2 feet, float h);
+
 // A wooden crate with planks and nailed battens, x..x+w, y..y+h, lit from the top left.
 void crate(Canvas& c, float x, float y, float w, float h, uint32_t seed);
 

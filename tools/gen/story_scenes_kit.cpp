@@ -76,6 +76,15 @@ void goldenSky(Canvas& c, float horizon, Vec2 sun, uint32_t seed) {
     scene::paintSunDisc(c, sun, 30);
 }
 
+void facingRight(Canvas& c, void (*draw)(Canvas&, Vec2, float), Vec2 feet, float h) {
+    Canvas k(c.width(), c.height());
+    draw(k, {c.width() - 1 - feet.x, feet.y}, h);
+    Canvas m(c.width(), c.height());
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) m.at(x, y) = k.at(c.width() - 1 - x, y);
+    c.draw(m, 0, 0);
+}
+
 void crate(Canvas& c, float x, float y, float w, float h, uint32_t seed) {
     Rng rng(seed);
     const Color wood = mix(hex(0xb07a44), hex(0x9a6638), rng.uniform());
