@@ -35,6 +35,9 @@ void genStoryScenes(const Context& ctx) {
     // The ziggurat before and after the bulldozer: one camera, so that one picture fades into the other.
     writeJpeg(zigguratCalm(), ctx.out("gfx/backgrounds/background-15.jpg"), 92);
     writeJpeg(zigguratDug(), ctx.out("gfx/backgrounds/background-16.jpg"), 92);
+
+    writeJpeg(gorge(), ctx.out("gfx/story/Waterfall/back.jpg"), 92);
+    writePng(waterfall(), ctx.out("gfx/story/Waterfall/waterfall.png"));
 }
 
 }  // namespace gen
