@@ -54,6 +54,7 @@ void genCreditsBack(const Context& c);
 // story_panel.cpp: the ornate frame around the story screens' slides.
 void genStoryPanel(const Context& c);
 void genMapArt(const Context& c);  // map*.cpp: the journey map, its markers and panel, the stage sheet
+void genStoryScenes(const Context& c);  // story_scenes*.cpp: the cutscenes' pictures between the levels
 
 // panels_*.cpp: the pop-up frame, the papyrus scroll, the options screen's sliders, the profile panels.
 void genPopUpFrame(const Context& c);

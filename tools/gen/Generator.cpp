@@ -41,6 +41,7 @@ const std::vector<Generator>& generators() {
         {"credits-back", genCreditsBack},
         {"story-panel", genStoryPanel},
         {"map-art", genMapArt},
+        {"story-scenes", genStoryScenes},
         {"popup-frame", genPopUpFrame},
         {"papyrus", genPapyrus},
         {"options-art", genOptionsArt},
