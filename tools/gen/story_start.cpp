@@ -18,7 +18,7 @@
 
 namespace gen {
 
-namespace story {
+namespace opening {
 
 Canvas padded(const Canvas& c, int margin) {
     return c.cropped(-margin, -margin, c.width() + 2 * margin, c.height() + 2 * margin);
@@ -129,10 +129,10 @@ void checkScript(const Context& ctx, const std::set<std::string>& written) {
 
 }  // namespace
 
-}  // namespace story
+}  // namespace opening
 
 void genStoryStart(const Context& ctx) {
-    using namespace story;
+    using namespace opening;
     const std::string dir = "gfx/story/start/";
     std::set<std::string> written;
     auto png = [&](const Canvas& c, const std::string& name) {

@@ -8,7 +8,7 @@
 #include "paint/Mask.h"
 #include "paint/Shape.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 using namespace paint;
 
@@ -55,4 +55,4 @@ Canvas turned(const Canvas& c, float degrees);
 // A shape in dark brown outline with its fill.
 void inkedPart(Canvas& c, const Shape& s, const Fill& f, float outline = 1.6f);
 
-}  // namespace gen::story
+}  // namespace gen::opening

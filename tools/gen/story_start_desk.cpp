@@ -11,7 +11,7 @@
 #include "paint/Path.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 using jigsaw::inked;
 using jigsaw::rast;
@@ -100,4 +100,4 @@ Canvas deskTop() {
     return c;
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening

@@ -5,7 +5,7 @@
 #include "maingame_hud_art.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 using dialog::Bust;
 using dialog::cloth;
@@ -181,4 +181,4 @@ Canvas tazmiraFigure(bool waving) {
     return finishFigure(b);
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening

@@ -13,7 +13,7 @@
 #include "scene/Sky.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 using jigsaw::inked;
 using jigsaw::rast;
@@ -177,4 +177,4 @@ Canvas birds() {
     return c;
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening

@@ -12,7 +12,7 @@
 #include "paint/Text.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 namespace {
 
@@ -103,4 +103,4 @@ Canvas rivalPhoto() {
     return hud::shadowed(padded(card, 14), {5, 7}, 6, 0.55f);
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening

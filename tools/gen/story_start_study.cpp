@@ -12,7 +12,7 @@
 #include "paint/Noise.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 using jigsaw::inked;
 using jigsaw::rast;
@@ -254,4 +254,4 @@ Canvas study() {
     return c;
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening

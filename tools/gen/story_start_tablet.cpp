@@ -12,7 +12,7 @@
 #include "paint/Text.h"
 #include "story_start_art.h"
 
-namespace gen::story {
+namespace gen::opening {
 
 namespace {
 
@@ -122,4 +122,4 @@ Canvas tabletInStraw() {
     return c;
 }
 
-}  // namespace gen::story
+}  // namespace gen::opening
