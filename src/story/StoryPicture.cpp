@@ -9,7 +9,8 @@ using namespace eng;
 
 Image storyPicture(const std::string& path, bool midHandle) {
     static std::set<std::string> reported;
-    Image img = path.empty() ? Image{} : LoadImage(programPrefix + path);
+    if (path.empty()) return {};  // a pause in the story's chain has no picture
+    Image img = LoadImage(programPrefix + path);
     if (!img) {
         if (reported.insert(path).second)
             Warn("The story's picture \"" + path + "\" cannot be loaded; it is left out.");
