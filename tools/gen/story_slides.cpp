@@ -19,6 +19,8 @@ void genStorySlides(const Context& ctx) {
     put(roadRuins(), "GoToIran/image0.jpg");
     put(roadPlain(), "GoToIran/image1.jpg");
     put(roadPass(), "GoToIran/image2.jpg");
+    put(roadCaravanserai(), "GoToIran/image3.jpg");
+    put(roadBlueCity(), "GoToIran/image4.jpg");
 }
 
 }  // namespace gen

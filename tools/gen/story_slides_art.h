@@ -66,6 +66,16 @@ Fill woodPlanks(float plank, Color wood, uint32_t seed);
 // A ragged boulder of about `size`, lit from the top left.
 void boulder(Canvas& c, Vec2 foot, float size, Color rock, uint32_t seed);
 
+// story_slides_persia.cpp: Persian building pieces.
+// A bulbous dome on a drum, glazed `glaze`, ribbed and starred with gold, a gilded finial; base centre `b`.
+void dome(Canvas& c, Vec2 b, float w, float h, Color glaze);
+// A slim tiled minaret from `base` up to `top`, with a balcony and a gilded cap.
+void minaret(Canvas& c, float x, float base, float top, float w);
+// A hanging lantern of pierced brass at `at` (its top), `s` high, lit within.
+void lantern(Canvas& c, Vec2 at, float s, bool glowing);
+// A woven carpet hanging or lying flat in `box`: a border, a field and a central medallion.
+void carpet(Canvas& c, const Shape& s, Rect box, Color field, Color border, uint32_t seed);
+
 // story_slides_people.cpp: the story's people, camels and hands.
 enum class Who { Tazmira, Wren, Hamid, Merchant };
 // Standing on `feet`; sitting on the ground with the knees up; riding with the legs hanging from the seat.
