@@ -21,6 +21,8 @@ void genStorySlides(const Context& ctx) {
     put(roadPass(), "GoToIran/image2.jpg");
     put(roadCaravanserai(), "GoToIran/image3.jpg");
     put(roadBlueCity(), "GoToIran/image4.jpg");
+    put(roadBazaar(), "GoToIran/image5.jpg");
+    put(roadCourtyard(), "GoToIran/image6.jpg");
 }
 
 }  // namespace gen
