@@ -23,6 +23,7 @@ void genStorySlides(const Context& ctx) {
     put(roadBlueCity(), "GoToIran/image4.jpg");
     put(roadBazaar(), "GoToIran/image5.jpg");
     put(roadCourtyard(), "GoToIran/image6.jpg");
+    put(roadMerchant(), "GoToIran/image7.jpg");
 }
 
 }  // namespace gen
