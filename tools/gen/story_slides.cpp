@@ -24,6 +24,14 @@ void genStorySlides(const Context& ctx) {
     put(roadBazaar(), "GoToIran/image5.jpg");
     put(roadCourtyard(), "GoToIran/image6.jpg");
     put(roadMerchant(), "GoToIran/image7.jpg");
+    put(templeFacade(), "TempleOpen/image0.jpg");
+    put(templeRecess(), "TempleOpen/image1.jpg");
+    put(templeDoor(false), "TempleOpen/image2.jpg");
+    put(templeDoor(true), "TempleOpen/image3.jpg");
+    put(templeHall(), "TempleOpen/image4.jpg");
+    put(hallWall(), "TempleCheck/image0.jpg");
+    put(hallMap(), "TempleCheck/image1.jpg");
+    put(hallFloor(), "TempleCheck/image2.jpg");
 }
 
 }  // namespace gen

@@ -135,9 +135,8 @@ Canvas land(bool night) {
     tent(c, {400, 420}, 250, 170, 130, night);
     tent(c, {830, 470}, 150, 100, 80, night);
     crates(c);
-    caravanCamel(c, {610, 588}, 96, nullptr, 5550u);
-    couchedCamel(c, {900, 640}, 110, false);
-    couchedCamel(c, {740, 650}, 78, true);
+    caravanCamel(c, {630, 596}, 170, nullptr, 5550u);
+    couchedCamel(c, {900, 690}, 140, false);
     scene::Ridge fore(
         kW, {.base = 690, .amplitude = 24, .wavelength = 900, .phase = 0.3f, .wobble = 8, .seed = 5524});
     scene::paintDunes(c, fore,
