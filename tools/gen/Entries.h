@@ -53,6 +53,7 @@ void genRulesScreen(const Context& c);
 void genCreditsBack(const Context& c);
 // story_panel.cpp: the ornate frame around the story screens' slides.
 void genStoryPanel(const Context& c);
+void genStorySlides(const Context& c);  // story_slides*.cpp: the slide-show cutscenes' pictures in gfx/story/
 void genMapArt(const Context& c);  // map*.cpp: the journey map, its markers and panel, the stage sheet
 void genStoryScenes(const Context& c);  // story_scenes*.cpp: the cutscenes' pictures between the levels
 

@@ -40,6 +40,7 @@ const std::vector<Generator>& generators() {
         {"rules-screen", genRulesScreen},
         {"credits-back", genCreditsBack},
         {"story-panel", genStoryPanel},
+        {"story-slides", genStorySlides},
         {"map-art", genMapArt},
         {"story-scenes", genStoryScenes},
         {"popup-frame", genPopUpFrame},
