@@ -54,7 +54,7 @@ void genCreditsBack(const Context& c);
 // story_panel.cpp: the ornate frame around the story screens' slides.
 void genStoryPanel(const Context& c);
 void genStorySlides(const Context& c);  // story_slides*.cpp: the slide-show cutscenes' pictures in gfx/story/
-void genMapArt(const Context& c);  // map*.cpp: the journey map, its markers and panel, the stage sheet
+void genMapArt(const Context& c);       // map*.cpp: the journey map, its markers and panel, the stage sheet
 void genStoryScenes(const Context& c);  // story_scenes*.cpp: the cutscenes' pictures between the levels
 
 // panels_*.cpp: the pop-up frame, the papyrus scroll, the options screen's sliders, the profile panels.
@@ -71,7 +71,8 @@ void genPuzzleExpressArt(const Context& c);    // pe_*.cpp: the chest puzzle's c
 void genHiddenObjectScenes(const Context& c);  // ho_scene*.cpp: the hidden-object scenes, pieces and levels
 void genHiddenObjectItems(const Context& c);   // ho_items*.cpp: hidden objects, bottom panel, tick, weather
 void genDialogArt(const Context& c);  // dialog_*.cpp: the dialog panel, the portrait ring and the portraits
-void genStoryOutro(const Context& c);  // story_outro*.cpp: the last cutscene's slides, Cairo scene and figures
+void genStoryOutro(
+    const Context& c);  // story_outro*.cpp: the last cutscene's slides, Cairo scene and figures
 void genStoryStart(const Context& c);  // story_start*.cpp: the opening story's backdrops and pieces
 
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
