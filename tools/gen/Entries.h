@@ -75,6 +75,8 @@ void genStoryOutro(
     const Context& c);  // story_outro*.cpp: the last cutscene's slides, Cairo scene and figures
 void genStoryStart(const Context& c);  // story_start*.cpp: the opening story's backdrops and pieces
 
+void genTutorialArt(const Context& c);  // tutorial_art.cpp: the tutorial's pointing arrows
+
 void genLevels(const Context& c);  // levels*.cpp: content/levels → data/levels/, checked by the solver
 
 void genSounds(const Context& c);  // sound_*.cpp: content/sound → sfx/*.wav and music/*.ogg

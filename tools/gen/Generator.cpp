@@ -57,6 +57,7 @@ const std::vector<Generator>& generators() {
         {"dialog-art", genDialogArt},
         {"story-outro", genStoryOutro},
         {"story-start", genStoryStart},
+        {"tutorial-art", genTutorialArt},
         {"levels", genLevels},
         {"sounds", genSounds},
     };
