@@ -14,6 +14,7 @@
 #include "gui/MyFont.h"
 #include "gui/Theme.h"
 #include "nonogram/Caption.h"
+#include "nonogram/MainGame.h"
 #include "nonogram/Number.h"
 #include "nonogram/Plate.h"
 #include "nonogram/TextCaption.h"
@@ -21,6 +22,7 @@
 #include "progress/LevelManager.h"
 #include "progress/ProfileManager.h"
 #include "screen/FrameServices.h"
+#include "tutorial/Tutorial.h"
 
 using namespace eng;
 
@@ -87,7 +89,13 @@ std::vector<TLoadingScreen::Step> TLoadingScreen::steps(int part) {
         case 3:
             return {{"mainMenu.setup", nullptr},
                     {"music 8", [] { globalSnd->_setupExactMusicByNR(8); }},
-                    {"tutorial.setup", nullptr},
+                    {"tutorial.setup",
+                     [] {
+                         if (!tutorial) return;
+                         tutorial->setup();
+                         TMainGame::tutorialPresent =
+                             !tutorial->levelTips.empty() || !tutorial->generalTips.empty();
+                     }},
                     {"profileManager.setup", nullptr},
                     {"levelManager.setup", [] { levelManager.setup(); }},
                     {"hiddenObject.setup", nullptr},

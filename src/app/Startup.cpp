@@ -32,6 +32,7 @@
 #include "screen/FrameServices.h"
 #include "story/DialogBox.h"
 #include "story/StoryStart.h"
+#include "tutorial/Tutorial.h"
 
 using namespace eng;
 
@@ -130,6 +131,16 @@ void connectServices() {
         if (id) dialogBox->mainLoop(&screen, id, mode);
         return id;
     };
+    // The tutorial's tips: the active player's pending ones, acting on the main game's grid, driven by every
+    // game screen.
+    tutorial = new TTutorial();
+    tutorial->profile = [] { return activeProfile(); };
+    tutorial->grid = [] { return mainGame ? mainGame->level.get() : nullptr; };
+    TEkran::tutorialHooks.update = [](TEkran& s, bool generalOnly) {
+        generalOnly ? tutorialUpdateGeneral(s) : tutorialUpdate(s);
+    };
+    TEkran::tutorialHooks.draw = [](TEkran& s) { tutorialDraw(s); };
+    TEkran::tutorialHooks.hide = [] { tutorial->hideTutorial(); };
     // The opening story hands over only to a screen the switcher can run.
     TStoryStart::knownScreen = [](const std::string& name) { return control.knows(name); };
     onSaveAll([] { highscores->saveHighScores(); });

@@ -51,6 +51,7 @@ std::string TFindRoutePuzzle::mainLoop() {
     prepare();
     runLoop();
     bolts.clear();
+    hideTutorial();
     return wynik;
 }
 
@@ -80,6 +81,7 @@ void TFindRoutePuzzle::prepare() {
 
 void TFindRoutePuzzle::update() {
     updateSystem(this, 0);
+    tutorialUpdate();
     _updateState();
     _updateAlpha();
     for (int i = 0; i < 2; ++i) approach(powerAlpha[i], dPowerAlpha[i], 0.05f);
@@ -213,6 +215,7 @@ void TFindRoutePuzzle::draw() {
     _drawGui();
     gauge.draw();
     if (level) drawMiniTitle(font2, level->title, 8);
+    tutorialDraw();
     _drawFade();
     _drawMouse();
 }

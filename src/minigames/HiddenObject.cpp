@@ -51,6 +51,7 @@ std::string THiddenObject::mainLoop() {
     particles.clear();
     hoHint.reset();
     over = nullptr;
+    hideTutorial();
     return wynik;
 }
 
@@ -77,6 +78,7 @@ void THiddenObject::prepare() {
 
 void THiddenObject::update() {
     updateSystem(this, 0);
+    tutorialUpdate();
     if (editor)
         _updateEditor();
     else

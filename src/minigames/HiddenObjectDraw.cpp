@@ -15,6 +15,7 @@ void THiddenObject::draw() {
     _drawInfo();
     particles.draw();
     resetDrawState();
+    tutorialDraw();
     _drawFade();
     _drawMouse();
 }

@@ -49,6 +49,7 @@ std::string TPuzzle::mainLoop() {
     prepare();
     runLoop();
     over = clicked = nullptr;
+    hideTutorial();
     return wynik;
 }
 
@@ -76,6 +77,7 @@ void TPuzzle::prepare() {
 
 void TPuzzle::update() {
     updateSystem(this, 0);
+    tutorialUpdate();
     _updateState();
     _updateFade();
     gauge.update(state == "GAME", true);
@@ -211,6 +213,7 @@ void TPuzzle::draw() {
     for (const auto& p : level->puzzles) p->draw();
     gauge.draw();
     drawMiniTitle(font, level->title, 8);
+    tutorialDraw();
     _drawFade();
     _drawMouse();
 }

@@ -48,6 +48,7 @@ std::string TPuzzleExpress::mainLoop() {
     prepare();
     runLoop();
     overBlock = clickedBlock = nullptr;
+    hideTutorial();
     return wynik;
 }
 
@@ -86,6 +87,7 @@ void TPuzzleExpress::prepare() {
 
 void TPuzzleExpress::update() {
     updateSystem(this, 0);
+    tutorialUpdate();
     _updateGui();
     _updateFade();
     _updateState();

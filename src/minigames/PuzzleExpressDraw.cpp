@@ -27,6 +27,7 @@ void TPuzzleExpress::draw() {
     gauge.draw();
     drawMiniTitle(titleFont, level->title, 10);
     if (cheatsOn && KeyDown('D')) _drawDiagnostics();
+    tutorialDraw();
     _drawFade();
     _drawMouse();
 }

@@ -15,6 +15,7 @@
 #include "nonogram/MainGamePictures.h"
 #include "progress/ProfileManager.h"
 #include "progress/SaveAll.h"
+#include "progress/TutorialIndex.h"
 
 using namespace eng;
 
@@ -55,7 +56,14 @@ TProfile& TMainGame::profile() const {
 }
 
 bool TMainGame::tutorialGuides() const {
-    return tutorialPresent && profile().tutorialOn;
+    if (!tutorialPresent || !profile().tutorialOn) return false;
+    // Only while a tip of this level is still to come: with none left the level is played freely (its
+    // cells would otherwise wait for tips that never come).
+    for (const std::string& id : profile().lekcjeTutoriala)
+        if (const TTipInfo* t = tutorialIndex.find(id);
+            t && t->level != 0 && t->level == profile().numerLevelu)
+            return true;
+    return false;
 }
 
 bool TMainGame::bagOwned() const {

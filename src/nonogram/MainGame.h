@@ -127,7 +127,8 @@ class TMainGame : public TEkran, public TLevelHost {
     // Set once the tutorial's tips are loaded. Without them a tutorial level is played like any other: its
     // cells are free and there is no tutorial to skip.
     static inline bool tutorialPresent = false;
-    // The tutorial leads the level: it exists and the player has not turned it off.
+    // The tutorial leads the level: it exists, the player has not turned it off, and a tip of this level is
+    // still pending.
     bool tutorialGuides() const;
 
     // The active profile (a blank one stands in while no player is chosen).

@@ -46,6 +46,7 @@ void TMainGame::draw() {
     fx.captions.draw();
     resetDrawState();
     if (specialTip) specialTip->draw();
+    tutorialDraw();
     _drawFade();
     resetDrawState();
     _drawMouse();

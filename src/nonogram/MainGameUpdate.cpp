@@ -31,6 +31,8 @@ bool rightHeld() {
 
 void TMainGame::update() {
     updateSystem(this, 0);
+    // Before the grid takes the click: a tip that a click ends keeps that click for itself.
+    if (fade == 0 && level) level->tutorialLevel ? tutorialUpdate() : tutorialUpdateGeneral();
     _updateState();
     if (level) updateFlyingTresures(*level);
     approach(numberBacks, dNumberBacks, 0.05f);
@@ -247,6 +249,7 @@ void TMainGame::goMenu() {
 void TMainGame::goSkipTutorial() {
     profile().tutorialOn = 0;
     if (level) level->freeFromTutorial();
+    hideTutorial();
     if (Gui)
         if (auto skip = Gui->getItem("skip")) skip->setState(0, 0);
 }

@@ -148,6 +148,8 @@ void TWinScreen::update() {
     approach(fade2, dFade2, 0.025f);
     level.updateNumbers();
     _updateShowStats();
+    // One tutorial update a frame: the level's own tips after a tutorial level, the general ones otherwise.
+    level.tutorialLevel ? tutorialUpdate() : tutorialUpdateGeneral();
 }
 
 void TWinScreen::_updateState() {

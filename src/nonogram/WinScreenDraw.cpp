@@ -38,6 +38,7 @@ void TWinScreen::draw() {
     resetDrawState();
     drawSummaryTresures(*mainGame->level);
     resetDrawState();
+    tutorialDraw();
     _drawFade();
     _drawMouse();
 }

@@ -10,6 +10,7 @@
 #include "gui/Mouse.h"
 #include "progress/Options.h"
 #include "progress/PopUpFrame.h"
+#include "progress/ProfileManager.h"
 #include "screen/FrameServices.h"
 
 using namespace eng;
@@ -84,6 +85,9 @@ void TOptions::afterFrame() {
         customCursor = customCursor ? 0 : 1;
         setupMouse();
     }
+    // The tutorial's tips are the player's own choice, kept in their profile.
+    if (TProfile* p = activeProfile(); p && (Gui->clickedItem("onT") || Gui->clickedItem("offT")))
+        p->tutorialOn = p->tutorialOn ? 0 : 1;
     const struct {
         const char* id;
         float* volume;
@@ -148,12 +152,17 @@ void TOptions::_updateGUIOperations() {
     const struct {
         const char *on, *off;
         int value;
-    } boxes[] = {{"on", "off", fullScreen}, {"onW", "offW", wideScreen}, {"onC", "offC", customCursor}};
+    } boxes[] = {{"on", "off", fullScreen},
+                 {"onW", "offW", wideScreen},
+                 {"onC", "offC", customCursor},
+                 {"onT", "offT", activeProfile() ? activeProfile()->tutorialOn : -1}};
     for (const auto& b : boxes) {
         if (!Gui) break;
+        // Without a player there are no tips to switch (-1): neither box shows.
         show(*Gui, b.on, b.value == 1);
-        show(*Gui, b.off, b.value != 1);
+        show(*Gui, b.off, b.value == 0);
     }
+    if (Gui) show(*Gui, "tipsLabel", activeProfile() != nullptr);
     if (!mouse || alpha != 1) return;
     const bool held = mouse->leftHolded != 0;
     // A drag keeps its slider while the button stays down, wherever the pointer goes; one at a time.

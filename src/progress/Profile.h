@@ -101,6 +101,12 @@ class TProfile {
     std::string restartLevel();
     std::string ContinueGame();
     int canContinue() const;
+    // 0 when a pending tutorial tip has this id (any letter case), else 1.
+    int IDontHaveTip(const std::string& id) const;
+    // A tutorial level starts: its remembered tips that are not pending become pending again.
+    void resetTutorialForLevel();
+    // Every tip of the tutorial is pending (a new journey).
+    void armAllTips();
     std::string setLevel(const TLevelData& levelData);
     int setProperLevel(const TLevelData& levelData);
     // True when the flow has been played through its last entry (not ended by a gap or an empty flow).

@@ -6,6 +6,7 @@
 #include "files/FileNumber.h"
 #include "progress/LevelManager.h"
 #include "progress/Profile.h"
+#include "progress/TutorialIndex.h"
 
 using namespace eng;
 
@@ -202,8 +203,11 @@ std::shared_ptr<TProfile> loadProfile(const std::string& path) {
     p->gameData.mnoznik = hasKey(f, g + "mnoznik") ? f.getFloat(g + "mnoznik") : 1.0f;
 
     const int tips = countItems(f, "profile::tutorial::tip", 1, readInt(f, "profile::tutorial::i"));
-    for (int j = 1; j <= tips; ++j)
-        p->lekcjeTutoriala.push_back(f.getString("profile::tutorial::tip" + std::to_string(j)));
+    for (int j = 1; j <= tips; ++j) {
+        const std::string id = f.getString("profile::tutorial::tip" + std::to_string(j));
+        // A tip the tutorial no longer has is dropped (when the tutorial's tips are known at all).
+        if (tutorialIndex.tips.empty() || tutorialIndex.find(id)) p->lekcjeTutoriala.push_back(id);
+    }
     return p;
 }
 

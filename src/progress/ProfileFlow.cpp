@@ -3,6 +3,7 @@
 #include "progress/Highscores.h"
 #include "progress/LevelManager.h"
 #include "progress/Profile.h"
+#include "progress/TutorialIndex.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string TProfile::startNewGame() {
     noMistakesOnLevel = 0;
     awardy.clear();
     levele.clear();
-    lekcjeTutoriala.clear();
+    armAllTips();
     useOfSkull = useOfMedalion = useOfEye = useOfMap = useOfSword = 0;
     noMistakedLevels = 0;
     hintsUsed = 0;
@@ -85,6 +86,7 @@ int TProfile::setProperLevel(const TLevelData& levelData) {
     }
     numerLevelu = levelData.numer;
     numerStageu = levelData.stageN;
+    if (kind == "MAIN-GAME" && actLevel && actLevel->isTutorialLevel()) resetTutorialForLevel();
     addActLevelData();
     checkMaxLevel();
     return 1;
@@ -96,8 +98,27 @@ std::string TProfile::restartLevel() {
         record->ileRazy += 1;
     else
         updateLevelData(numerLevelu, 0, 0, 1, 0, 1);
+    // The level's remembered tips come back when it is set up again; those never shown stay pending.
     flowSequence -= 1;
     return getNextLevel();
+}
+
+int TProfile::IDontHaveTip(const std::string& id) const {
+    const std::string key = eng::Upper(id);
+    for (const std::string& t : lekcjeTutoriala)
+        if (eng::Upper(t) == key) return 0;
+    return 1;
+}
+
+void TProfile::resetTutorialForLevel() {
+    for (const TTipInfo& t : tutorialIndex.tips)
+        if (t.level != 0 && t.rememberMe && t.level == numerLevelu && IDontHaveTip(t.id))
+            lekcjeTutoriala.push_back(t.id);
+}
+
+void TProfile::armAllTips() {
+    lekcjeTutoriala.clear();
+    for (const TTipInfo& t : tutorialIndex.tips) lekcjeTutoriala.push_back(t.id);
 }
 
 std::string TProfile::ContinueGame() {

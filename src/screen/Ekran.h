@@ -47,6 +47,27 @@ class TEkran {
     }
     // Set by the start-up once the dialogs are loaded.
     static inline std::function<int(TEkran&, const std::string& event, int mode)> dialogRunner;
+    // The tutorial's tips on this screen: one update a frame, either of every pending tip or only of the
+    // general ones, their drawing, and hiding the tip when the screen's loop ends. The start-up connects
+    // the tutorial.
+    struct TutorialHooks {
+        std::function<void(TEkran&, bool generalOnly)> update;
+        std::function<void(TEkran&)> draw;
+        std::function<void()> hide;
+    };
+    static inline TutorialHooks tutorialHooks;
+    void tutorialUpdate() {
+        if (tutorialHooks.update) tutorialHooks.update(*this, false);
+    }
+    void tutorialUpdateGeneral() {
+        if (tutorialHooks.update) tutorialHooks.update(*this, true);
+    }
+    void tutorialDraw() {
+        if (tutorialHooks.draw) tutorialHooks.draw(*this);
+    }
+    static void hideTutorial() {
+        if (tutorialHooks.hide) tutorialHooks.hide();
+    }
     virtual void PauseMyGame() {}
     virtual void ResumeMyGame() {}
     virtual void _drawGui();

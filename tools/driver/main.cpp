@@ -288,8 +288,8 @@ void onFrame() {
 // and given to the main game. After that the main game has answered and the run ends.
 class TLevelStarter : public TEkran {
   public:
-    TLevelStarter(std::string path, int stage, int number)
-        : path_(std::move(path)), stage_(stage), number_(number) {
+    TLevelStarter(std::string path, int stage, int number, bool tips)
+        : path_(std::move(path)), stage_(stage), number_(number), tips_(tips) {
         id = "LEVEL-STARTER";
     }
     std::string mainLoop() override;
@@ -297,6 +297,7 @@ class TLevelStarter : public TEkran {
   private:
     std::string path_;
     int stage_, number_;  // where in the flow the profile stands
+    bool tips_;           // the tutorial's tips are all pending
     bool started_ = false;
 };
 
@@ -313,6 +314,7 @@ std::string TLevelStarter::mainLoop() {
         TProfile& p = *profileManager->profile;
         p.numerStageu = stage_;
         p.numerLevelu = number_;
+        if (tips_) p.armAllTips();  // a player new to the game: every tutorial tip is still to come
         if (stage_ > 1 || number_ > 1) p.updateLevelData(number_, 0, 0, 0, 0, 1);
     }
     // A mini-game's level file: its own screen plays it.
@@ -345,6 +347,7 @@ void usage() {
         "                right button breaks; a mini-game prints the lines a script needs to solve it)\n"
         "  --at S L      with --level: the profile stands at stage S, level L of its flow (what it has\n"
         "                unlocked there, such as power-ups, is unlocked)\n"
+        "  --tips        with --level: the player is new to the game, every tutorial tip still to come\n"
         "  --story NAME  a new casual player at the journey's story entry NAME (STORY-START, STORY-CAMP,\n"
         "                STORY-OUTRO...) in place of the title screen; the journey goes on after it");
 }
@@ -358,9 +361,12 @@ int main(int argc, char** argv) {
     std::string gameDir = eng::ExtractDir(eng::ExtractDir(eng::AppFile())) + "/game";
     std::string userDir, scriptPath = "-", guiPath, levelPath, scenePath, storyName;
     int atStage = 1, atNumber = 1;
+    bool tips = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--at" && i + 2 < argc) {
+        if (a == "--tips") {
+            tips = true;
+        } else if (a == "--at" && i + 2 < argc) {
             atStage = std::atoi(argv[++i]);
             atNumber = std::atoi(argv[++i]);
         } else if ((a == "--game" || a == "--user" || a == "--out" || a == "--script" || a == "--gui" ||
@@ -419,8 +425,8 @@ int main(int argc, char** argv) {
     if (!storyName.empty())
         screens.replace("MAIN-MENU", [storyName] { return new TStoryStarter(storyName); });
     if (!levelPath.empty()) {
-        screens.replace("MAIN-MENU", [levelPath, atStage, atNumber] {
-            return new TLevelStarter(levelPath, atStage, atNumber);
+        screens.replace("MAIN-MENU", [levelPath, atStage, atNumber, tips] {
+            return new TLevelStarter(levelPath, atStage, atNumber, tips);
         });
         // The level stands alone: whatever it answers ends the run instead of moving through a flow.
         for (auto& row : control.table)
