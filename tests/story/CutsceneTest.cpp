@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/HeadlessGame.h"
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Gui.h"
@@ -20,13 +21,7 @@ namespace {
 
 class Cutscenes : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        eng::SetHeadless(eng::HeadlessConfig{});
-        ASSERT_TRUE(eng::Graphics(1024, 768, 0, 60, 0));
-        programPrefix = std::string(GAME_DIR) + "/";
-        languageCode = "en";
-        if (!mouse) new TMouse();
-    }
+    static void SetUpTestSuite() { startHeadlessGame(); }
     void SetUp() override {
         said.clear();
         TCutscene::dialogs = [this](TEkran&, int n) { said.push_back(n); };

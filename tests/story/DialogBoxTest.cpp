@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "common/HeadlessGame.h"
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Gui.h"
@@ -15,13 +16,7 @@ namespace {
 
 class Dialogs : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        eng::SetHeadless(eng::HeadlessConfig{});
-        ASSERT_TRUE(eng::Graphics(1024, 768, 0, 60, 0));
-        programPrefix = std::string(GAME_DIR) + "/";
-        languageCode = "en";
-        if (!mouse) new TMouse();
-    }
+    static void SetUpTestSuite() { startHeadlessGame(); }
 
     // Dialogs 1 and 2 both belong to the start of stage 1, level 2; 3 has one line; 4 none; 5 a speaker
     // without a portrait.

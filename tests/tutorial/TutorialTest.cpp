@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 
+#include "common/HeadlessGame.h"
 #include "core/Globals.h"
 #include "engine/Engine.h"
 #include "gui/Mouse.h"
@@ -21,11 +22,7 @@ namespace {
 class Tutorial : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        eng::SetHeadless(eng::HeadlessConfig{});
-        ASSERT_TRUE(eng::Graphics(1024, 768, 0, 60, 0));
-        programPrefix = std::string(GAME_DIR) + "/";
-        languageCode = "en";
-        if (!mouse) new TMouse();
+        startHeadlessGame();
         loadTileData();  // the tile kinds and covers the level's cells name
         loadTileHide();
     }
