@@ -16,3 +16,5 @@ void measureScene(const Measure& measure);
 void measureJourneyScreens(const Measure& measure);
 // The opening story, the cutscenes and the outro (StoryScreens.cpp).
 void measureStory(const Measure& measure);
+// The main game with a tutorial tip on it: text, arrows and a row example (StoryScreens.cpp).
+void measureTutorialTip(const Measure& measure, TEkran& game);

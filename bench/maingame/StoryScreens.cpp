@@ -1,5 +1,6 @@
-// The story's screens under the benchmark: the opening story mid-part, each cutscene at its busiest moment
-// (pictures cross-fading, the route half drawn, the pyramid rising in its dust, the outro's car driving).
+// The story's screens and a tutorial tip under the benchmark: the opening story mid-part, each cutscene at
+// its busiest moment (pictures cross-fading, the route half drawn, the pyramid rising in its dust, the
+// outro's car driving).
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "story/StorySlideshow.h"
 #include "story/StoryStart.h"
 #include "story/StoryZoom.h"
+#include "tutorial/Tutorial.h"
 
 namespace {
 
@@ -69,4 +71,27 @@ void measureStory(const Measure& measure) {
         o.Finish();
     }
     TCutscene::dialogs = nullptr;
+}
+
+void measureTutorialTip(const Measure& measure, TEkran& game) {
+    if (!tutorial) return;
+    // A two-line tip with three arrows and a row example running over the 25 x 25 grid.
+    auto tip = std::make_shared<TTutorialTip>();
+    tip->id = "BENCH";
+    tip->screen = "MAIN-GAME";
+    tip->font = tutorial->font[0];
+    tip->txt =
+        "A tip of two lines over the grid, with three arrows#ENTER#and a row example on its first row.";
+    tip->txts = {"A tip of two lines over the grid, with three arrows",
+                 "and a row example on its first row."};
+    tip->dim.y = 70;
+    tip->allActions = {
+        {"SHOW-ME"},
+        {"ARROW", "200", "300", "-90"},
+        {"ARROW", "400", "150", "0"},
+        {"ARROW", "770", "470", "-90"},
+        {"SHOW-ROW-POSIBILITY", "0", "2_AND_1_ROW", "100000", "X", "1111111111111000001111111"}};
+    tutorial->startTutorial(tip);
+    measure("main game with a tutorial tip", game, nullptr);
+    tutorial->hideTutorial();
 }

@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
         }
         std::printf("%s update+draw cpu (ms): median %.3f, p95 %.3f\n", name, cost.pct(0.5), cost.pct(0.95));
     };
+    measureTutorialTip(measure, game);
     options->prepare(&game);
     measure("options over the main game", *options, nullptr);
     // The won level: its picture closes up and the treasures in the chest fly to the panel.
