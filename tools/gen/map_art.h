@@ -45,4 +45,7 @@ Canvas stageSheet();
 enum class LevelKind { Picture, Express, Hidden, Inlay, Route, Story };
 Canvas levelIcon(LevelKind kind);
 
+// map_lands.cpp: a palm the size of a thumbnail standing on `base`: a bent trunk and five fronds.
+void palm(Canvas& c, Vec2 base, float h, float lean);
+
 }  // namespace gen::map

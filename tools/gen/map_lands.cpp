@@ -56,6 +56,8 @@ void pyramids(Canvas& c) {
     }
 }
 
+}  // namespace
+
 // A palm the size of a thumbnail: a bent trunk and five fronds.
 void palm(Canvas& c, Vec2 base, float h, float lean) {
     const Vec2 top = base + Vec2{lean, -h};
@@ -70,6 +72,8 @@ void palm(Canvas& c, Vec2 base, float h, float lean) {
     c.paint(crown,
             Fill::vertical(top.y - h * 0.3f, top.y + h * 0.3f, {{0, hex(0x8fbe4a)}, {1, hex(0x3f7a2a)}}));
 }
+
+namespace {
 
 // Wind-combed sand: a few ink arcs in the open desert.
 void duneMarks(Canvas& c, const std::vector<Vec2>& at) {

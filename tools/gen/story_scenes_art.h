@@ -59,8 +59,7 @@ void mapWater(Canvas& c, const Shape& water);
 void mapRiver(Canvas& c, const std::vector<Vec2>& pts, float width, float fields);
 // An inked mountain standing on `base`, lit on its left face, with a snow cap when `snow`.
 void mapMountain(Canvas& c, Vec2 apex, float halfWidth, float base, bool snow, uint32_t seed);
-// A tiny palm, and a tiny dark pine, standing on `foot`.
-void mapPalm(Canvas& c, Vec2 foot, float h, float lean);
+// A tiny dark pine standing on `foot` (the journey map's palm stands beside it: `map::palm`).
 void mapPine(Canvas& c, Vec2 foot, float h);
 // Little ink wave strokes, and wind-combed sand arcs.
 void mapWaves(Canvas& c, const std::vector<Vec2>& at, Color ink);

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "SystemFonts.h"
+#include "map_art.h"
 #include "paint/Effects.h"
 #include "paint/Path.h"
 #include "paint/Text.h"
@@ -180,7 +181,7 @@ Canvas iraqMap() {
                               std::tuple{258.0f, 470.0f, -2.0f}, std::tuple{282.0f, 380.0f, 2.0f},
                               std::tuple{380.0f, 340.0f, -2.0f}, std::tuple{452.0f, 410.0f, 3.0f},
                               std::tuple{356.0f, 176.0f, 2.0f}})
-        mapPalm(c, {x, y}, 16, lean);
+        map::palm(c, {x, y}, 16, lean);
     pyramids(c, {50, 622}, 0.75f);
     // Persia's mountains in a long range from the north-west down to the gulf.
     struct Peak {
@@ -258,7 +259,7 @@ Canvas tibetMap() {
          {Vec2{720, 360}, Vec2{736, 370}, Vec2{840, 400}, Vec2{856, 408}, Vec2{940, 400}, Vec2{660, 280}})
         mapPine(c, p, 14);
     for (auto [x, y] : {std::pair{560.0f, 600.0f}, std::pair{540.0f, 560.0f}, std::pair{640.0f, 580.0f}})
-        mapPalm(c, {x, y}, 15, 2);
+        map::palm(c, {x, y}, 15, 2);
     domedCity(c, {590, 574});
     monastery(c, {916, 262});
     mapCompass(c, font, {110, 140}, 50);

@@ -114,20 +114,6 @@ void mapMountain(Canvas& c, Vec2 apex, float w, float base, bool snow, uint32_t 
     c.paint(hatch, kInk.fade(0.4f));
 }
 
-void mapPalm(Canvas& c, Vec2 base, float h, float lean) {
-    const Vec2 top = base + Vec2{lean, -h};
-    const Shape trunk = Shape::stroke({base, base + Vec2{lean * 0.3f, -h * 0.5f}, top}, {2.2f, 1.6f, 1.3f});
-    Shape crown = Shape::circle(top, 1.5f);
-    for (float a : {-170.0f, -130.0f, -90.0f, -50.0f, -10.0f}) {
-        const Vec2 mid = polar(top, h * 0.32f, a), tip = polar(top, h * 0.5f, a + (a < -90 ? -30.0f : 30.0f));
-        crown = crown | Shape::stroke({top, mid, tip + Vec2{0, 2}}, {2.4f, 2.0f, 0.6f});
-    }
-    c.paint(trunk.grown(0.8f) | crown.grown(0.8f), kInk.fade(0.8f));
-    c.paint(trunk, hex(0x8a5a30));
-    c.paint(crown,
-            Fill::vertical(top.y - h * 0.3f, top.y + h * 0.3f, {{0, hex(0x8fbe4a)}, {1, hex(0x3f7a2a)}}));
-}
-
 void mapPine(Canvas& c, Vec2 foot, float h) {
     const Shape tree =
         Shape::polygon(
