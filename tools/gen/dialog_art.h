@@ -67,6 +67,8 @@ Canvas explorer();
 Canvas professor();
 Canvas guide();
 Canvas merchant();
+// The merchant himself (robe, face, beard and jewelled cap) painted onto a bust of any backdrop.
+void merchantFigure(Bust& b);
 Canvas monk();
 Canvas rival();
 

@@ -5,9 +5,7 @@
 
 namespace gen::dialog {
 
-Canvas merchant() {
-    Bust b(Fill::radial({46, 36}, 100,
-                        {{0, hex(0xf6c29a)}, {0.5f, pal::kTerracotta}, {1, pal::kTerracottaDeep}}));
+void merchantFigure(Bust& b) {
     Bust::Face f{hex(0xe2ab7c), hex(0xa06842)};
     f.centre = {66, 64};
     f.rx = 19;
@@ -49,6 +47,12 @@ Canvas merchant() {
         b.part(Shape::circle({x, 43.5f}, 1.4f), cloth({x, 43}, 2, pal::kTurquoiseLight), 0.5f, 0.5f);
     b.part(Shape::regular({66, 40}, 4, 5), cloth({65, 39}, 5, hex(0xd8283a)), 0.8f, 1.2f);
     b.part(Shape::circle({66, 18}, 2.6f), hud::gold(15, 21), 0.7f, 1);
+}
+
+Canvas merchant() {
+    Bust b(Fill::radial({46, 36}, 100,
+                        {{0, hex(0xf6c29a)}, {0.5f, pal::kTerracotta}, {1, pal::kTerracottaDeep}}));
+    merchantFigure(b);
     return b.finish();
 }
 

@@ -21,40 +21,8 @@ namespace {
 // The merchant as his portrait shows him (jewelled cap, pointed beard, blue robe), painted with the
 // portraits' own bust tools on a clear ground so he can stand in the shop.
 Canvas merchantBust() {
-    using dialog::Bust;
-    using dialog::cloth;
-    Bust b{Fill(kTransparent)};
-    Bust::Face f{hex(0xe2ab7c), hex(0xa06842)};
-    f.centre = {66, 64};
-    f.rx = 19;
-    f.ry = 23;
-    f.eyes = hex(0x2a180c);
-    f.brows = hex(0x1a100a);
-    b.neck(f);
-    b.part(Shape::ellipse({66, 150}, 60, 50), cloth({52, 118}, 50, pal::kBlue), 1.1f, 4);
-    b.part(Shape::polygon({{48, 100}, {84, 100}, {66, 128}}), cloth({62, 104}, 16, hex(0xf2e6cc)), 0.9f, 2);
-    for (float s : {-1.0f, 1.0f})
-        b.part(Shape::stroke({{66 + s * 16, 99}, {66 - s * 2, 131}}, {3.2f}), hud::gold(98, 130), 0.7f, 1);
-    b.head(f);
-    b.features(f);
-    const Color black = hex(0x20140c);
-    Path beard;
-    beard.moveTo({49, 70}).smoothThrough({{54, 88}, {66, 106}});
-    beard.mirrorX(66);
-    b.part(Shape::polygon(beard.points()) - Shape::ellipse({66, 74}, 13, 7.5f), cloth({60, 84}, 20, black),
-           0.8f, 2);
-    for (float s : {-1.0f, 1.0f}) {
-        b.part(Shape::ellipse({66 + s * 18, 52}, 4.5f, 9), cloth({66 + s * 18, 50}, 8, black), 0.7f, 1);
-        b.part(Shape::stroke({{66, 77.5f}, {66 + s * 6, 78}, {66 + s * 10, 76}, {66 + s * 11, 73}},
-                             {2.4f, 2.2f, 1.4f, 0.6f}),
-               cloth({64, 76}, 8, black), 0.5f, 0.6f);
-    }
-    const Color velvet = pal::kTurquoiseDeep;
-    b.part(Shape::ellipse({66, 36}, 22, 17) & Shape::rect(40, 10, 52, 34), cloth({60, 28}, 22, velvet), 1.0f,
-           4);
-    b.part(Shape::rect(42, 40, 48, 7, 3), hud::gold(40, 47), 0.9f, 1.5f);
-    b.part(Shape::regular({66, 40}, 4, 5), cloth({65, 39}, 5, hex(0xd8283a)), 0.8f, 1.2f);
-    b.part(Shape::circle({66, 18}, 2.6f), hud::gold(15, 21), 0.7f, 1);
+    dialog::Bust b{Fill(kTransparent)};
+    dialog::merchantFigure(b);
     return b.canvas().downsampled(2);
 }
 
