@@ -101,6 +101,7 @@ void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
     level->setProperPosition();
     level->InitNumberBack();
     fx.stones.clear();
+    tutorialSkipped = false;
     if (level->tutorialLevel && !tutorialGuides()) level->freeFromTutorial();
     useMedalionN = useMieczN = useOkoN = useCzaszkaN = useMapaN = useHintsN = allLivingsN = useLivingsN = 0;
     setState(TGameState::BEGIN);

@@ -152,6 +152,7 @@ class TMainGame : public TEkran, public TLevelHost {
     void _controlKeyBoard();
     void goMenu();
     void goSkipTutorial();
+    bool tutorialSkipped = false;  // this level has been freed from the tutorial
     void _drawBack();
     void _drawLevel();
     void _drawGridSteps();

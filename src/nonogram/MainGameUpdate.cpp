@@ -32,7 +32,7 @@ bool rightHeld() {
 void TMainGame::update() {
     updateSystem(this, 0);
     // Tips turned off in the options: a tutorial level is played freely from now on.
-    if (level && level->tutorialLevel && !profile().tutorialOn) goSkipTutorial();
+    if (level && level->tutorialLevel && !profile().tutorialOn && !tutorialSkipped) goSkipTutorial();
     // Before the grid takes the click: a tip that a click ends keeps that click for itself.
     if (fade == 0 && level) level->tutorialLevel ? tutorialUpdate() : tutorialUpdateGeneral();
     _updateState();
@@ -249,6 +249,7 @@ void TMainGame::goMenu() {
 }
 
 void TMainGame::goSkipTutorial() {
+    tutorialSkipped = true;
     profile().tutorialOn = 0;
     if (level) level->freeFromTutorial();
     hideTutorial();

@@ -51,7 +51,8 @@ class TTutorial {
 
   private:
     std::string _path;
-    uint64_t _lastUpdateFrame = 0;  // a screen runs one tutorial update per frame
+    std::shared_ptr<class TTxtFile> _texts;  // the tips' texts, read once per read of the tips
+    uint64_t _lastUpdateFrame = 0;           // a screen runs one tutorial update per frame
     void _update(bool generalOnly);
     void _updateTip(TTutorialTip& tip);
     bool _runActions(TTutorialTip& tip);

@@ -54,6 +54,7 @@ void TTutorial::setup(const std::string& path) {
         Warn("cannot read " + path + ": the game has no tutorial tips");
         return;
     }
+    _texts = loadTxtFile(programPrefix + f.getString("tutorial::txtFile"));
     const int n = countItems(f, "tutorial::tut", 1, readInt(f, "tutorial::i"));
     for (int i = 1; i <= n; ++i) {
         auto tip = _loadExactTip(i, f);
@@ -67,9 +68,8 @@ std::shared_ptr<TTutorialTip> TTutorial::_loadExactTip(int i, const TRCMFile& f)
     const std::string k = "tutorial::tut" + std::to_string(i) + "::";
     auto tip = std::make_shared<TTutorialTip>();
     tip->id = Upper(f.getString(k + "id"));
-    const auto texts = loadTxtFile(programPrefix + f.getString("tutorial::txtFile"));
-    tip->title = getLine(texts, readInt(f, k + "title"));
-    tip->txt = Trim(getLine(texts, readInt(f, k + "txt")));
+    tip->title = getLine(_texts, readInt(f, k + "title"));
+    tip->txt = Trim(getLine(_texts, readInt(f, k + "txt")));
     tip->txts = splitText(tip->txt, "#ENTER#");
     tip->tryb = readInt(f, k + "tryb");
     tip->skipAble = readInt(f, k + "skipAble");

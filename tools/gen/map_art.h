@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "paint/Canvas.h"
 #include "paint/Fill.h"
@@ -47,5 +48,7 @@ Canvas levelIcon(LevelKind kind);
 
 // map_lands.cpp: a palm the size of a thumbnail standing on `base`: a bent trunk and five fronds.
 void palm(Canvas& c, Vec2 base, float h, float lean);
+// Wind-combed sand: a few ink arcs in the open desert, one at each point of `at`.
+void duneMarks(Canvas& c, const std::vector<Vec2>& at);
 
 }  // namespace gen::map

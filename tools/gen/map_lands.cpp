@@ -73,11 +73,9 @@ void palm(Canvas& c, Vec2 base, float h, float lean) {
             Fill::vertical(top.y - h * 0.3f, top.y + h * 0.3f, {{0, hex(0x8fbe4a)}, {1, hex(0x3f7a2a)}}));
 }
 
-namespace {
-
 // Wind-combed sand: a few ink arcs in the open desert.
 void duneMarks(Canvas& c, const std::vector<Vec2>& at) {
-    Mask m(kW, kH);
+    Mask m(c.width(), c.height());
     for (Vec2 p : at) {
         Path a;
         a.moveTo(p + Vec2{-14, 3})
@@ -87,6 +85,8 @@ void duneMarks(Canvas& c, const std::vector<Vec2>& at) {
     }
     c.paint(m, hex(0x9a6a34, 0.6f));
 }
+
+namespace {
 
 // A temple gate: two sloping towers and a lintel, lit from the left.
 void templeGate(Canvas& c, Vec2 foot) {

@@ -61,9 +61,8 @@ void mapRiver(Canvas& c, const std::vector<Vec2>& pts, float width, float fields
 void mapMountain(Canvas& c, Vec2 apex, float halfWidth, float base, bool snow, uint32_t seed);
 // A tiny dark pine standing on `foot` (the journey map's palm stands beside it: `map::palm`).
 void mapPine(Canvas& c, Vec2 foot, float h);
-// Little ink wave strokes, and wind-combed sand arcs.
+// Little ink wave strokes.
 void mapWaves(Canvas& c, const std::vector<Vec2>& at, Color ink);
-void mapSandMarks(Canvas& c, const std::vector<Vec2>& at);
 // An eight-pointed compass rose of radius r with the north mark.
 void mapCompass(Canvas& c, const Font& font, Vec2 m, float r);
 // A land's name in slanted capitals with a swash under it, centred on `centre`.

@@ -134,18 +134,6 @@ void mapWaves(Canvas& c, const std::vector<Vec2>& at, Color ink) {
     c.paint(m, ink);
 }
 
-void mapSandMarks(Canvas& c, const std::vector<Vec2>& at) {
-    Mask m(c.width(), c.height());
-    for (Vec2 p : at) {
-        Path a;
-        a.moveTo(p + Vec2{-14, 3})
-            .quadTo(p + Vec2{-4, -5}, p + Vec2{4, -2})
-            .quadTo(p + Vec2{9, 0}, p + Vec2{14, 4});
-        Shape::stroke(a.points(), {0.6f, 1.6f, 0.6f}).drawInto(m);
-    }
-    c.paint(m, hex(0x9a6a34, 0.6f));
-}
-
 void mapCompass(Canvas& c, const Font& font, Vec2 m, float r) {
     auto point = [&](float deg, float len, float half, Color litSide, Color shadeSide) {
         const Vec2 tip = polar(m, len, deg), left = polar(m, half, deg - 45),
