@@ -100,14 +100,20 @@ std::shared_ptr<TRCMGroup> TRCMFile::_readGroup(const std::string& text, size_t 
             _reportedDepth = true;
             i = _skipGroup(text, i + 1, std::max(i + 1, end - 1));
             head.clear();
+            line.clear();
+            hasEquals = false;
             continue;
         }
         if (!quoted && c == '{') {
             auto sub = _readGroup(text, i + 1, std::max(i + 1, end - 1), eng::Trim(head), depth + 1);
-            group->_listaGrup.push_back(sub);
+            group->addGroup(sub);
             // A sub-group that ran out of text before its "}" has _pos 0: go on right after its "{".
             i += 1 + sub->_pos;
+            // The text before the "{" was the sub-group's name: an entry after the sub-group belongs to
+            // this group under its own key.
             head.clear();
+            line.clear();
+            hasEquals = false;
             continue;
         }
         if (!quoted && c == '}') {
@@ -116,7 +122,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::_readGroup(const std::string& text, size_t 
         }
         if (c == '\n') {
             if (hasEquals) {
-                group->_listaWpisow.push_back(readEntry(eng::Trim(line)));
+                group->addEntry(readEntry(eng::Trim(line)));
                 head.clear();
                 line.clear();
                 hasEquals = false;
@@ -184,7 +190,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::getGroupSet(const std::vector<std::string>&
         if (!next) {
             next = std::make_shared<TRCMGroup>();
             next->_id = parts[i];
-            group->_listaGrup.push_back(next);
+            group->addGroup(next);
         }
         group = next;
     }

@@ -18,7 +18,32 @@ char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
+// The first item of `list` named `name`, through `index` (see TRCMGroup::NameIndex).
+template <typename T>
+std::shared_ptr<T> findNamed(const std::vector<std::shared_ptr<T>>& list, TRCMGroup::NameIndex& index,
+                             const std::string& name) {
+    if (index.covered > list.size()) {
+        index.first.clear();
+        index.covered = 0;
+    }
+    for (; index.covered < list.size(); ++index.covered)
+        index.first.emplace(foldedName(list[index.covered]->_id), index.covered);
+    const auto it = index.first.find(foldedName(name));
+    if (it == index.first.end()) return nullptr;
+    if (it->second < list.size() && sameName(list[it->second]->_id, name)) return list[it->second];
+    // The list was changed in place: index it afresh on the next look-up, and look through it now.
+    index.first.clear();
+    index.covered = 0;
+    for (const auto& item : list)
+        if (sameName(item->_id, name)) return item;
+    return nullptr;
+}
+
 }  // namespace
+
+std::string foldedName(const std::string& name) {
+    return eng::Lower(name);
+}
 
 bool sameName(const std::string& a, const std::string& b) {
     if (!isAscii(a) || !isAscii(b)) return eng::Lower(a) == eng::Lower(b);
@@ -62,15 +87,19 @@ void TRCMGroup::showGroup(const std::string& indent) const {
 }
 
 std::shared_ptr<TRCMGroup> TRCMGroup::getGroup(const std::string& name) const {
-    for (const auto& group : _listaGrup)
-        if (sameName(group->_id, name)) return group;
-    return nullptr;
+    return findNamed(_listaGrup, _groupIndex, name);
 }
 
 std::shared_ptr<TRCMEntry> TRCMGroup::getEntry(const std::string& name) const {
-    for (const auto& entry : _listaWpisow)
-        if (sameName(entry->_id, name)) return entry;
-    return nullptr;
+    return findNamed(_listaWpisow, _entryIndex, name);
+}
+
+void TRCMGroup::addGroup(std::shared_ptr<TRCMGroup> group) {
+    _listaGrup.push_back(std::move(group));
+}
+
+void TRCMGroup::addEntry(std::shared_ptr<TRCMEntry> entry) {
+    _listaWpisow.push_back(std::move(entry));
 }
 
 void TRCMGroup::setStringEntry(const std::string& name, const std::string& value, int index) {
@@ -97,6 +126,6 @@ std::shared_ptr<TRCMEntry> TRCMGroup::_addEntry(const std::string& name, const s
     auto entry = std::make_shared<TRCMEntry>();
     entry->_id = name;
     entry->setValue(value, index < 0 ? 0 : index);
-    _listaWpisow.push_back(entry);
+    addEntry(entry);
     return entry;
 }

@@ -5,6 +5,7 @@
 
 #include "TempDir.h"
 #include "files/DataFile.h"
+#include "files/FileNumber.h"
 
 namespace {
 
@@ -65,9 +66,10 @@ TEST(DataFileRead, ValuesByKeyPath) {
         {"settings::none", 0, ""},
         {"settings::crlf", 0, "line"},
         {"settings::place::deep", 0, "yes"},
-        // An entry after a sub-group takes the text before the sub-group as the front of its key.
-        {"settings::place \tafter", 0, " 7"},
-        {"settings::after", 0, ""},
+        // An entry after a sub-group belongs to the group under its own key.
+        {"settings::after", 0, " 7"},
+        {"settings::place \tafter", 0, ""},
+        {"settings::place::after", 0, ""},
         {"last::x", 0, "end"},
         // Missing groups, entries and values read as empty.
         {"settings::name", 2, ""},
@@ -107,7 +109,7 @@ TEST(DataFileRead, TreeKeepsFileOrder) {
     std::vector<std::string> keys;
     for (const auto& entry : root->_listaGrup[0]->_listaWpisow) keys.push_back(entry->_id);
     EXPECT_EQ(keys, (std::vector<std::string>{"fullScreen", "soundVolume", "name", "n", "m", "dup", "DUP",
-                                              "pos", "title", "none", "crlf", "place \tafter"}));
+                                              "pos", "title", "none", "crlf", "after"}));
 }
 
 TEST(DataFileRead, TextToFloatTakesTheLeadingNumber) {
@@ -122,4 +124,37 @@ TEST(DataFileRead, TextToFloatTakesTheLeadingNumber) {
         {"1e39", HUGE_VALF}, {"-1e400", -HUGE_VALF}, {"1e-50", 0.0f},
     };
     for (const Case& c : cases) EXPECT_FLOAT_EQ(textToFloat(c.text), c.value) << c.text;
+}
+
+TEST(DataFileRead, LookupsFollowTheGroupAsItChanges) {
+    auto file = loadText("g {\n\ta = 1\n\tA = 2\n\tsub {\n\t\tx = 1\n\t}\n\tSUB {\n\t\tx = 2\n\t}\n}\n");
+    auto g = file->_grupa->getGroup("G");
+    ASSERT_TRUE(g);
+    EXPECT_EQ(file->getFloat("g::a"), 1.0f) << "the first of two names that differ in case";
+    EXPECT_EQ(file->getFloat("g::Sub::x"), 1.0f);
+    // Appended entries and groups are found at once; an existing name keeps its first item.
+    ASSERT_TRUE(file->setFloat("g::b", 3));
+    ASSERT_TRUE(file->setFloat("g::new::x", 4));
+    EXPECT_EQ(file->getFloat("g::B"), 3.0f);
+    EXPECT_EQ(file->getFloat("g::NEW::x"), 4.0f);
+    ASSERT_TRUE(file->setFloat("g::a", 5));
+    EXPECT_EQ(g->_listaWpisow[0]->_value[0], "5.00000000");
+    EXPECT_EQ(g->_listaWpisow[1]->_value[0], " 2");
+    // A list changed in place is looked up afresh: the second "a" is now the first.
+    g->_listaWpisow.erase(g->_listaWpisow.begin());
+    g->_listaGrup.erase(g->_listaGrup.begin());
+    EXPECT_EQ(file->getFloat("g::a"), 2.0f);
+    EXPECT_EQ(file->getFloat("g::sub::x"), 2.0f);
+    g->_listaWpisow.clear();
+    EXPECT_FALSE(g->getEntry("a"));
+    EXPECT_FALSE(g->getEntry("b"));
+}
+
+TEST(DataFileRead, TenThousandNumberedItemsAllReadBack) {
+    std::string text = "list {\n\ti = 10000\n";
+    for (int n = 1; n <= 10000; ++n)
+        text += "\titem" + std::to_string(n) + " = " + std::to_string(n * 3) + "\n";
+    auto file = loadText(text + "}\n");
+    ASSERT_EQ(countItems(*file, "list::item", 1, readInt(*file, "list::i")), 10000);
+    for (int n = 1; n <= 10000; n += 999) EXPECT_EQ(readInt(*file, "list::ITEM" + std::to_string(n)), n * 3);
 }
