@@ -191,6 +191,10 @@ bool CreateDir(const std::string& path, bool recurse = false);
 // Copies a folder tree; with `onlyNewer` a file already at the destination is replaced only by a newer one.
 bool CopyDir(const std::string& source, const std::string& destination, bool onlyNewer = false);
 bool DeleteFile(const std::string& path);
+// Moves a file to another name in the same folder, replacing what was there; false when it cannot.
+bool RenameFile(const std::string& from, const std::string& to);
+// When the file was last written, in seconds since 1970; 0 when there is no such file.
+int64_t FileTime(const std::string& path);
 std::vector<std::string> ReadDir(const std::string& path);  // names, sorted
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 // Every picture, font, sound or text file that could not be loaded since the last call, in order, and

@@ -1,5 +1,6 @@
 // Files, folders and whole-file text reading and writing, with letter-case-tolerant path lookup.
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -103,6 +104,16 @@ bool CopyDir(const std::string& source, const std::string& destination, bool onl
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
     return fs::remove(ResolvePath(path), ec);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
+}
+
+int64_t FileTime(const std::string& path) {
+    struct stat st {};
+    if (::stat(ResolvePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<int64_t>(st.st_mtime);
 }
 
 std::vector<std::string> ReadDir(const std::string& path) {

@@ -6,6 +6,7 @@
 #include "files/FileNumber.h"
 #include "progress/LevelManager.h"
 #include "progress/Profile.h"
+#include "progress/ProfileCheck.h"
 #include "progress/TutorialIndex.h"
 
 using namespace eng;
@@ -32,6 +33,21 @@ const GameCounter kGameCounters[8] = {
     {"allLivingsN", &TGameData::allLivingsN},   {"useLivingsN", &TGameData::useLivingsN}};
 
 const std::string kLevelFile = "/Level.lvl";
+const std::string kProfileFile = "/profile.dat";
+// The save before the last one: a profile file damaged on disk gives its player this one instead.
+const std::string kBackupFile = "/profile.bak";
+
+// Why the profile file at `path` cannot be used ("is missing", ...), or "" once it is read into `f`.
+std::string unusable(const std::string& path, TRCMFile& f) {
+    if (FileType(path) != 1) return "is missing";
+    if (!f.Load(path)) return "is damaged";
+    if (Trim(f.getString("profile::standards::name")).empty()) return "names no player";
+    return "";
+}
+
+bool readUsable(const std::string& path, TRCMFile& f) {
+    return unusable(path, f).empty();
+}
 
 }  // namespace
 
@@ -59,7 +75,9 @@ bool isProfileId(const std::string& id) {
 }
 
 std::string TProfile::getId() {
-    id = profileIdOf(name);
+    // The id is given once, from the first name; it names the player's folder for good, whatever the
+    // player is renamed to later.
+    if (id.empty()) id = profileIdOf(name);
     return id;
 }
 
@@ -130,19 +148,32 @@ bool TProfile::save() {
     for (int k = 0; k < 4; ++k) f.setFloat(g + "hintUsed" + std::to_string(k), gameData.hintUsed[k]);
     for (int k = 0; k < 5; ++k) f.setFloat(g + "powerUpUse" + std::to_string(k), gameData.powerUpUse[k]);
     f.setFloat(g + "mnoznik", gameData.mnoznik);
-    return f.save(dir + "/profile.dat");
+    // The last whole save stays beside the new one.
+    const std::string path = dir + kProfileFile;
+    TRCMFile previous;
+    if (readUsable(path, previous)) RenameFile(path, dir + kBackupFile);
+    return f.save(path);
 }
 
 std::shared_ptr<TProfile> loadProfile(const std::string& path) {
     auto p = std::make_shared<TProfile>();
+    // The folder names the player: its name is the player's id, whatever name the file holds.
+    const std::string dir = ExtractDir(path);
+    if (isProfileId(StripDir(dir))) p->id = StripDir(dir);
     TRCMFile f;
-    if (FileType(path) != 1 || !f.Load(path)) {
-        Warn("No such file: " + path + " (the player's profile cannot be read; it is kept as it is on disk)");
-        p->unreadable = true;
-        return p;
+    if (const std::string why = unusable(path, f); !why.empty()) {
+        const std::string backup = dir + kBackupFile;
+        if (!readUsable(backup, f)) {
+            Warn("No such file: " + path + " (the player's profile " + why +
+                 "; it is kept as it is on disk)");
+            p->unreadable = true;
+            return p;
+        }
+        Warn("The player's profile " + path + " " + why + "; their previous save " + backup + " is used.");
     }
     const std::string s = "profile::standards::";
     p->name = Upper(f.getString(s + "name"));
+    p->getId();
     p->numerLevelu = readInt(f, s + "numerLevelu");
     p->numerStageu = readInt(f, s + "numerStageu");
     p->flowSequence = readInt(f, s + "flowSequence");
@@ -165,17 +196,6 @@ std::shared_ptr<TProfile> loadProfile(const std::string& path) {
     for (int k = 0; k < 6; ++k)
         p->unlocked[k] = readInt(f, "profile::unlocked::unlocked" + std::to_string(k)) ? 1 : 0;
 
-    // The level in progress, when its kind can be resumed.
-    p->getId();
-    if (const TLevelKind* kind = levelKind(p->gameType);
-        kind && kind->load && FileType(p->folder() + kLevelFile) == 1)
-        p->actLevel = kind->load(p->folder() + kLevelFile);
-    // The level keeps the name its flow gives it, not the name of the file it was saved to.
-    if (p->actLevel)
-        if (const auto mine =
-                levelManager.flowOf(p->flowType) ? levelManager.getProfileLevelData(*p) : nullptr)
-            p->actLevel->url = mine->url;
-
     const int records = countItems(f, "profile::levele::level", 1, readInt(f, "profile::levele::i"));
     for (int j = 1; j <= records; ++j) {
         const std::string key = "profile::levele::level" + std::to_string(j);
@@ -185,6 +205,21 @@ std::shared_ptr<TProfile> loadProfile(const std::string& path) {
         for (int v = 0; v < 9; ++v) *fields[v] = readInt(f, key, v);
         p->levele.push_back(d);
     }
+    checkPlaceInFlow(*p, path);
+
+    // The level in progress, when its kind can be resumed; one that cannot be read starts again.
+    const std::string saved = p->folder() + kLevelFile;
+    if (const TLevelKind* kind = levelKind(p->gameType); kind && kind->load && FileType(saved) == 1) {
+        p->actLevel = kind->load(saved);
+        if (!p->actLevel)
+            Warn("The level in progress " + saved + " cannot be read; " + p->name +
+                 " plays that level again from its start.");
+    }
+    // The level keeps the name its flow gives it, not the name of the file it was saved to.
+    if (p->actLevel)
+        if (const auto mine =
+                levelManager.flowOf(p->flowType) ? levelManager.getProfileLevelData(*p) : nullptr)
+            p->actLevel->url = mine->url;
 
     // A stored start in the future (an edited file) counts as just started.
     const int64_t now = MilliSecs();

@@ -1,11 +1,9 @@
-// The profiles list: reading and writing it, choosing the active profile, and the buttons' rules.
+// The players: choosing the active one, making, renaming and deleting players, and the buttons' rules.
 #include "progress/ProfileManager.h"
 
 #include <algorithm>
 
 #include "core/Globals.h"
-#include "files/DataFile.h"
-#include "files/FileNumber.h"
 #include "gui/Gui.h"
 #include "progress/EnterName.h"
 #include "progress/Highscores.h"
@@ -15,54 +13,6 @@
 using namespace eng;
 
 std::shared_ptr<TProfileManager> profileManager;
-
-void TProfileManager::loadProfiles() {
-    const std::string path = profilesListPath();
-    if (FileType(path) != 1) return;
-    TRCMFile file;
-    if (!file.Load(path)) {
-        Warn("The players' list \"" + path + "\" cannot be read; the players' folders are kept as they are.");
-        return;
-    }
-    listaProfili.clear();
-    profile = nullptr;
-    const std::string active = file.getString("profiles::actProfile");
-    const int count = countItems(file, "profiles::prof", 1, readInt(file, "profiles::i"));
-    for (int j = 1; j <= count; ++j) {
-        const std::string key = "profiles::prof" + std::to_string(j);
-        const std::string id = file.getString(key + "::id");
-        if (!isProfileId(id)) {
-            Warn(path + ": the player \"" + id + "\" has no id of the game's form and is left out.");
-            continue;
-        }
-        auto p = loadProfile(profilesFolder() + "/" + id + "/profile.dat");
-        if (p->unreadable) {
-            // Listed but unreadable: it keeps its place, id and name, and its folder is left alone.
-            p->id = id;
-            p->name = Upper(file.getString(key + "::name"));
-        }
-        listaProfili.push_back(p);
-        if (id == active && !p->unreadable && !profile) profile = p;
-        if (listaProfili.size() == kMaxProfiles) break;
-    }
-    if (!profile) profile = findProfile();
-}
-
-void TProfileManager::save() {
-    TRCMFile file;
-    int j = 0;
-    for (const auto& p : listaProfili) {
-        p->save();
-        const std::string id = p->unreadable ? p->id : p->getId();
-        const std::string key = "profiles::prof" + std::to_string(++j);
-        file.setString(key + "::id", id);
-        file.setString(key + "::name", p->name);
-        if (p == profile) file.setString("profiles::actProfile", id);
-    }
-    file.setFloat("profiles::i", j);
-    if (FileType(profilesFolder()) != 2) CreateDir(profilesFolder(), true);
-    file.save(profilesListPath());
-}
 
 std::shared_ptr<TProfile> TProfileManager::findProfile() const {
     for (const auto& p : listaProfili)
@@ -86,7 +36,15 @@ bool TProfileManager::check(TEkran* menu) {
 
 std::shared_ptr<TProfile> TProfileManager::newProfile(TEkran* screen) {
     const std::string name = enterName ? enterName->mainLoop(screen, txtEnterName, 1, "") : "";
-    return name.empty() ? nullptr : newProfileNamed(name);
+    if (name.empty()) return nullptr;
+    auto p = newProfileNamed(name);
+    p->id = freeId(p->name);
+    return p;
+}
+
+int TProfileManager::readablePlayers() const {
+    return static_cast<int>(std::count_if(listaProfili.begin(), listaProfili.end(),
+                                          [](const auto& p) { return !p->unreadable; }));
 }
 
 void TProfileManager::rebuildAktLista() {
@@ -107,7 +65,7 @@ void TProfileManager::goDown() {
 }
 
 void TProfileManager::goNew() {
-    if (static_cast<int>(listaProfili.size()) >= kMaxProfiles) return;
+    if (readablePlayers() >= kMaxProfiles) return;
     if (auto p = newProfile(this)) {
         listaProfili.push_back(p);
         profile = p;
@@ -143,9 +101,10 @@ void TProfileManager::goOk() {
 
 void TProfileManager::updateButtonStates() {
     if (!Gui) return;
-    const int n = static_cast<int>(listaProfili.size());
-    if (auto b = Gui->getItem("new")) b->setState(1, n != kMaxProfiles && n < kMaxProfiles ? 1 : 0);
-    if (auto b = Gui->getItem("delete")) b->setState(1, profile && n > 1 ? 1 : 0);
+    // A player whose file cannot be read keeps a place in the list but not one of the five.
+    const int n = readablePlayers();
+    if (auto b = Gui->getItem("new")) b->setState(1, n < kMaxProfiles ? 1 : 0);
+    if (auto b = Gui->getItem("delete")) b->setState(1, profile && listaProfili.size() > 1 ? 1 : 0);
     if (auto b = Gui->getItem("rename")) b->setState(1, profile ? 1 : 0);
 }
 

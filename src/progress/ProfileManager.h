@@ -9,6 +9,7 @@
 #include "progress/Profile.h"
 #include "screen/Ekran.h"
 
+class TRCMFile;
 class TProfileManager : public TEkran {
   public:
     static constexpr int kMaxProfiles = 5;
@@ -27,10 +28,16 @@ class TProfileManager : public TEkran {
 
     TProfileManager() { id = "Profile Manager"; }
     void setup() override;
-    // Reads the list file and every profile it names.
+    // Reads the list file and every profile it names. A list that is missing, damaged or names no player
+    // is made again from the players' folders, with a message.
     void loadProfiles();
     // Writes every profile and the list file.
     void save();
+    // A folder name for a new player called `name`: its id, unless a listed player or a folder on disk
+    // already has it.
+    std::string freeId(const std::string& name) const;
+    // How many listed players can be played (at most five).
+    int readablePlayers() const;
     // With no active profile: asks the first name over `menu`; true when a profile was made.
     bool check(TEkran* menu);
     // The name dialog over `screen` for a new profile; null when cancelled.
@@ -60,6 +67,13 @@ class TProfileManager : public TEkran {
 
   private:
     TEkran* below_ = nullptr;
+    // Reads the players of the list file; false when it names none that could be listed.
+    bool _readList(const TRCMFile& file);
+    // Lists the players found in the folders under "Profiles", the last one saved active.
+    void _rebuildFromFolders(const std::string& why);
+    // Appends a player read from the list or a folder, keeping at most five readable and five unreadable
+    // ones; false when `p` was left out.
+    bool _take(const std::shared_ptr<TProfile>& p, const std::string& from);
     float guiShift = 0;  // how far below their places the buttons are drawn now
     float _rowY(int i) const;
     void _updateOver();

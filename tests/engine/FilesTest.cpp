@@ -142,3 +142,20 @@ TEST(Paths, CopyDirCopiesTheTreeAndIgnoresNonFolders) {
     EXPECT_FALSE(eng::CopyDir(dir.file("old/Profiles/p1/profile.dat"), dir.file("other")));
     EXPECT_FALSE(fs::exists(dir.file("other")));
 }
+
+TEST(FileSystem, RenameReplacesTheTargetAndFileTimeTellsWhenItWasWritten) {
+    TempDir dir;
+    writeBytes(dir.file("new.dat"), "new");
+    writeBytes(dir.file("old.dat"), "old");
+    EXPECT_TRUE(eng::RenameFile(dir.file("new.dat"), dir.file("old.dat")));
+    EXPECT_EQ(readBytes(dir.file("old.dat")), "new");
+    EXPECT_EQ(eng::FileType(dir.file("new.dat")), 0);
+    EXPECT_FALSE(eng::RenameFile(dir.file("missing.dat"), dir.file("other.dat")));
+
+    fs::last_write_time(dir.file("old.dat"), fs::file_time_type::clock::now() - std::chrono::hours(48));
+    const int64_t then = eng::FileTime(dir.file("old.dat"));
+    writeBytes(dir.file("fresh.dat"), "x");
+    EXPECT_GT(eng::FileTime(dir.file("fresh.dat")), then + 47 * 3600);
+    EXPECT_EQ(eng::FileTime(dir.file("missing.dat")), 0);
+    EXPECT_EQ(eng::FileTime(dir.path.string()), 0) << "a folder is no file";
+}

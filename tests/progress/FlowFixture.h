@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -53,12 +54,16 @@ class FlowFixture : public ::testing::Test {
             return level;
         };
         kind.load = [](const std::string& path) -> std::shared_ptr<TFlowLevel> {
+            // "file\ncount", as FakeLevel writes it; anything else is no level.
             std::string text;
-            if (!eng::TryLoadText(path, text)) return nullptr;
+            const size_t nl = eng::TryLoadText(path, text) ? text.find('\n') : std::string::npos;
+            if (nl == std::string::npos || nl + 1 >= text.size()) return nullptr;
+            char* end = nullptr;
+            const long played = std::strtol(text.c_str() + nl + 1, &end, 10);
+            if (*end != '\0') return nullptr;
             auto level = std::make_shared<FakeLevel>();
-            const size_t nl = text.find('\n');
             level->url = text.substr(0, nl);
-            level->played = std::stoi(text.substr(nl + 1));
+            level->played = static_cast<int>(played);
             return level;
         };
         kind.resume = [this](const std::shared_ptr<TFlowLevel>& l) {

@@ -163,3 +163,79 @@ TEST_F(ProfileFile, AWriteKilledHalfwayLeavesAWholeProfile) {
         EXPECT_EQ(q->name, "ANN");
     }
 }
+
+TEST_F(ProfileFile, AnUnknownJourneyOrEntryKindIsReportedAndMendedFromTheFlow) {
+    writeFlow("flow_casual.dat", {{"MAPA", "", 1, 1}, {"MAIN-GAME", "data/a.lvl", 1, 1}});
+    writeFlow("flow_hard.dat", {{"MAIN-GAME", "data/h1.lvl", 1, 1}, {"MAIN-GAME", "data/h2.lvl", 1, 2}});
+    levelManager.setup();
+    struct Case {
+        const char* flowType;
+        const char* gameType;
+        int flowSequence;
+        bool hardRecord;  // one record made on the hard journey's second entry
+        const char* wantFlow;
+        const char* wantKind;
+        bool said;
+    } cases[] = {
+        {"CASUAL", "MAIN-GAME", 2, false, "CASUAL", "MAIN-GAME", false},
+        {"casual ", "MAIN-GAME", 2, false, "CASUAL", "MAIN-GAME", false},
+        {"EXPERT", "MAIN-GAME", 2, true, "HARD", "MAIN-GAME", true},
+        {"EXPERT", "MAIN-GAME", 2, false, "", "MAIN-GAME", true},
+        {"CASUAL", "PUZZLE", 2, false, "CASUAL", "MAIN-GAME", true},
+        {"CASUAL", "WHATEVER", 1, false, "CASUAL", "MAPA", true},
+        {"", "", 0, false, "", "", false},
+    };
+    for (const Case& c : cases) {
+        auto p = newProfileNamed("ANN");
+        p->flowType = c.flowType;
+        p->gameType = c.gameType;
+        p->flowSequence = c.flowSequence;
+        if (c.hardRecord)
+            p->levele.push_back(std::make_shared<TProfLevelData>(TProfLevelData{2, 1, 2, 1, 50, 1, 0, 9, 1}));
+        ASSERT_TRUE(p->save());
+        testing::internal::CaptureStderr();
+        auto q = loadProfile(p->folder() + "/profile.dat");
+        const std::string said = testing::internal::GetCapturedStderr();
+        const std::string what = std::string(c.flowType) + "/" + c.gameType;
+        EXPECT_EQ(q->flowType, c.wantFlow) << what;
+        EXPECT_EQ(q->gameType, c.wantKind) << what;
+        EXPECT_EQ(said.find(p->folder()) != std::string::npos, c.said) << what << "\n" << said;
+        std::filesystem::remove_all(p->folder());
+    }
+}
+
+TEST_F(ProfileFile, ADamagedProfileGivesItsPlayerThePreviousSave) {
+    auto p = filledProfile();
+    ASSERT_TRUE(p->save());
+    p->score = 20000;
+    p->flowSequence = 10;
+    ASSERT_TRUE(p->save());
+    const std::string path = p->folder() + "/profile.dat";
+    const std::pair<const char*, const char*> damages[] = {
+        {"empty", ""},
+        {"cut short", "profile {\n\tstandards {\n\t\tname = \"ANN\"\n"},
+        {"no player", "profile {\n\tstandards {\n\t\tscore = 5\n\t}\n}\n"},
+        {"missing", nullptr},
+    };
+    for (const auto& [what, text] : damages) {
+        std::filesystem::remove(path);
+        if (text) writeBytes(path, text);
+        testing::internal::CaptureStderr();
+        auto q = loadProfile(path);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(q->unreadable) << what;
+        EXPECT_EQ(std::tie(q->score, q->flowSequence), std::make_tuple(12345, 9)) << what;
+        EXPECT_EQ(q->levele.size(), 2u) << what;
+        EXPECT_NE(said.find("previous save"), std::string::npos) << what << "\n" << said;
+        // The damaged file is never saved over the good one kept beside it.
+        ASSERT_TRUE(q->save()) << what;
+        EXPECT_EQ(loadProfile(path)->score, 12345) << what;
+    }
+    // Without a save to fall back on, the player is kept as they are on disk, with a message.
+    std::filesystem::remove(p->folder() + "/profile.bak");
+    writeBytes(path, "");
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(loadProfile(path)->unreadable);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(path), std::string::npos);
+    EXPECT_EQ(readBytes(path), "");
+}

@@ -1,6 +1,8 @@
 // The players' list: the active player, at most five players, damaged entries, and the buttons' rules.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "FlowFixture.h"
 #include "files/DataFile.h"
 #include "gui/Gui.h"
@@ -18,6 +20,27 @@ void writeList(const std::string& path, const std::vector<std::pair<std::string,
                 "\"\n\t\tname = \"" + players[j].second + "\"\n\t}\n";
     if (!active.empty()) text += "\tactProfile = \"" + active + "\"\n";
     writeBytes(path, text + "}\n");
+}
+
+// Reads the list as the game does at start, keeping what it said on the standard error.
+std::string reload() {
+    testing::internal::CaptureStderr();
+    profileManager = std::make_shared<TProfileManager>();
+    profileManager->loadProfiles();
+    return testing::internal::GetCapturedStderr();
+}
+
+std::vector<std::string> names() {
+    std::vector<std::string> out;
+    for (const auto& p : profileManager->listaProfili) out.push_back(p->name + (p->unreadable ? "?" : ""));
+    return out;
+}
+
+// Makes the profile file of `p` look `hoursAgo` old.
+void ageSave(const TProfile& p, int hoursAgo) {
+    std::filesystem::last_write_time(
+        p.folder() + "/profile.dat",
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(hoursAgo));
 }
 
 }  // namespace
@@ -122,4 +145,109 @@ TEST_F(Players, NamesAreLettersAndDigitsAndTakenNamesAreRefused) {
     EXPECT_FALSE(dialog.takiProfilIstnieje2()) << "keeping one's own name is accepted";
     dialog.wpis = "BOB";
     EXPECT_TRUE(dialog.takiProfilIstnieje2());
+}
+
+TEST_F(Players, ListedIdsNameTheFoldersWhateverThePlayersAreCalled) {
+    auto ann = player("CASUAL", "ANN");
+    auto level = std::make_shared<FakeLevel>();
+    level->url = "data/a.lvl";
+    level->played = 4;
+    ann->gameType = "MAIN-GAME";
+    ann->actLevel = level;
+    profileManager->save();
+    // Renamed: the player stays in their folder with their level in progress.
+    ann->name = "ZOE";
+    profileManager->save();
+    EXPECT_FALSE(std::filesystem::exists(user.file("Profiles/90-79-69-")));
+    reload();
+    ASSERT_EQ(names(), std::vector<std::string>{"ZOE"});
+    ASSERT_TRUE(profileManager->profile->actLevel) << "the level in progress stays with the player";
+    EXPECT_EQ(profileManager->profile->id, "65-78-78-");
+
+    // A name far too long for a folder name, written into the file by hand, costs the player nothing.
+    TRCMFile f;
+    ASSERT_TRUE(f.Load(user.file("Profiles/65-78-78-/profile.dat")));
+    f.setString("profile::standards::name", std::string(400, 'Q'));
+    ASSERT_TRUE(f.save(user.file("Profiles/65-78-78-/profile.dat")));
+    reload();
+    profileManager->save();
+    reload();
+    ASSERT_EQ(profileManager->listaProfili.size(), 1u);
+    EXPECT_EQ(profileManager->profile->name, std::string(400, 'Q'));
+    EXPECT_TRUE(profileManager->profile->actLevel);
+
+    // A new player called as a renamed or deleted player once was gets a folder of their own.
+    EXPECT_EQ(profileManager->freeId("ann"), "65-78-78-2-");
+    EXPECT_EQ(profileManager->freeId("BOB"), "66-79-66-");
+}
+
+TEST_F(Players, APlayerMadeWhenNoListedPlayerCanBeReadStaysListed) {
+    std::vector<std::pair<std::string, std::string>> broken;
+    for (const char* name : {"A", "B", "C", "D", "E"}) broken.push_back({profileIdOf(name), name});
+    writeList(profilesListPath(), broken, "");  // five players without folders
+    reload();
+    EXPECT_FALSE(profileManager->profile);
+    // The title asks for a name; the new player joins the list and the list is saved.
+    auto fresh = newProfileNamed("NEW");
+    profileManager->listaProfili.push_back(fresh);
+    profileManager->profile = fresh;
+    profileManager->save();
+    for (int start = 0; start < 2; ++start) {
+        reload();
+        ASSERT_TRUE(profileManager->profile) << "start " << start << ": no name is asked again";
+        EXPECT_EQ(profileManager->profile->name, "NEW");
+        EXPECT_EQ(names(), (std::vector<std::string>{"A?", "B?", "C?", "D?", "E?", "NEW"}));
+        profileManager->save();
+    }
+    EXPECT_EQ(profileManager->readablePlayers(), 1);
+}
+
+TEST_F(Players, ALostOrDamagedListIsMadeAgainFromThePlayersFolders) {
+    auto ann = player("CASUAL", "ANN");
+    auto bob = player("HARD", "BOB");
+    bob->score = 700;
+    profileManager->save();
+    ageSave(*ann, 1);
+    ageSave(*bob, 5);
+    // A folder without a profile, and one of another name form, are no players.
+    std::filesystem::create_directories(user.file("Profiles/67-"));
+    std::filesystem::create_directories(user.file("Profiles/stray"));
+    writeBytes(user.file("Profiles/stray/profile.dat"),
+               readBytes(user.file("Profiles/66-79-66-/profile.dat")));
+    const std::pair<const char*, const char*> damages[] = {
+        {"missing", nullptr},
+        {"empty", ""},
+        {"damaged", "profiles {\n\ti = 2\n\tprof1 {\n\t\tid = \"65-78-78-\""},
+        {"names no player", "profiles {\n\ti = 0\n}\n"},
+        {"only foreign ids", "profiles {\n\ti = 1\n\tprof1 {\n\t\tid = \"../x\"\n\t}\n}\n"},
+    };
+    for (const auto& [what, text] : damages) {
+        std::filesystem::remove(profilesListPath());
+        if (text) writeBytes(profilesListPath(), text);
+        const std::string said = reload();
+        EXPECT_EQ(names(), (std::vector<std::string>{"ANN", "BOB"})) << what;
+        ASSERT_TRUE(profileManager->profile) << what;
+        EXPECT_EQ(profileManager->profile->name, "ANN") << what << ": the player saved last is active";
+        EXPECT_NE(said.find("made again"), std::string::npos) << what << "\n" << said;
+    }
+    EXPECT_EQ(profileManager->listaProfili[1]->score, 700);
+    // Saved again, the list is whole once more.
+    profileManager->save();
+    EXPECT_EQ(reload().find("made again"), std::string::npos);
+    EXPECT_EQ(names(), (std::vector<std::string>{"ANN", "BOB"}));
+
+    // A first start has no players and nothing to say about them.
+    std::filesystem::remove_all(user.file("Profiles"));
+    EXPECT_EQ(reload(), "");
+    EXPECT_TRUE(profileManager->listaProfili.empty());
+}
+
+TEST_F(Players, AHandWrittenListNamesItsActivePlayerAfterThePlayers) {
+    player("CASUAL", "ANN");
+    player("CASUAL", "BOB");
+    profileManager->save();
+    writeList(profilesListPath(), {{"65-78-78-", "ANN"}, {"66-79-66-", "BOB"}}, "66-79-66-");
+    reload();
+    ASSERT_TRUE(profileManager->profile);
+    EXPECT_EQ(profileManager->profile->name, "BOB");
 }
