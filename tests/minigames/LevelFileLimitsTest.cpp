@@ -3,6 +3,7 @@
 // kind or one with nothing to play, saying why.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -238,4 +239,28 @@ TEST_F(LevelFileLimits, ALevelWithNothingToPlayIsRefused) {
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_NE(said.find("cannot be read"), std::string::npos) << said;
     }
+}
+
+// The chest puzzles' tables: a count of a billion reads the shapes that exist, and a shape larger than any
+// block could be is left out with a message.
+TEST_F(LevelFileLimits, TheShapesTableIsReadAsFarAsItsShapesExistAndWithinTheirCap) {
+    const std::string game = programPrefix, folder = testing::TempDir() + "pe-tables/";
+    std::filesystem::create_directories(folder + "data");
+    std::ofstream(folder + "data/puzzleExpress-tiles.dat")
+        << "peTiles {\n i = 1000000000\n petile1 {\n  id = 1\n }\n}\n";
+    std::ofstream(folder + "data/puzzleExpress-blocks.dat")
+        << "blocks {\n i = 1000000000\n block1 {\n  id = 1\n  tabDim = 1, 2\n  tab0 = 1, 1\n }\n"
+           " block2 {\n  id = 2\n  tabDim = 40000, 40000\n }\n}\n";
+    programPrefix = folder;
+    testing::internal::CaptureStderr();
+    peData.load(false);
+    const std::string said = testing::internal::GetCapturedStderr();
+    const size_t tiles = peData.peTilesData.size(), shapes = peData.blocksData.size();
+    const int first = shapes ? peData.blocksData[0]->id : 0;
+    programPrefix = game;
+    peData.load(false);  // the shipped tables again for the other tests
+    EXPECT_EQ(tiles, 1u) << said;
+    EXPECT_EQ(shapes, 1u) << said;
+    EXPECT_EQ(first, 1);
+    EXPECT_NE(said.find("the shape 2 is 40000 x 40000"), std::string::npos) << said;
 }
