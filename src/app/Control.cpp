@@ -5,6 +5,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "core/Globals.h"
+#include "progress/LevelManager.h"
 #include "progress/ProfileManager.h"
 #include "screen/Ekran.h"
 
@@ -32,9 +33,20 @@ TScreenSwitcher::TScreenSwitcher() {
 
 std::string TScreenSwitcher::passOverMissing(std::string next) {
     TProfile* p = activeProfile();
-    while (p && notYetPlayable(Upper(next))) {
-        Warn("The flow entry " + std::to_string(p->flowSequence) + " (" + next +
-             ") has no screen in this version of the game; going on to the next entry.");
+    while (p) {
+        const std::string name = Upper(next);
+        const std::string entry = "The flow entry " + std::to_string(p->flowSequence) + " (" + next;
+        if (notYetPlayable(name)) {
+            Warn(entry + ") has no screen in this version of the game; going on to the next entry.");
+        } else if (isGameScreen(name) && Upper(p->gameType) == name && !p->actLevel) {
+            // The flow gave out this entry but its level file is missing, of another kind or holds nothing to
+            // play (its reader said why).
+            const auto data = levelManager.getProfileLevelData(*p);
+            Warn(entry + ", " + (data ? data->url : std::string("no file")) +
+                 ") cannot be played; going on to the next entry.");
+        } else {
+            break;
+        }
         next = p->getNextLevel();
     }
     return next;

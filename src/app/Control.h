@@ -21,8 +21,9 @@ class TScreenSwitcher {
 
     TScreenSwitcher();
     void buildTable();
-    // An answer naming a flow entry whose screen does not exist yet moves on to the next entry (said once per
-    // entry on the standard error); any other answer is returned as it is.
+    // An answer naming a flow entry whose screen does not exist yet, or a game entry whose level could not be
+    // made from its file, moves on to the next entry (said once per entry, with its file, through Warn); any
+    // other answer is returned as it is.
     std::string passOverMissing(std::string next);
     void mainloop();
     // Whether `name` (any letter case) is a screen, a cutscene or a flow operation the switcher can run.

@@ -1,6 +1,8 @@
 // Falling leaves: spawning, fading in and out, drifting and turning, and drawing.
 #include "effects/Pogoda.h"
 
+#include <algorithm>
+
 #include "core/DeltaTime.h"
 #include "core/DrawState.h"
 #include "core/Globals.h"
@@ -75,16 +77,33 @@ void drawWeather(const TWeatherList& list) {
     resetDrawState();
 }
 
+namespace {
+// Far above the few spawners a background has. A spawner's rectangle stays within a few screens of the
+// playfield (so its corners are whole numbers for Rand) and it lets a leaf fall at most every 100 ms.
+constexpr int kMaxLeafSpawners = 32;
+constexpr int kLeafFar = 4096;
+constexpr int kMinLeafInterval = 100;
+}  // namespace
+
 std::vector<TDim> readLeafSpawners(const TRCMFile& file, const std::string& group) {
     std::vector<TDim> out;
-    for (int i = 1, n = readInt(file, group + "::i"); i <= n; ++i) {
+    int n = countItems(file, group + "::leaf", 1, readInt(file, group + "::i"));
+    if (n > kMaxLeafSpawners) {
+        Warn(file._path + ": only the first " + std::to_string(kMaxLeafSpawners) + " leaf spawners of " +
+             group + " are used");
+        n = kMaxLeafSpawners;
+    }
+    for (int i = 1; i <= n; ++i) {
         const std::string k = group + "::leaf" + std::to_string(i);
+        auto value = [&](int index, int lo, int hi) {
+            return static_cast<float>(std::clamp(readInt(file, k, index), lo, hi));
+        };
         TDim d;
-        d.x = file.getFloat(k, 0);
-        d.y = file.getFloat(k, 1);
-        d.w = file.getFloat(k, 2);
-        d.h = file.getFloat(k, 3);
-        d.x1 = file.getFloat(k, 4);
+        d.x = value(0, -kLeafFar, kLeafFar);
+        d.y = value(1, -kLeafFar, kLeafFar);
+        d.w = value(2, 0, kLeafFar);
+        d.h = value(3, 0, kLeafFar);
+        d.x1 = value(4, kMinLeafInterval, kFileIntLimit);
         d.x2 = 0;
         out.push_back(d);
     }

@@ -47,7 +47,8 @@ void updateWeather(TWeatherList& list);
 void drawWeather(const TWeatherList& list);
 
 // Leaf spawners: x, y, w, h = the rectangle leaves start in, x1 = the interval in ms, x2 = MilliSecs of the
-// next leaf. Read from "<group>::i" and "<group>::leaf<n>" (x, y, w, h, interval).
+// next leaf. Read from "<group>::i" and "<group>::leaf<n>" (x, y, w, h, interval) as far as the spawners
+// exist, at most 32 of them; rectangles far off the screen and intervals under 100 ms are brought back in.
 std::vector<TDim> readLeafSpawners(const TRCMFile& file, const std::string& group);
 // Each spawner whose time has come lets a leaf fall somewhere in its rectangle.
 void updateLeafSpawners(std::vector<TDim>& spawners, TWeatherList& list);

@@ -9,6 +9,7 @@
 #include "files/FileNumber.h"
 #include "files/SplitText.h"
 #include "files/TxtFile.h"
+#include "minigames/LevelFileCheck.h"
 
 using namespace eng;
 
@@ -30,6 +31,11 @@ void TFRLevel::CountPositions() {
 
 namespace {
 
+std::shared_ptr<TFRLevel> refused(const std::string& path, const std::string& why) {
+    refuseLevel(path, "a route puzzle", why);
+    return nullptr;
+}
+
 // "kind|orientation"; false when it is not a kind 1..5 with a whole-number orientation.
 bool parseToken(const std::string& token, int& n, int& rot) {
     const std::string t = Trim(token);
@@ -49,14 +55,15 @@ bool parseToken(const std::string& token, int& n, int& rot) {
 }  // namespace
 
 std::shared_ptr<TFRLevel> loadFRLevel(const std::string& path) {
+    TRCMFile file;
+    if (!file.Load(path)) return refused(path, "it cannot be read");
+    if (!hasKey(file, "level::data::dims") || !hasKey(file, "level::blocks"))
+        return refused(path, "it has no level::data::dims or level::blocks, so it is not one");
     auto level = std::make_shared<TFRLevel>();
     level->url = path;
-    TRCMFile file;
-    if (!file.Load(path)) {
-        Warn("cannot read the route level " + path + "; it can only be skipped");
-        return level;
-    }
     int rows = readInt(file, "level::data::dims", 0), cols = readInt(file, "level::data::dims", 1);
+    if (rows < 1 || cols < 1)
+        return refused(path, "its grid is " + std::to_string(rows) + " x " + std::to_string(cols));
     if (rows > TFRLevel::kMaxSide || cols > TFRLevel::kMaxSide)
         Warn(path + ": a " + std::to_string(rows) + " x " + std::to_string(cols) +
              " grid is cut to at most 6 x 6");
@@ -91,8 +98,7 @@ std::shared_ptr<TFRLevel> loadFRLevel(const std::string& path) {
     level->endBlock = level->blockAt(er, ec);
     if (level->startBlock && level->startBlock->n == 0) level->startBlock = nullptr;
     if (level->endBlock && level->endBlock->n == 0) level->endBlock = nullptr;
-    if (!level->solvable())
-        Warn(path + ": the start or the end lies outside the grid; the level can only be skipped");
+    if (!level->solvable()) return refused(path, "its start or its end is not on a block of the grid");
     if (level->startBlock) level->startBlock->iAmStart = 1;
     if (level->endBlock) level->endBlock->iAmEnd = 1;
     for (auto& row : level->blocks)

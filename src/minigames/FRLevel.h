@@ -16,7 +16,7 @@ class TFRLevel : public TFlowLevel {
     int rows = 0, cols = 0;
     std::vector<std::vector<TFRBlock>> blocks;  // [row][col]; never resized once read
     int drawX = 0, drawY = 0;
-    TFRBlock* startBlock = nullptr;  // null when the file put it outside the grid: only a skip ends it
+    TFRBlock* startBlock = nullptr;  // null only in a level made by hand: the reader refuses such a file
     TFRBlock* endBlock = nullptr;
     int entryX = 0, entryY = 0, endX = 0, endY = 0;
     int titleN = 0;
@@ -34,10 +34,11 @@ class TFRLevel : public TFlowLevel {
     void CountPositions();
 };
 
-// Reads a level file; a missing file gives an empty level. Faults are reported and mended: a token that is
-// not a kind 1..5 with an orientation is an empty place, orientations are brought into 1..4, short rows are
-// filled with empty places, a grid over 6 x 6 is cut to 6 x 6, and ends outside the grid leave the level
-// to the skip gauge.
+// Reads a level file. Faults are reported and mended: a token that is not a kind 1..5 with an orientation is
+// an empty place, orientations are brought into 1..4, short rows are filled with empty places, and a grid
+// over 6 x 6 is cut to 6 x 6. Null, with a message, for a file that cannot be played: missing, not a route
+// puzzle, an empty grid, or a start or an end that is not on a block of the grid (no route could ever be
+// made).
 std::shared_ptr<TFRLevel> loadFRLevel(const std::string& path);
 
 // The route from the start block to the end block through blocks whose lines meet both ways, shortest

@@ -7,6 +7,7 @@
 #include "files/DataFile.h"
 #include "files/FileNumber.h"
 #include "files/TxtFile.h"
+#include "minigames/LevelFileCheck.h"
 
 using namespace eng;
 
@@ -40,6 +41,16 @@ bool THOLevel::completed() const {
 
 namespace {
 
+std::shared_ptr<THOLevel> refused(const std::string& path, const std::string& why) {
+    refuseLevel(path, "a hidden-object scene", why);
+    return nullptr;
+}
+
+// How many lights, family members, masks and pieces of swimming scenery the file lists.
+struct TSceneryLengths {
+    int lights = 0, group = 0, masks = 0, scenery = 0;
+};
+
 Image picture(const std::string& path) {
     return path.empty() ? nullptr : loadImageOrWarn(programPrefix + path);
 }
@@ -64,8 +75,7 @@ void placeIfMissing(TDim& d) {
     d.update();
 }
 
-void readObjects(const TRCMFile& f, const std::string& path, THOLevel& level) {
-    const int n = readInt(f, "level::objects::i");
+void readObjects(const TRCMFile& f, const std::string& path, int n, THOLevel& level) {
     int dropped = 0;
     for (int i = 1; i <= n; ++i) {
         const std::string k = "level::objects::ob" + std::to_string(i) + "::";
@@ -121,8 +131,9 @@ void readObjects(const TRCMFile& f, const std::string& path, THOLevel& level) {
         Warn(path + ": " + std::to_string(dropped) + " objects without a scene picture are left out");
 }
 
-void readScenery(const TRCMFile& f, THOLevel& level) {
-    for (int i = 1, n = readInt(f, "level::lights::i"); i <= n; ++i) {
+// The scene's lights, family, masks and swimming scenery, whose lengths are `n`.
+void readScenery(const TRCMFile& f, const TSceneryLengths& n, THOLevel& level) {
+    for (int i = 1; i <= n.lights; ++i) {
         const std::string k = "level::lights::light" + std::to_string(i) + "::";
         TLevelLight l;
         l.url = f.getString(k + "img");
@@ -132,13 +143,12 @@ void readScenery(const TRCMFile& f, THOLevel& level) {
         l.a = l.da = static_cast<float>(Rand(0, 1));
         level.lights.push_back(l);
     }
-    level.leaves = readLeafSpawners(f, "level::leaves");
-    for (int i = 1, n = readInt(f, "level::group::i"); i <= n; ++i)
+    for (int i = 1; i <= n.group; ++i)
         if (THObject* o = level.getObjectById(readInt(f, "level::group::obj" + std::to_string(i))))
             level.group.objects.push_back(o);
     level.group.x = readInt(f, "level::group::textXY", 0);
     level.group.y = readInt(f, "level::group::textXY", 1);
-    for (int i = 1, n = readInt(f, "level::maska::i"); i <= n; ++i) {
+    for (int i = 1; i <= n.masks; ++i) {
         const std::string k = "level::maska::maska" + std::to_string(i);
         TMaskImg m;
         m.url = f.getString(k);
@@ -148,7 +158,7 @@ void readScenery(const TRCMFile& f, THOLevel& level) {
         m.spec = readInt(f, k + "spec");
         level.masks.push_back(m);
     }
-    for (int i = 1, n = readInt(f, "level::obiektyTla::i"); i <= n; ++i) {
+    for (int i = 1; i <= n.scenery; ++i) {
         const std::string k = "level::obiektyTla::obj" + std::to_string(i) + "::";
         auto e = std::make_shared<TBackElement>();
         e->url = f.getString(k + "img");
@@ -169,13 +179,26 @@ void readScenery(const TRCMFile& f, THOLevel& level) {
 }  // namespace
 
 std::shared_ptr<THOLevel> loadHOLevel(const std::string& path) {
+    TRCMFile f;
+    if (!f.Load(path)) return refused(path, "it cannot be read");
+    if (!hasKey(f, "level::objects")) return refused(path, "it has no level::objects, so it is not one");
+    const int objects = cappedList(f, "level::objects::i", "level::objects::ob", THOLevel::kMaxObjects);
+    TSceneryLengths n;
+    n.lights = cappedList(f, "level::lights::i", "level::lights::light", THOLevel::kMaxScenery);
+    n.group = cappedList(f, "level::group::i", "level::group::obj", THOLevel::kMaxObjects);
+    n.masks = cappedList(f, "level::maska::i", "level::maska::maska", THOLevel::kMaxScenery);
+    n.scenery = cappedList(f, "level::obiektyTla::i", "level::obiektyTla::obj", THOLevel::kMaxScenery);
+    if (objects < 0 || n.group < 0)
+        return refused(path, "it lists more than " + std::to_string(THOLevel::kMaxObjects) + " objects");
+    if (n.lights < 0 || n.masks < 0 || n.scenery < 0)
+        return refused(path, "it lists more than " + std::to_string(THOLevel::kMaxScenery) +
+                                 " lights, masks or pieces of scenery");
     auto level = std::make_shared<THOLevel>();
     level->url = path;
-    TRCMFile f;
-    if (!f.Load(path)) {
-        Warn("cannot read the hidden-object scene " + path);
-        return level;
-    }
+    level->leaves = readLeafSpawners(f, "level::leaves");
+    level->counter = readInt(f, "level::counter");
+    readObjects(f, path, objects, *level);
+    if (level->objects.empty()) return refused(path, "it has no object to find");
     level->backGroundUrl = f.getString("level::background");
     level->drugiPlanUrl = f.getString("level::drugiPlan");
     level->background = picture(level->backGroundUrl);
@@ -185,8 +208,6 @@ std::shared_ptr<THOLevel> loadHOLevel(const std::string& path) {
     level->titleN = readInt(f, "level::title");
     level->title = getLine(loadTxtFile(programPrefix + "txt/#LANG#/miniLevelsNames.txt"), level->titleN);
     level->banki = readInt(f, "level::banki");
-    level->counter = readInt(f, "level::counter");
-    readObjects(f, path, *level);
-    readScenery(f, *level);
+    readScenery(f, n, *level);
     return level;
 }

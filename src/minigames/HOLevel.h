@@ -40,6 +40,11 @@ class TMaskImg {
 
 class THOLevel : public TFlowLevel {
   public:
+    // What a scene file may list, far above the shipped scenes (about a dozen objects, a few lights, masks
+    // and pieces of scenery): more is a damaged file.
+    static constexpr int kMaxObjects = 200;
+    static constexpr int kMaxScenery = 100;
+
     eng::Image background, drugiPlan;
     std::string backGroundUrl, drugiPlanUrl;
     int titleN = 0;
@@ -65,8 +70,9 @@ class THOLevel : public TFlowLevel {
     bool completed() const;
 };
 
-// Reads a scene; a missing file gives an empty scene (won at once). An object whose scene picture does not
-// load is left out with a message, so the rest can still be found.
+// Reads a scene. An object whose scene picture does not load is left out with a message, so the rest can
+// still be found. Null, with a message, for a file that cannot be played: missing, not a scene, lists beyond
+// the caps, or no object left to find.
 std::shared_ptr<THOLevel> loadHOLevel(const std::string& path);
 // Writes the scene as it stands: objects still flying are saved found, with the tick offsets and the
 // swimming scenery.

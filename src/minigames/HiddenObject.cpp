@@ -11,6 +11,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "minigames/LevelFileCheck.h"
 #include "minigames/MiniGame.h"
 #include "progress/LevelData.h"
 #include "progress/ProfileManager.h"
@@ -191,13 +192,11 @@ void registerHiddenObjectKind() {
     TLevelKind kind;
     kind.start = [](const TLevelData& entry) -> std::shared_ptr<TFlowLevel> {
         auto level = loadHOLevel(entry.url);
-        if (hiddenObject) hiddenObject->setLevel(level);
+        if (level && hiddenObject) hiddenObject->setLevel(level);
         return level;
     };
-    kind.load = [](const std::string& path) -> std::shared_ptr<TFlowLevel> {
-        std::string text;
-        if (!TryLoadText(path, text)) return nullptr;
-        return loadHOLevel(path);
+    kind.load = [](const std::string& path) {
+        return loadSavedLevel(path, [](const std::string& saved) { return loadHOLevel(saved); });
     };
     kind.resume = [](const std::shared_ptr<TFlowLevel>& saved) {
         auto level = std::dynamic_pointer_cast<THOLevel>(saved);

@@ -1,6 +1,7 @@
 // Reading the chest puzzle's tile kinds and block shapes; the pivot and polar tables of a shape.
 #include "minigames/PEData.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Globals.h"
@@ -11,6 +12,21 @@
 using namespace eng;
 
 TPEData peData;
+
+namespace {
+// Far above the shipped tables (a handful of tile kinds, eleven shapes of at most 2 x 4 cells).
+constexpr int kMaxKinds = 200;
+constexpr int kMaxShapeSide = 8;
+
+// The length of a table's list, reading at most kMaxKinds of it.
+int tableLength(const TRCMFile& file, const std::string& countKey, const std::string& base) {
+    const int n = countItems(file, base, 1, readInt(file, countKey));
+    if (n > kMaxKinds)
+        Warn(file._path + ": only the first " + std::to_string(kMaxKinds) + " items of \"" + base +
+             "\" are read");
+    return std::min(n, kMaxKinds);
+}
+}  // namespace
 
 void TBlockData::computePolar(int w, int h) {
     xo = static_cast<float>((w * cols - w / 2) / 2);
@@ -45,7 +61,7 @@ void TPEData::load(bool pictures) {
     TRCMFile tiles;
     const std::string tilesPath = programPrefix + "data/puzzleExpress-tiles.dat";
     if (!tiles.Load(tilesPath)) Warn("cannot read " + tilesPath + "; the chest puzzles have no tiles");
-    const int n = readInt(tiles, "peTiles::i");
+    const int n = tableLength(tiles, "peTiles::i", "peTiles::petile");
     for (int i = 1; i <= n; ++i) {
         const std::string base = "peTiles::petile" + std::to_string(i) + "::";
         auto t = std::make_unique<TPETileData>();
@@ -56,13 +72,19 @@ void TPEData::load(bool pictures) {
     TRCMFile blocks;
     const std::string blocksPath = programPrefix + "data/puzzleExpress-blocks.dat";
     if (!blocks.Load(blocksPath)) Warn("cannot read " + blocksPath + "; the chest puzzles have no blocks");
-    const int m = readInt(blocks, "blocks::i");
+    const int m = tableLength(blocks, "blocks::i", "blocks::block");
     for (int i = 1; i <= m; ++i) {
         const std::string base = "blocks::block" + std::to_string(i) + "::";
         auto b = std::make_unique<TBlockData>();
         b->id = readInt(blocks, base + "id");
-        b->rows = std::max(0, readInt(blocks, base + "tabDim", 0));
-        b->cols = std::max(0, readInt(blocks, base + "tabDim", 1));
+        b->rows = readInt(blocks, base + "tabDim", 0);
+        b->cols = readInt(blocks, base + "tabDim", 1);
+        if (b->rows < 0 || b->cols < 0 || b->rows > kMaxShapeSide || b->cols > kMaxShapeSide) {
+            Warn(blocksPath + ": the shape " + std::to_string(b->id) + " is " + std::to_string(b->rows) +
+                 " x " + std::to_string(b->cols) + " (at most " + std::to_string(kMaxShapeSide) +
+                 " a side) and is left out");
+            continue;
+        }
         b->tab.assign(b->rows, std::vector<const TPETileData*>(b->cols, nullptr));
         for (int r = 0; r < b->rows; ++r)
             for (int c = 0; c < b->cols; ++c)

@@ -9,6 +9,7 @@
 #include "files/DataFile.h"
 #include "files/FileNumber.h"
 #include "files/TxtFile.h"
+#include "minigames/LevelFileCheck.h"
 #include "minigames/MiniGame.h"
 
 using namespace eng;
@@ -82,39 +83,26 @@ bool TPELevel::allCovered() const {
     return true;
 }
 
-std::shared_ptr<TPELevel> loadPELevel(const std::string& path) {
-    auto level = std::make_shared<TPELevel>();
-    level->url = path;
-    TRCMFile file;
-    if (!file.Load(path)) {
-        Warn("cannot read the chest puzzle " + path);
-        return level;
-    }
-    level->rows = std::max(0, readInt(file, "PELevel::dims", 0));
-    level->cols = std::max(0, readInt(file, "PELevel::dims", 1));
-    level->tile.assign(level->rows, std::vector<TPETile>(level->cols));
-    for (int r = 0; r < level->rows; ++r)
-        for (int c = 0; c < level->cols; ++c) {
-            level->tile[r][c].r = r;
-            level->tile[r][c].c = c;
-        }
-    level->titleN = readInt(file, "PELevel::title");
-    level->title = getLine(loadTxtFile(programPrefix + "txt/#LANG#/miniLevelsNames.txt"), level->titleN);
-    level->time = std::max(0, readInt(file, "PELevel::time"));
-    TPEObj& o = level->PEObj;
-    o.url = file.getString("PELevel::object::img");
-    o.x = file.getFloat("PELevel::object::position", 0);
-    o.y = file.getFloat("PELevel::object::position", 1);
-    o.rot = file.getFloat("PELevel::object::rotation");
-    o.scale = file.getFloat("PELevel::object::scale");
-    o.nameN = readInt(file, "PELevel::object::name");
-    if (o.nameN > 0) o.name = getLine(loadTxtFile(programPrefix + "txt/#LANG#/peObjects.txt"), o.nameN);
-    if (!o.url.empty()) o.img = miniPicture(o.url, true);
+bool readPEDims(const TRCMFile& file, int& rows, int& cols) {
+    rows = readInt(file, "PELevel::dims", 0);
+    cols = readInt(file, "PELevel::dims", 1);
+    return rows >= 1 && cols >= 1 && rows <= TPELevel::kMaxSide && cols <= TPELevel::kMaxSide;
+}
 
-    const int k = readInt(file, "PELevel::blocks::i");
+namespace {
+
+const char* const kWhat = "a chest puzzle";
+
+std::shared_ptr<TPELevel> refused(const std::string& path, const std::string& why) {
+    refuseLevel(path, kWhat, why);
+    return nullptr;
+}
+
+// The blocks of the file's list whose shapes exist, each with an id of its own.
+void readBlocks(const TRCMFile& file, const std::string& path, int count, TPELevel& level) {
     std::set<int> ids;
     int dropped = 0, renamed = 0;
-    for (int i = 1; i <= k; ++i) {
+    for (int i = 1; i <= count; ++i) {
         const std::string key = "PELevel::blocks::bl" + std::to_string(i);
         const TBlockData* bd = peData.getBlockDataById(readInt(file, key, 0));
         if (!bd) {
@@ -133,18 +121,46 @@ std::shared_ptr<TPELevel> loadPELevel(const std::string& path) {
         } else {
             ids.insert(b->id);
         }
-        level->blocks.push_back(std::move(b));
+        level.blocks.push_back(std::move(b));
     }
     int next = ids.empty() ? 1 : *ids.rbegin() + 1;
-    for (auto& b : level->blocks)
+    for (auto& b : level.blocks)
         if (b->id == 0) b->id = next++;
     if (dropped) Warn(path + ": " + std::to_string(dropped) + " blocks of unknown shapes are left out");
     if (renamed) Warn(path + ": " + std::to_string(renamed) + " blocks without an id of their own got one");
+}
 
+}  // namespace
+
+std::shared_ptr<TPELevel> loadPELevel(const std::string& path) {
+    TRCMFile file;
+    if (!file.Load(path)) return refused(path, "it cannot be read");
+    if (!hasKey(file, "PELevel::dims") || !hasKey(file, "PELevel::blocks"))
+        return refused(path, "it has no PELevel::dims or PELevel::blocks, so it is not one");
+    auto level = std::make_shared<TPELevel>();
+    level->url = path;
+    if (!readPEDims(file, level->rows, level->cols))
+        return refused(path, "its field is " + std::to_string(level->rows) + " x " +
+                                 std::to_string(level->cols) + " (1 to " +
+                                 std::to_string(TPELevel::kMaxSide) + " a side)");
+    const int count = cappedList(file, "PELevel::blocks::i", "PELevel::blocks::bl", TPELevel::kMaxBlocks);
+    if (count < 0)
+        return refused(path, "it has more than " + std::to_string(TPELevel::kMaxBlocks) + " blocks");
+    level->tile.assign(level->rows, std::vector<TPETile>(level->cols));
+    for (int r = 0; r < level->rows; ++r)
+        for (int c = 0; c < level->cols; ++c) {
+            level->tile[r][c].r = r;
+            level->tile[r][c].c = c;
+        }
+    readBlocks(file, path, count, *level);
+    if (level->blocks.empty()) return refused(path, "it has no block of a known shape");
+
+    bool sockets = false;
     for (int r = 0; r < level->rows; ++r)
         for (int c = 0; c < level->cols; ++c) {
             TPETile& t = level->tile[r][c];
             t.spot = readInt(file, "PELevel::field::row" + std::to_string(r), c);
+            sockets = sockets || t.spot;
             const int id = readInt(file, "PELevel::tile::row" + std::to_string(r), c);
             if (id <= 0) continue;
             for (auto& b : level->blocks)
@@ -153,6 +169,19 @@ std::shared_ptr<TPELevel> loadPELevel(const std::string& path) {
                     b->onPlace = 1;
                 }
         }
+    if (!sockets) return refused(path, "its field has no socket to cover");
+    level->titleN = readInt(file, "PELevel::title");
+    level->title = getLine(loadTxtFile(programPrefix + "txt/#LANG#/miniLevelsNames.txt"), level->titleN);
+    level->time = std::max(0, readInt(file, "PELevel::time"));
+    TPEObj& o = level->PEObj;
+    o.url = file.getString("PELevel::object::img");
+    o.x = file.getFloat("PELevel::object::position", 0);
+    o.y = file.getFloat("PELevel::object::position", 1);
+    o.rot = file.getFloat("PELevel::object::rotation");
+    o.scale = file.getFloat("PELevel::object::scale");
+    o.nameN = readInt(file, "PELevel::object::name");
+    if (o.nameN > 0) o.name = getLine(loadTxtFile(programPrefix + "txt/#LANG#/peObjects.txt"), o.nameN);
+    if (!o.url.empty()) o.img = miniPicture(o.url, true);
     return level;
 }
 

@@ -9,6 +9,8 @@
 #include "minigames/Block.h"
 #include "progress/FlowLevel.h"
 
+class TRCMFile;
+
 class TPETile {
   public:
     int spot = 0;                // non-zero: a socket of the pattern that must be covered
@@ -28,6 +30,11 @@ class TPEObj {
 
 class TPELevel : public TFlowLevel {
   public:
+    // What a level file may hold, far above the shipped levels (fields up to 4 x 5, four blocks): more is a
+    // damaged file.
+    static constexpr int kMaxSide = 40;
+    static constexpr int kMaxBlocks = 100;
+
     TPEObj PEObj;
     eng::Image backGround;
     std::string backUrl;
@@ -61,8 +68,11 @@ class TPELevel : public TFlowLevel {
     bool allCovered() const;
 };
 
-// Reads a level file; a missing file gives an empty level (won at once). Blocks of unknown shapes are
-// dropped (with a message) and block ids are made unique.
+// The field's size from a level file ("PELevel::dims"); false when it is not 1 to kMaxSide a side.
+bool readPEDims(const TRCMFile& file, int& rows, int& cols);
+// Reads a level file. Blocks of unknown shapes are dropped (with a message) and block ids are made unique.
+// Null, with a message, for a file that cannot be played: missing, not a chest puzzle, a field or a list of
+// blocks beyond the caps, no block left or no socket to cover.
 std::shared_ptr<TPELevel> loadPELevel(const std::string& path);
 // Writes the level as it stands now (blocks at the angle they are turning to).
 bool savePELevel(const TPELevel& level, const std::string& path);

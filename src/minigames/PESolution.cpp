@@ -10,8 +10,8 @@ std::vector<std::vector<int>> readPESolution(const std::string& path) {
     TRCMFile file;
     std::vector<std::vector<int>> rows;
     if (!file.Load(path)) return rows;
-    const int r = readInt(file, "PELevel::dims", 0), c = readInt(file, "PELevel::dims", 1);
-    if (!hasKey(file, "PELevel::solution::row0")) return rows;
+    int r = 0, c = 0;
+    if (!readPEDims(file, r, c) || !hasKey(file, "PELevel::solution::row0")) return rows;
     rows.assign(r, std::vector<int>(c, 0));
     for (int i = 0; i < r; ++i)
         for (int j = 0; j < c; ++j)

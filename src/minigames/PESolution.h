@@ -13,7 +13,7 @@ struct TPEPlacement {
 };
 
 // The solution rows of the level file at `path` ("solution::row<r>": block ids, 0 for none); empty when
-// the file has none.
+// the file has none or its field's size is not one a level can have.
 std::vector<std::vector<int>> readPESolution(const std::string& path);
 
 // Where every block of `level` (laid out at rest) must go to cover the sockets the solution gives it; false

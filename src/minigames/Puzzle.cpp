@@ -11,6 +11,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "minigames/LevelFileCheck.h"
 #include "minigames/MiniGame.h"
 #include "progress/LevelData.h"
 #include "progress/LevelManager.h"
@@ -224,13 +225,11 @@ void registerPuzzleKind() {
     TLevelKind kind;
     kind.start = [](const TLevelData& entry) -> std::shared_ptr<TFlowLevel> {
         auto level = loadPuzzleLevel(entry.url);
-        if (puzzle) puzzle->SetLevel(level);
+        if (level && puzzle) puzzle->SetLevel(level);
         return level;
     };
-    kind.load = [](const std::string& path) -> std::shared_ptr<TFlowLevel> {
-        std::string text;
-        if (!TryLoadText(path, text)) return nullptr;
-        return loadPuzzleLevel(path);
+    kind.load = [](const std::string& path) {
+        return loadSavedLevel(path, [](const std::string& saved) { return loadPuzzleLevel(saved); });
     };
     kind.resume = [](const std::shared_ptr<TFlowLevel>& saved) {
         auto level = std::dynamic_pointer_cast<TPuzzleLevel>(saved);

@@ -1,11 +1,14 @@
 // Reading and writing a jigsaw level.
 #include "minigames/PuzzleLevel.h"
 
+#include <algorithm>
+
 #include "core/Globals.h"
 #include "core/ImageLoad.h"
 #include "files/DataFile.h"
 #include "files/FileNumber.h"
 #include "files/TxtFile.h"
+#include "minigames/LevelFileCheck.h"
 
 using namespace eng;
 
@@ -15,12 +18,29 @@ bool TPuzzleLevel::allInPosition() const {
     return true;
 }
 
+namespace {
+
+std::shared_ptr<TPuzzleLevel> refused(const std::string& path, const std::string& why) {
+    refuseLevel(path, "a jigsaw", why);
+    return nullptr;
+}
+
+// A position on (or off) the screen, kept where its drawing order (y * 1024 + x) cannot overflow.
+int coordinate(const TRCMFile& file, const std::string& key, int index) {
+    constexpr int kFar = 100000;
+    return std::clamp(readInt(file, key, index), -kFar, kFar);
+}
+
+}  // namespace
+
 std::shared_ptr<TPuzzleLevel> loadPuzzleLevel(const std::string& path) {
     TRCMFile file;
-    if (!file.Load(path)) {
-        Warn("cannot read the jigsaw level " + path);
-        return nullptr;
-    }
+    if (!file.Load(path)) return refused(path, "it cannot be read");
+    if (!hasKey(file, "puzzleLevel::img") || !hasKey(file, "puzzleLevel::puzzle1"))
+        return refused(path, "it has no puzzleLevel::img or puzzleLevel::puzzle1, so it is not one");
+    const int n = cappedList(file, "puzzleLevel::i", "puzzleLevel::puzzle", TPuzzleLevel::kMaxPieces);
+    if (n < 0)
+        return refused(path, "it has more than " + std::to_string(TPuzzleLevel::kMaxPieces) + " pieces");
     auto level = std::make_shared<TPuzzleLevel>();
     level->url = path;
     level->titleN = readInt(file, "puzzlelevel::title");
@@ -30,12 +50,7 @@ std::shared_ptr<TPuzzleLevel> loadPuzzleLevel(const std::string& path) {
     level->pointY = readInt(file, "puzzleLevel::point", 1);
     level->time = readInt(file, "puzzleLevel::time");
     level->image = level->imageUrl.empty() ? nullptr : loadImageOrWarn(programPrefix + level->imageUrl);
-    if (!level->image) {
-        Warn(path + ": the jigsaw's picture \"" + level->imageUrl +
-             "\" does not load; the level is left out");
-        return nullptr;
-    }
-    const int n = readInt(file, "puzzleLevel::i");
+    if (!level->image) return refused(path, "its picture \"" + level->imageUrl + "\" does not load");
     int missing = 0;
     for (int i = 1; i <= n; ++i) {
         const std::string base = "puzzleLevel::puzzle" + std::to_string(i) + "::";
@@ -43,10 +58,10 @@ std::shared_ptr<TPuzzleLevel> loadPuzzleLevel(const std::string& path) {
         p->level = level.get();
         p->id = readInt(file, base + "id");
         p->url = file.getString(base + "url");
-        p->dx = readInt(file, base + "position", 0);
-        p->dy = readInt(file, base + "position", 1);
-        p->x = readInt(file, base + "dim", 0);
-        p->y = readInt(file, base + "dim", 1);
+        p->dx = coordinate(file, base + "position", 0);
+        p->dy = coordinate(file, base + "position", 1);
+        p->x = coordinate(file, base + "dim", 0);
+        p->y = coordinate(file, base + "dim", 1);
         p->putOk = readInt(file, base + "putOk") ? 1 : 0;
         p->img = loadImageOrWarn(programPrefix + p->url);
         if (!p->img) {
@@ -60,6 +75,7 @@ std::shared_ptr<TPuzzleLevel> loadPuzzleLevel(const std::string& path) {
         level->puzzles.push_back(std::move(p));
     }
     if (missing) Warn(path + ": " + std::to_string(missing) + " pieces without a picture are left out");
+    if (level->puzzles.empty()) return refused(path, "none of its pieces has a picture");
     return level;
 }
 

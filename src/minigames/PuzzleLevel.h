@@ -11,6 +11,9 @@
 
 class TPuzzleLevel : public TFlowLevel {
   public:
+    // What a level file may hold, far above the shipped jigsaws (a few dozen pieces): more is a damaged file.
+    static constexpr int kMaxPieces = 400;
+
     int time = 0;
     std::vector<std::unique_ptr<TPuzzleElement>> puzzles;  // drawing order: later on top
     eng::Image image;
@@ -24,7 +27,8 @@ class TPuzzleLevel : public TFlowLevel {
     bool allInPosition() const;
 };
 
-// Reads a level; null when its picture does not load (nothing more is read). A piece whose picture does not
-// load is left out with a message, so the rest can still be finished.
+// Reads a level. A piece whose picture does not load is left out with a message, so the rest can still be
+// finished. Null, with a message, for a file that cannot be played: missing, not a jigsaw, more pieces than
+// the cap, a picture that does not load (nothing more is read), or no piece left.
 std::shared_ptr<TPuzzleLevel> loadPuzzleLevel(const std::string& path);
 bool savePuzzleLevel(const TPuzzleLevel& level, const std::string& path);

@@ -33,6 +33,13 @@ std::shared_ptr<TLevel> failure(const std::string& path, const std::string& why)
 std::shared_ptr<TLevel> loadLevel(const std::string& path, int randomTreasures) {
     TRCMFile file;
     if (!file.Load(path)) return failure(path, "the file is missing or unreadable");
+    // A file of another kind (a chest puzzle, a route) listed as a nonogram level is said so, not played.
+    if (!hasKey(file, "level::data::dims") || !hasKey(file, "level::tiles::row0")) {
+        Warn("The level file " + path +
+             " cannot be played as a nonogram level: it has no level::data::dims or level::tiles, so it is "
+             "not one.");
+        return nullptr;
+    }
 
     auto level = std::make_shared<TLevel>();
     TLevel& L = *level;

@@ -34,6 +34,26 @@ void TDialogBox::setup() {
     h = 300;
 }
 
+namespace {
+
+// Far above the story's own file (29 dialogs of a few lines each).
+constexpr int kMaxDialogs = 1000;
+constexpr int kMaxLines = 100;
+
+// The length of a list of the file, reading at most `cap` of it.
+int listLength(const TRCMFile& f, const std::string& countKey, const std::string& base, int cap) {
+    const int n = countItems(f, base, 1, readInt(f, countKey));
+    if (n > cap) Warn(f._path + ": only the first " + std::to_string(cap) + " of \"" + base + "\" are read");
+    return std::min(n, cap);
+}
+
+// A whole number of a line entry; a piece that is not a number gives 0.
+int piece(const std::vector<std::string>& parts, size_t p, const std::string& where) {
+    return p < parts.size() ? checkedInt(textToFloat(parts[p]), where) : 0;
+}
+
+}  // namespace
+
 void TDialogBox::loadDialogs(const std::string& path, bool pictures) {
     dialogTexts.clear();
     TRCMFile f;
@@ -42,7 +62,8 @@ void TDialogBox::loadDialogs(const std::string& path, bool pictures) {
         return;
     }
     const auto texts = loadTxtFile(programPrefix + "txt/#LANG#/dialogs.txt");
-    for (int i = 1, n = readInt(f, "dialogs::i"); i <= n; ++i) {
+    const int dialogs = listLength(f, "dialogs::i", "dialogs::text", kMaxDialogs);
+    for (int i = 1; i <= dialogs; ++i) {
         const std::string k = "dialogs::text" + std::to_string(i) + "::";
         auto d = std::make_shared<TDialogText>();
         d->id = readInt(f, k + "id");
@@ -58,14 +79,16 @@ void TDialogBox::loadDialogs(const std::string& path, bool pictures) {
             d->image[j - 1] = loadImageOrWarn(programPrefix + f.getString(k + "img" + std::to_string(j)));
             if (d->image[j - 1]) MidHandleImage(d->image[j - 1]);
         }
-        for (int j = 1, m = readInt(f, k + "i"); j <= m; ++j) {
-            const auto parts = splitText(f.getString(k + "txt" + std::to_string(j)), " ");
-            auto num = [&](size_t p) { return p < parts.size() ? std::atoi(parts[p].c_str()) : 0; };
+        const int lines = listLength(f, k + "i", k + "txt", kMaxLines);
+        for (int j = 1; j <= lines; ++j) {
+            const std::string key = k + "txt" + std::to_string(j);
+            const auto parts = splitText(f.getString(key), " ");
+            const std::string where = path + ": " + key;
             TDialogLine l;
-            l.txt = Trim(getLine(texts, num(0)));
-            l.time = num(1);
-            l.who = num(2);
-            l.rgb = TRGB{num(3), num(4), num(5)};
+            l.txt = Trim(getLine(texts, piece(parts, 0, where)));
+            l.time = piece(parts, 1, where);
+            l.who = piece(parts, 2, where);
+            l.rgb = TRGB{piece(parts, 3, where), piece(parts, 4, where), piece(parts, 5, where)};
             if (l.who < 0 || l.who >= std::min(portraits, TDialogText::kMaxPortraits))
                 Warn(path + ": a line of dialog " + std::to_string(d->id) +
                      " has no portrait for its speaker");

@@ -24,8 +24,9 @@ class TDialogBox : public TEkran {
 
     TDialogBox() { id = "DIALOG-BOX"; }
     void setup() override;
-    // Reads the dialogs of a file (pictures too when `pictures`); a line whose speaker has no portrait, or
-    // a portrait beyond the sixth, is reported.
+    // Reads the dialogs of a file (pictures too when `pictures`) as far as they exist, whatever counts the
+    // file states, at most 1000 dialogs of 100 lines; a line whose speaker has no portrait, or a portrait
+    // beyond the sixth, is reported.
     void loadDialogs(const std::string& path, bool pictures = true);
     std::shared_ptr<TDialogText> getDialogText(int number) const;
     // The first dialog bound to this event (letter case counts) of this stage and level; 0 for none.

@@ -1,10 +1,12 @@
 // Each mini-game's level in progress is saved with its player and comes back as it was left: the chest
 // puzzle with its blocks and time, the jigsaw with its pieces, the route puzzle with its turned blocks, the
-// hidden-object scene with its found objects.
+// hidden-object scene with its found objects; a saved level that cannot be used starts again from its flow
+// file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <regex>
 
 #include "../files/TempDir.h"
 #include "MainGameFixture.h"
@@ -159,4 +161,67 @@ TEST_F(MiniGameResume, TheSceneComesBackWithItsFoundObjects) {
     EXPECT_TRUE(back->objects[2]->done());
     EXPECT_TRUE(back->objects[1]->hidden());
     EXPECT_EQ(back->time, 33);
+}
+
+// A saved chest puzzle whose block count says a billion comes back with the blocks it holds; one whose field
+// no level can have, or that is not a chest puzzle at all, is not resumed: the level starts again from the
+// flow's own file, with a message.
+TEST_F(MiniGameResume, ADamagedChestPuzzleInProgressStartsAgainFromItsFlowFile) {
+    const struct {
+        const char* name;
+        std::function<std::string(const std::string&)> damage;
+        const char* resumed;
+    } cases[] = {
+        {"a count of a billion",
+         [](const std::string& t) {
+             return std::regex_replace(t, std::regex(R"(\bi = \d+)"), "i = 1000000000");
+         },
+         "PUZZLE-EXPRESS"},
+        {"a field of 40000 x 40000",
+         [](const std::string& t) {
+             return std::regex_replace(t, std::regex(R"(dims = \d+, \d+)"), "dims = 40000, 40000");
+         },
+         "RESTART-LEVEL"},
+        {"a route puzzle",
+         [](const std::string&) { return eng::LoadText(programPrefix + "data/routes/route1.dat"); },
+         "RESTART-LEVEL"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        userFolder = (user.path / std::to_string(++n)).string();  // a player of its own for each case
+        std::filesystem::create_directories(userFolder + "/Profiles");
+        profileManager = std::make_shared<TProfileManager>();
+        profileManager->profile = std::make_shared<TProfile>();
+        auto level = std::dynamic_pointer_cast<TPELevel>(reach("PUZZLE-EXPRESS"));
+        ASSERT_TRUE(level) << c.name;
+        const std::string url = level->url;
+        const size_t blocks = level->blocks.size();
+        saveAll();
+        const std::string saved = profile().folder() + "/Level.lvl";
+        std::string text;
+        ASSERT_TRUE(eng::TryLoadText(saved, text)) << c.name;
+        ASSERT_TRUE(eng::SaveText(c.damage(text), saved)) << c.name;
+
+        testing::internal::CaptureStderr();
+        profileManager = std::make_shared<TProfileManager>();
+        profileManager->loadProfiles();
+        ASSERT_EQ(profileManager->listaProfili.size(), 1u) << c.name;
+        profileManager->choose(profileManager->listaProfili[0]);
+        TProfile& p = profile();
+        const std::string answer = p.ContinueGame();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(answer, c.resumed) << c.name << "\n" << said;
+        if (answer == "PUZZLE-EXPRESS") {
+            ASSERT_TRUE(puzzleExpress->level) << c.name;
+            EXPECT_EQ(puzzleExpress->level->blocks.size(), blocks) << c.name;
+            continue;
+        }
+        EXPECT_FALSE(p.actLevel) << c.name;
+        EXPECT_NE(said.find("cannot be resumed; it starts again from its flow file"), std::string::npos)
+            << c.name << "\n"
+            << said;
+        EXPECT_EQ(p.restartLevel(), "PUZZLE-EXPRESS") << c.name;
+        ASSERT_TRUE(p.actLevel) << c.name;
+        EXPECT_EQ(p.actLevel->url, url) << c.name << ": the flow's own file";
+    }
 }

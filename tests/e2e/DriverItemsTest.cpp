@@ -143,6 +143,7 @@ TEST_F(DriverItems, ADialogueAnswersEachCommandAndGoesOnAfterATimeout) {
         {"item fourStep", "clicked: fourStep\n"},
         {"waitscreen NOWHERE 5", "timeout: screen NOWHERE not reached within 5 frames (now MAIN-MENU)\n"},
         {"item caption", "clicked: caption\n"},
+        {"wait 99999999999", "a number is expected: wait 99999999999\n"},  // more than an int holds
         {"wait 2", ""},
     };
     for (const Exchange& e : exchanges) {

@@ -1,8 +1,11 @@
 // The chest puzzle, the jigsaw and a hidden-object scene through the driver: a bot plays the lines the
 // driver prints (each block picked up, turned and dropped on its sockets; each piece carried to its place;
-// each object clicked) and the level is won; other levels are passed with the full skip gauge.
+// each object clicked) and the level is won; other levels are passed with the full skip gauge; a chest level
+// the game cannot play ends the run with a message.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -73,6 +76,21 @@ TEST(ChestPlay, AFullGaugeOpensTheChest) {
     EXPECT_TRUE(run.has("screen: GET-NEXT-LEVEL")) << run.output;
     EXPECT_GT(run.output.find("screen: GET-NEXT-LEVEL"), run.output.find("gauge-full.png"))
         << "not before the gauge filled";
+}
+
+// A chest level whose field has a negative size is refused with a message; the run ends as a game does.
+TEST(ChestPlay, ALevelWithANegativeFieldIsRefusedAndTheRunEnds) {
+    TempDir user{"chest-user"}, out{"chest-negative"};
+    const std::string folder = out / "data/puzzleExpress";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/negative.dat")
+        << "PELevel {\n dims = -3, 4\n blocks {\n  i = 1\n  bl1 = 1, 100, 100, 0, "
+           "1\n }\n solution {\n  row0 = 1, 1\n }\n}\n";
+    DriverRun run =
+        runDriverWith("waitscreen PUZZLE-EXPRESS\n", user, out, " --level " + folder + "/negative.dat");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.has("cannot be played as a chest puzzle: its field is -3 x 4")) << run.output;
+    EXPECT_TRUE(run.has("end: game")) << run.output;
 }
 
 TEST(JigsawPlay, TheBotCarriesEveryPieceToItsPlace) {

@@ -1,10 +1,11 @@
 // Falling leaves and swimming scenery on the headless clock: a leaf's life from fading in to leaving its
-// list, the spawners' timing, and a fish crossing its band both ways.
+// list, the spawners' timing and how they are read from a file, and a fish crossing its band both ways.
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
 #include "effects/BackElement.h"
 #include "effects/Pogoda.h"
+#include "files/DataFile.h"
 
 namespace {
 
@@ -65,6 +66,34 @@ TEST_F(Ambience, ASpawnerLetsALeafFallInItsRectangleOncePerInterval) {
     eng::Delay(600);
     updateLeafSpawners(spawners, list);
     EXPECT_EQ(list.size(), 2u);
+}
+
+// A background's spawners as the file gives them: as many as exist (whatever the count says, at most 32),
+// each with its rectangle near the screen and at least 100 ms between its leaves.
+TEST_F(Ambience, SpawnersAreReadAsFarAsTheyExistAndKeptWithinReach) {
+    const std::string path = testing::TempDir() + "leaves.dat";
+    std::string text =
+        "back {\n\ti = 1000000000\n\tleaf1 = 1e30, -5, -40, 20, 0\n\tleaf2 = 10, 20, 30, 40, 2000\n}\n";
+    text += "many {\n\ti = 40\n";
+    for (int i = 1; i <= 40; ++i) text += "\tleaf" + std::to_string(i) + " = 10, 20, 30, 40, 2000\n";
+    text += "}\n";
+    ASSERT_TRUE(eng::SaveText(text, path));
+    TRCMFile file;
+    ASSERT_TRUE(file.Load(path));
+    testing::internal::CaptureStderr();
+    const auto back = readLeafSpawners(file, "back");
+    const auto many = readLeafSpawners(file, "many");
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(back.size(), 2u) << said;
+    EXPECT_EQ(back[0].x, 4096);
+    EXPECT_EQ(back[0].y, -5);
+    EXPECT_EQ(back[0].w, 0);
+    EXPECT_EQ(back[0].h, 20);
+    EXPECT_EQ(back[0].x1, 100);
+    EXPECT_EQ(back[1].x1, 2000);
+    EXPECT_EQ(many.size(), 32u);
+    EXPECT_NE(said.find("1000000000 items of \"back::leaf\""), std::string::npos) << said;
+    EXPECT_NE(said.find("only the first 32 leaf spawners of many"), std::string::npos) << said;
 }
 
 TEST_F(Ambience, AFishCrossesItsBandAndComesBackFromEitherSideAtANewHeight) {

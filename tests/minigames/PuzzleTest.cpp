@@ -166,7 +166,8 @@ TEST_F(Jigsaw, ALevelInPlayComesBackAsItWasLeft) {
 
 TEST_F(Jigsaw, ALevelWithoutItsPictureIsNotLoadedAndItsScreenGoesOn) {
     const std::string path = testing::TempDir() + "jigsaw-broken.dat";
-    std::ofstream(path) << "puzzleLevel {\n img = \"gfx/nothing-here.png\"\n i = 0\n}\n";
+    std::ofstream(path) << "puzzleLevel {\n img = \"gfx/nothing-here.png\"\n i = 1\n puzzle1 {\n  url = \""
+                        << "gfx/miniGames/puzzleExpress/tiles/tile1.png\"\n }\n}\n";
     EXPECT_EQ(loadPuzzleLevel(path), nullptr);
     TPuzzle screen;
     screen.SetLevel(nullptr);

@@ -155,6 +155,21 @@ TEST_F(ShippedData, BrokenLevelFilesAreRefused) {
     EXPECT_EQ(good->maxMistakes, 3);
 }
 
+// A chest puzzle or a route listed as a nonogram level is said to be of another kind.
+TEST_F(ShippedData, AFileOfAnotherKindIsNotANonogramLevel) {
+    TempDir dir;
+    const char* others[] = {
+        "PELevel {\n\tdims = 5, 5\n\tblocks {\n\t\ti = 0\n\t}\n}\n",
+        "level {\n\tdata {\n\t\tdims = 5, 5\n\t}\n\tblocks {\n\t\trow0 = \"1|1 1|1\"\n\t}\n}\n"};
+    for (const char* text : others) {
+        write(dir.file("other.lvl"), text);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(loadLevel(dir.file("other.lvl"), 1), nullptr) << text;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("cannot be played as a nonogram level"), std::string::npos) << said;
+    }
+}
+
 TEST_F(ShippedData, OutOfRangeNumbersAndCountsAreKeptInRangeAndReported) {
     TempDir dir;
     std::string text =

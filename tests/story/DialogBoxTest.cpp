@@ -1,5 +1,6 @@
-// The dialog box: which dialog an event of a level finds, a run line by line to its fade-out, and the
-// dialogs that cannot run (unknown numbers, no lines, speakers without a portrait).
+// The dialog box: which dialog an event of a level finds, a run line by line to its fade-out, the dialogs
+// that cannot run (unknown numbers, no lines, speakers without a portrait), and a file whose counts say a
+// billion.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -140,6 +141,24 @@ TEST_F(Dialogs, ASpecialDialogIsCutShortByTheCallingScreensSkipButtonOnly) {
     int n = 0;
     while (!box.finished() && n < 200) frame(box), ++n;
     EXPECT_TRUE(box.finished());
+}
+
+TEST_F(Dialogs, CountsOfABillionReadOnlyTheDialogsAndLinesTheFileHolds) {
+    const std::string path = testing::TempDir() + "dialogs-huge.dat";
+    std::ofstream(path)
+        << "dialogs {\n i = 1000000000\n text1 {\n  id = 7\n  imgI = 1000000000\n  i = -4\n"
+           "  txt1 = \"1 0 0 255 255 255\"\n  txt2 = \"99999999999 1e30 0 255 255 255\"\n }\n}\n";
+    TDialogBox box;
+    testing::internal::CaptureStderr();
+    box.loadDialogs(path, false);
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(box.dialogTexts.size(), 1u) << said;
+    ASSERT_EQ(box.dialogTexts[0]->lines.size(), 2u) << said;
+    EXPECT_EQ(box.dialogTexts[0]->lines[1].time, 1000000000);
+    for (const char* part :
+         {"1000000000 items of \"dialogs::text\"", "-4 items of \"dialogs::text1::txt\"",
+          "more than six portraits", "dialogs::text1::txt2: 1.000000015e+30 is out of range"})
+        EXPECT_NE(said.find(part), std::string::npos) << part << "\n" << said;
 }
 
 TEST_F(Dialogs, EveryShippedDialogHasItsTextsAndPortraits) {

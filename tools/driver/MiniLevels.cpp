@@ -14,8 +14,15 @@
 
 namespace {
 
+// The level's reader has said why it cannot be played; the run ends.
+std::string unplayable(const std::string& path) {
+    std::printf("level: %s cannot be played\n", path.c_str());
+    return "END";
+}
+
 std::string startRoute(const std::string& path) {
     auto route = loadFRLevel(path);
+    if (!route) return unplayable(path);
     if (!findRoutePuzzle) return "END";
     findRoutePuzzle->SetLevel(route);
     std::printf("route: %s; blocks %d x %d; block 0,0 at %d,%d; pitch 100\n", path.c_str(), route->rows,
@@ -27,6 +34,7 @@ std::string startRoute(const std::string& path) {
 // sockets once the board has risen.
 std::string startChest(const std::string& path) {
     auto level = loadPELevel(path);
+    if (!level) return unplayable(path);
     if (!puzzleExpress) return "END";
     puzzleExpress->setLevel(level);
     std::printf("chest: %s; field %d x %d; blocks %zu\n", path.c_str(), level->rows, level->cols,
@@ -51,9 +59,9 @@ std::string startChest(const std::string& path) {
 // Each piece, topmost first: pressed at its middle, let go where it lies at its place.
 std::string startJigsaw(const std::string& path) {
     auto level = loadPuzzleLevel(path);
+    if (!level) return unplayable(path);
     if (!puzzle) return "END";
     puzzle->SetLevel(level);
-    if (!level) return "PUZZLE";
     std::printf("jigsaw: %s; pieces %zu\n", path.c_str(), level->puzzles.size());
     for (auto it = level->puzzles.rbegin(); it != level->puzzles.rend(); ++it) {
         const TPuzzleElement& p = **it;
@@ -85,6 +93,7 @@ void opaqueNearMiddle(const eng::Image& img, int& dx, int& dy) {
 // Each object: a point on its opaque pixels, and where the hint gauge is.
 std::string startScene(const std::string& path) {
     auto level = loadHOLevel(path);
+    if (!level) return unplayable(path);
     if (!hiddenObject) return "END";
     hiddenObject->setLevel(level);
     std::printf("scene: %s; objects %zu; hint gauge at 975,40\n", path.c_str(), level->objects.size());

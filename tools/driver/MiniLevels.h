@@ -5,5 +5,6 @@
 #include <string>
 
 // The screen that plays the mini-game level at `path` (a route, chest or jigsaw level), with the level
-// handed to it; empty when `path` is not a mini-game level, "END" when its screen is missing.
+// handed to it; empty when `path` is not a mini-game level, "END" when its screen is missing or the level
+// cannot be played.
 std::string startMiniLevel(const std::string& path);

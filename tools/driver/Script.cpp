@@ -32,10 +32,11 @@ bool arity(const std::string& op, size_t& lo, size_t& hi) {
     return true;
 }
 
+// A whole number of at most nine digits: it always fits an int, so reading it cannot throw.
 bool isNumber(const std::string& s) {
     if (s.empty()) return false;
     size_t i = (s[0] == '-') ? 1 : 0;
-    if (i == s.size()) return false;
+    if (i == s.size() || s.size() - i > 9) return false;
     for (; i < s.size(); ++i)
         if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
     return true;
