@@ -124,8 +124,14 @@ void fuzzPicture(const std::string& path) {
     fuzzCheck(eng::SavePixmapPNG(pixmap, path), "cannot write the picture " + path);
 }
 
+// The sanitizers' own report line, which reaches the fuzzer's log even while the run closes the game's
+// standard error (-close_fd_mask); absent in the replay programs, which have no sanitizers.
+extern "C" void __sanitizer_report_error_summary(const char* summary) __attribute__((weak));
+
 void fuzzCheck(bool ok, const std::string& what) {
     if (ok) return;
     std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
+    if (__sanitizer_report_error_summary)
+        __sanitizer_report_error_summary(("fuzz check failed: " + what.substr(0, 2000)).c_str());
     std::abort();
 }
