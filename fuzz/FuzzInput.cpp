@@ -2,9 +2,11 @@
 // stopping on a broken property.
 #include "FuzzInput.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,11 +19,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The folders of targets that stopped on a fault (an abort removes nothing), once their process is gone.
+void removeLeftovers(const fs::path& base) {
+    std::error_code ec;
+    for (const auto& item : fs::directory_iterator(base, ec)) {
+        const std::string name = item.path().filename().string();
+        if (name.rfind("game-fuzz-", 0) != 0) continue;
+        const long pid = std::strtol(name.c_str() + 10, nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            fs::remove_all(item.path(), ec);
+    }
+}
+
 // In memory where the machine has such a folder: the game's saves are flushed to the disk, which would
 // make the targets that save wait for it at every run.
 fs::path scratch(const std::string& name) {
-    std::error_code ec;
-    const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    static const fs::path base = [] {
+        std::error_code ec;
+        const fs::path b =
+            fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        removeLeftovers(b);
+        return b;
+    }();
     return base / ("game-fuzz-" + std::to_string(::getpid()) + name);
 }
 
