@@ -49,23 +49,13 @@ void expectSameGroup(const TRCMGroup& written, const TRCMGroup& back, int depth)
     fuzzCheck(k == back._listaGrup.size(), where + ": groups were added");
 }
 
-std::string readAll(const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    std::string text;
-    if (!f) return text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
-    std::fclose(f);
-    return text;
-}
-
 // Saves `file`, reads it back into `back` and checks the tree; returns the saved text.
 std::string roundTrip(const TRCMFile& file, TRCMFile& back) {
     FuzzFile saved("saved.dat");
     fuzzCheck(file.save(saved.path()), "the file cannot be saved");
     fuzzCheck(back.Load(saved.path()), "the saved file cannot be read");
     expectSameGroup(*file._grupa, *back._grupa, 0);
-    return readAll(saved.path());
+    return fuzzReadFile(saved.path());
 }
 
 }  // namespace

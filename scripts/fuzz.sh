@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ in build-fuzz (clang, -DGAME_FUZZ=ON) and runs each for a bounded time.
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET [TARGET...]]   default 15 seconds each; targets: datafile gui
-# level txt. The corpus each run grows is kept in build-fuzz/fuzz/corpus-<target>; an input that makes a
-# target fail is saved in build-fuzz/fuzz/crashes-<target>/ and the script ends with status 1. With
-# FUZZ_KEEP_GOING=1 a target goes on after a failure (libFuzzer's -fork=1 -ignore_crashes=1), collecting
-# every failing input of a long run.
+# level txt profile minilevel tables. The corpus each run grows is kept in build-fuzz/fuzz/corpus-<target>;
+# an input that makes a target fail is saved in build-fuzz/fuzz/crashes-<target>/ and the script ends
+# with status 1. With FUZZ_KEEP_GOING=1 a target goes on after a failure (libFuzzer's -fork=1
+# -ignore_crashes=1), collecting every failing input of a long run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-15}
 shift || true
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then targets=(datafile gui level txt); fi
+if [ ${#targets[@]} -eq 0 ]; then targets=(datafile gui level txt profile minilevel tables); fi
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 cmake -S . -B "$build" -DGAME_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

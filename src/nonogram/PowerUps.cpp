@@ -107,9 +107,8 @@ float powerUpCharge(int64_t start, int64_t now, int full) {
 
 // ---------------------------------------------------------------- set-up and charge
 
-void TPowerUps::setup() {
+void loadPowerUpTable(const std::string& path) {
     TRCMFile file;
-    const std::string path = programPrefix + "data/powerUps.dat";
     if (!file.Load(path)) Warn("cannot read " + path + ": the power-ups never charge");
     for (int k = 1; k <= 6; ++k) {
         const std::string key = "powerUps::powerUp" + std::to_string(k);
@@ -119,6 +118,10 @@ void TPowerUps::setup() {
         if (hasKey(file, key + "::stage"))
             TProfile::unlockAt[k - 1] = {readInt(file, key + "::stage"), readInt(file, key + "::level")};
     }
+}
+
+void TPowerUps::setup() {
+    loadPowerUpTable(programPrefix + "data/powerUps.dat");
     loadSwordImage();
     loadFlyingBonusImages();
     // The slots' buttons, looked up once: their charge and states change every frame.

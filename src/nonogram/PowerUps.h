@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/Dim.h"
@@ -17,6 +18,10 @@ class TButton;
 class TMainGame;
 class TLevel;
 class TTile;
+
+// The recharge times of the slots and the places in the flow where they open, from the table at `path`
+// (a missing or damaged table is reported; the slots then never charge).
+void loadPowerUpTable(const std::string& path);
 
 class TPowerUps {
   public:

@@ -42,8 +42,12 @@ void TMapa::setup() {
     auto texts = loadTxtFile(programPrefix + "txt/#LANG#/stageScreen.txt");
     txtLevel = getLine(texts, 1);
     Gui = loadGui(dir + "mapa.gui");
+    loadStages(programPrefix + "data/mapStages.dat", texts);
+}
+
+void TMapa::loadStages(const std::string& path, const std::shared_ptr<TTxtFile>& texts) {
+    mapStages.clear();
     TRCMFile file;
-    const std::string path = programPrefix + "data/mapStages.dat";
     if (!file.Load(path)) {
         Warn("cannot read " + path + ": the map has no stages");
         return;

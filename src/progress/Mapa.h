@@ -49,6 +49,8 @@ class TMapa : public TEkran {
     void afterFrame() override;
     bool finished() const override { return fade == 1 && dFade == 1; }
 
+    // The stages of the map from the table at `path`, their names from `texts`.
+    void loadStages(const std::string& path, const std::shared_ptr<class TTxtFile>& texts);
     std::shared_ptr<TMapStage> getMapStage(int id) const;
     // The map's own fades run on while the stage screen is over it.
     int updateFromOtherScreen();
