@@ -28,18 +28,17 @@ std::string joined(const List& list) {
 }
 
 // Everything the profile keeps, as text; the level in progress as its saved file. Texts are as the writer
-// can keep them (without double quotes and line breaks), and so is the id that a name gives.
+// can keep them (without double quotes and line breaks).
 std::string describe(const TProfile& p, const FuzzFolder& scratch) {
     std::ostringstream out;
     const std::string name = storableText(p.name);
-    out << (p.unreadable ? p.id : profileIdOf(name)) << "|" << name << "|" << p.unreadable << "|"
-        << p.numerLevelu << "|" << p.numerStageu << "|" << p.flowSequence << "|" << p.mistakes << "|"
-        << p.kamienieWWorku << "|" << storableText(p.gameType) << "|" << storableText(p.flowType) << "|"
-        << p.tutorialOn << "|" << p.bylAwardsScreen << "|" << p.allLivings << "|" << p.score << "|"
-        << p.noMistakesOnLevel << "|" << p.lastScore << "|" << p.hintsUsedOnLevel << "|" << p.hintsUsed << "|"
-        << p.useOfSkull << p.useOfSword << p.useOfMedalion << p.useOfEye << p.useOfMap << "|"
-        << p.tempUseOfSkull << p.tempUseOfSword << p.tempUseOfMedalion << p.tempUseOfEye << p.tempUseOfMap
-        << "|" << joined(p.unlocked) << "|" << joined(p.awardy) << "|";
+    out << p.id << "|" << name << "|" << p.unreadable << "|" << p.numerLevelu << "|" << p.numerStageu << "|"
+        << p.flowSequence << "|" << p.mistakes << "|" << p.kamienieWWorku << "|" << storableText(p.gameType)
+        << "|" << storableText(p.flowType) << "|" << p.tutorialOn << "|" << p.bylAwardsScreen << "|"
+        << p.allLivings << "|" << p.score << "|" << p.noMistakesOnLevel << "|" << p.lastScore << "|"
+        << p.hintsUsedOnLevel << "|" << p.hintsUsed << "|" << p.useOfSkull << p.useOfSword << p.useOfMedalion
+        << p.useOfEye << p.useOfMap << "|" << p.tempUseOfSkull << p.tempUseOfSword << p.tempUseOfMedalion
+        << p.tempUseOfEye << p.tempUseOfMap << "|" << joined(p.unlocked) << "|" << joined(p.awardy) << "|";
     for (const std::string& tip : p.lekcjeTutoriala) out << storableText(tip) << ",";
     const int64_t now = p.paused ? p.powerUpsPomTime : eng::MilliSecs();
     for (int64_t start : p.czas) out << start - now << ",";
@@ -61,7 +60,9 @@ std::string describe(const TProfile& p, const FuzzFolder& scratch) {
 // The list's invariants, and the players as text.
 std::string check(const TProfileManager& m, const FuzzFolder& scratch) {
     const auto& list = m.listaProfili;
-    fuzzCheck(list.size() <= TProfileManager::kMaxProfiles, "more than five players");
+    fuzzCheck(m.readablePlayers() <= TProfileManager::kMaxProfiles, "more than five players");
+    fuzzCheck(list.size() - m.readablePlayers() <= TProfileManager::kMaxProfiles,
+              "more than five players who cannot be read");
     bool readable = false, active = false;
     std::string all;
     for (const auto& p : list) {
@@ -114,10 +115,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string readBack = check(second, scratch);
     fuzzCheck(readBack == read, "the players read back otherwise:\n" + read + "----\n" + readBack);
     second.save();
-    // A name the writer cannot keep as it is (a double quote, a line break) moves its player to the folder
-    // of the name as written; otherwise the second save writes what the first did.
-    const bool namesKept = std::all_of(first.listaProfili.begin(), first.listaProfili.end(),
-                                       [](const auto& p) { return p->name == storableText(p->name); });
-    fuzzCheck(!namesKept || user.files() == saved, "saving the players read back writes other files");
+    // The second save writes what the first did, and keeps the first's profile files as the saves before.
+    const auto again = user.files();
+    for (const auto& [path, text] : again) {
+        if (path.size() > 4 && path.compare(path.size() - 4, 4, ".bak") == 0) {
+            const std::string dat = path.substr(0, path.size() - 4) + ".dat";
+            fuzzCheck(saved.count(dat) && saved.at(dat) == text,
+                      "the save before the last is not kept: " + path);
+            continue;
+        }
+        fuzzCheck(saved.count(path) && saved.at(path) == text, "saving the players read back writes " + path);
+    }
+    for (const auto& [path, text] : saved)
+        fuzzCheck(again.count(path), "saving the players read back loses " + path);
     return 0;
 }

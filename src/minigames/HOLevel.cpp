@@ -106,11 +106,11 @@ void readObjects(const TRCMFile& f, const std::string& path, int n, THOLevel& le
         }
         readDim(f, k + "ukrytyDim", o->ukrytyDim);
         readDim(f, k + "doZebraniaDim", o->doZebraniaDim);
-        readDim(f, k + "ukrytyDim", o->zebranyDim);
-        o->ZebranykopiaDim = o->ukrytyDim;
+        // An object without a place gets one, and its collected picture starts from there too, so the
+        // scene saved in progress reads back with the object where it was.
         placeIfMissing(o->ukrytyDim);
         placeIfMissing(o->doZebraniaDim);
-        placeIfMissing(o->zebranyDim);
+        o->zebranyDim = o->ZebranykopiaDim = o->ukrytyDim;
         o->moveAHalf = readInt(f, k + "moveAhalf");
         if (o->moveAHalf) {
             o->ukrytyDim.x += ImageWidth(o->imgUkryty) / 2;
