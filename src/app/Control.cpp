@@ -20,6 +20,12 @@ bool notYetPlayable(const std::string& name) {
     return name.rfind("STORY", 0) == 0 && !control.knows(name);
 }
 
+// After a story: back to the map when the player was seeing it again from the stage screen, else `next`.
+std::string afterStory(const std::string& story, const std::string& next) {
+    TProfile* p = activeProfile();
+    return p && p->endStoryReplay(story) ? "MAPA" : next;
+}
+
 bool isGameScreen(const std::string& name) {
     return name == "MAIN-GAME" || name == "PUZZLE-EXPRESS" || name == "HIDDEN-OBJECT" ||
            name == "FINDROUTE-PUZZLE" || name == "PUZZLE";
@@ -83,11 +89,12 @@ bool TScreenSwitcher::knows(const std::string& name) const {
 
 bool TScreenSwitcher::step() {
     if (const TScreenEntry* scene = screens.cutscene(where)) {
-        // A cutscene is a new object for each visit; whatever it shows, the flow goes on after it.
+        // A cutscene is a new object for each visit; whatever it shows, the flow goes on after it, or the map
+        // comes back when the player was only seeing it again.
         if (onSwitch) onSwitch(where);
         std::unique_ptr<TEkran> cutscene(scene->make());
         cutscene->mainLoop();
-        setWhere("GET-NEXT-LEVEL");
+        setWhere(afterStory(where, "GET-NEXT-LEVEL"));
         return true;
     }
     if (TEkran* screen = screens.find(where)) {
@@ -95,7 +102,8 @@ bool TScreenSwitcher::step() {
         // Every game screen starts from a saved profile.
         if (isGameScreen(where) && profileManager && profileManager->profile) profileManager->save();
         // The title's "resume" and the map's choices answer an entry, which may be of a kind still to come.
-        const std::string next = screen->mainLoop();
+        std::string next = screen->mainLoop();
+        if (where.rfind("STORY", 0) == 0) next = afterStory(where, next);
         setWhere(where == "MAIN-MENU" || where == "MAPA" ? passOverMissing(next) : next);
         return true;
     }

@@ -14,6 +14,7 @@
 #include "gui/Gui.h"
 #include "gui/Mouse.h"
 #include "gui/MyFont.h"
+#include "progress/LevelData.h"
 #include "progress/LevelManager.h"
 #include "progress/Options.h"
 #include "progress/ProfileManager.h"
@@ -91,7 +92,9 @@ void TMapa::prepare() {
     for (auto& s : mapStages) s->wolny = 1;
     TProfile* p = activeProfile();
     const auto current = p ? getMapStage(p->numerStageu) : nullptr;
-    // A stage reached for the first time (none of its levels passed yet) is presented as new.
+    // The stage the journey reached at its last map stop, when nothing had been played in it yet; else the
+    // current stage while none of its levels is passed (a journey resumed at its map stop).
+    newStage = p ? getMapStage(p->newStageN) : nullptr;
     if (current && !newStage) {
         const auto data = levelManager.getStageData(current->id);
         if (!data || !data->isAtLeastOneLevelPassed()) newStage = current;
@@ -189,13 +192,19 @@ void TMapa::clickStage(const std::shared_ptr<TMapStage>& stage) {
     covered_ = true;
     const std::string answer = stageScreen->mainLoop(*this, stage);
     covered_ = false;
-    if (answer != "PLAY" || !stageScreen->wybrany) return;
+    if (answer == "PLAY" && stageScreen->wybrany) playPicked(*stageScreen->wybrany);
+}
+
+void TMapa::playPicked(const TLevelData& chosen) {
     TProfile* p = activeProfile();
     if (!p) return;
-    const auto chosen = stageScreen->wybrany;
-    p->numerLevelu = chosen->numer;
-    p->numerStageu = chosen->stageN;
-    wynik = p->setLevel(*chosen);
+    if (chosen.isStory()) {
+        wynik = p->replayStory(chosen);
+    } else {
+        p->numerLevelu = chosen.numer;
+        p->numerStageu = chosen.stageN;
+        wynik = p->setLevel(chosen);
+    }
     fade = dFade = 1;
 }
 

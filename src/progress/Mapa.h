@@ -13,6 +13,8 @@
 #include "engine/Engine.h"
 #include "screen/Ekran.h"
 
+class TLevelData;
+
 class TMapStage {
   public:
     int id = 0;
@@ -32,7 +34,7 @@ class TMapa : public TEkran {
     std::vector<std::shared_ptr<TMapStage>> mapStages;  // file order
     eng::Image img, panel, arrowImg;
     std::array<eng::Image, 2> stageImg;   // 0 closed, 1 playable
-    std::shared_ptr<TMapStage> newStage;  // presented as just opened, or null
+    std::shared_ptr<TMapStage> newStage;  // presented as just opened, or null (set by each visit)
     std::shared_ptr<TMapStage> overStage;
     float arX = -100, ary = 0;
     float arP = 0, dArp = 1;
@@ -56,6 +58,9 @@ class TMapa : public TEkran {
     int updateFromOtherScreen();
     // Opens the stage screen for a marker; a level picked there leaves the map for it.
     void clickStage(const std::shared_ptr<TMapStage>& stage);
+    // The map fades out for an entry picked on the stage screen: a level the journey moves to, or a story
+    // seen again, after which the map comes back.
+    void playPicked(const TLevelData& chosen);
 
   private:
     bool covered_ = false;  // the stage screen is over the map

@@ -65,6 +65,11 @@ class TProfile {
     int64_t powerUpsPomTime = 0;  // when the timers were frozen
     int paused = 0;
     TGameData gameData;
+    // The stage reached at the last map stop when nothing had been played in it yet (else 0): the map
+    // presents it as newly opened until the next stop.
+    int newStageN = 0;
+    // The story being seen again from the stage screen, while it plays; empty otherwise.
+    std::string storyReplay;
     // Set when the profile's file could not be read: the profile keeps its place in the list and its folder
     // is never written over.
     bool unreadable = false;
@@ -100,14 +105,25 @@ class TProfile {
     std::string getNextLevel();
     std::string restartLevel();
     std::string ContinueGame();
+    // 1 when there is a journey to resume: a level in progress, a result, or a place past the start.
     int canContinue() const;
+    // The nr of the furthest flow entry the journey has reached. The place in the flow goes back when an
+    // earlier level is replayed from the stage screen; the results kept show how far the journey went.
+    int furthestReached() const;
+    // Whether the story `story` that just played was being seen again from the stage screen (then the map
+    // comes back after it); the replay ends either way.
+    bool endStoryReplay(const std::string& story);
     // 0 when a pending tutorial tip has this id (any letter case), else 1.
     int IDontHaveTip(const std::string& id) const;
     // A tutorial level starts: its remembered tips that are not pending become pending again.
     void resetTutorialForLevel();
     // Every tip of the tutorial is pending (a new journey).
     void armAllTips();
+    // A level picked on the stage screen: the journey moves to it and goes on after it.
     std::string setLevel(const TLevelData& levelData);
+    // A story picked on the stage screen is only seen again: the journey keeps its place and its level in
+    // progress, and the map comes back after it. Answers the story's screen.
+    std::string replayStory(const TLevelData& story);
     int setProperLevel(const TLevelData& levelData);
     // True when the flow has been played through its last entry (not ended by a gap or an empty flow).
     bool flowFinished() const;

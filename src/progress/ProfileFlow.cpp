@@ -1,4 +1,6 @@
 // The profile's way through its level flow: a new game, the next entry, a restart, a resume.
+#include <algorithm>
+
 #include "engine/Engine.h"
 #include "progress/Highscores.h"
 #include "progress/LevelManager.h"
@@ -35,11 +37,14 @@ std::string TProfile::startNewGame() {
     score = 0;
     tutorialOn = 1;
     gameData = TGameData{};
+    newStageN = 0;
+    storyReplay.clear();
     return "GET-NEXT-LEVEL";
 }
 
 std::string TProfile::getNextLevel() {
     actLevel = nullptr;
+    storyReplay.clear();
     flowSequence += 1;
     const auto levelData = levelManager.getProfileLevelData(*this);
     if (!levelData) {
@@ -77,6 +82,10 @@ int TProfile::setProperLevel(const TLevelData& levelData) {
         pausePowerUps();
         numerLevelu = levelData.numer;
         numerStageu = levelData.stageN;
+        // A stage reached before anything was played in it is presented on the map as newly opened.
+        const bool played = std::any_of(levele.begin(), levele.end(),
+                                        [&](const auto& r) { return r->stageN == levelData.stageN; });
+        newStageN = played ? 0 : levelData.stageN;
         return 1;
     } else if (isPlayedKind(kind)) {
         pausePowerUps();
@@ -137,7 +146,39 @@ std::string TProfile::ContinueGame() {
 }
 
 int TProfile::canContinue() const {
-    return (actLevel || numerLevelu > 1 || numerStageu > 1) ? 1 : 0;
+    return (actLevel || !levele.empty() || flowSequence > 0 || numerLevelu > 1 || numerStageu > 1) ? 1 : 0;
+}
+
+int TProfile::furthestReached() const {
+    int reached = flowSequence;
+    const auto* flow = levelManager.flowOf(flowType);
+    if (!flow) return reached;
+    // After a won level the journey went on through the stories that follow it, to the next level or map
+    // stop.
+    bool won = false;
+    for (const auto& entry : *flow) {
+        const std::string kind = eng::Upper(entry->gameType);
+        if (won && (entry->isStory() || kind == "MAPA")) reached = std::max(reached, entry->nr);
+        if (won && entry->isStory()) continue;
+        won = false;
+        if (!isPlayedKind(kind)) continue;
+        const auto record = getProfLevelData2(entry->numer, entry->stageN);
+        if (!record) continue;
+        reached = std::max(reached, entry->nr);
+        won = record->passed != 0;
+    }
+    return reached;
+}
+
+std::string TProfile::replayStory(const TLevelData& story) {
+    storyReplay = story.gameType;
+    return story.gameType;
+}
+
+bool TProfile::endStoryReplay(const std::string& story) {
+    const bool replay = !storyReplay.empty() && eng::Upper(storyReplay) == eng::Upper(story);
+    storyReplay.clear();
+    return replay;
 }
 
 bool TProfile::flowFinished() const {

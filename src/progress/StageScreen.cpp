@@ -74,8 +74,8 @@ int TStageScreen::levelPlayable(const TLevelData& level) const {
 int TStageScreen::levelPlayableDraw(const TLevelData& level, const TLevelData* previous) const {
     const TProfile* p = activeProfile();
     if (!p || !stage) return 0;
-    // A story of a stage the player has reached may always be seen again.
-    if (level.isStory()) return 1;
+    // A story may be seen again once the journey has been through it, never ahead of it.
+    if (level.isStory()) return level.nr <= p->furthestReached() ? 1 : 0;
     if (p->getProfLevelData2(level.numer, stage->id)) return 1;
     if (!previous) return level.numer == 1 ? 1 : 0;
     const auto before = p->getProfLevelData2(previous->numer, stage->id);
@@ -164,7 +164,7 @@ void TStageScreen::afterFrame() {
     }
     if (Gui && Gui->clickedItem("play")) {
         const auto first = getFirstUnplayedLevel();
-        if (TProfile* p = activeProfile(); p && first) {
+        if (TProfile* p = activeProfile(); p && first && !first->isStory()) {
             p->numerStageu = first->stageN;
             p->numerLevelu = first->numer;
         }

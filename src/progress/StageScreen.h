@@ -41,7 +41,7 @@ class TStageScreen : public TEkran {
     // The profile has passed this entry of the stage.
     int levelPlayable(const TLevelData& level) const;
     // The entry may be opened: it was reached before, or it is the stage's first level, or the level
-    // before it (`previous`, stories left aside) was passed. A story always opens.
+    // before it (`previous`, stories left aside) was passed. A story opens once the journey has reached it.
     int levelPlayableDraw(const TLevelData& level, const TLevelData* previous) const;
     // The first level not yet passed; the first level when all are; stories are left aside.
     std::shared_ptr<TLevelData> getFirstUnplayedLevel() const;

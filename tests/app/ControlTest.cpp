@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Control.h"
+#include "app/ScreenRegistry.h"
 #include "engine/Engine.h"
+#include "progress/ProfileManager.h"
+#include "screen/Ekran.h"
 
 TEST(Control, NamesAreUpperCasedAndUnknownOnesGoToTheTitle) {
     TScreenSwitcher c;
@@ -64,4 +67,66 @@ TEST(Control, WithoutATitleScreenTheGameEndsInsteadOfLooping) {
     EXPECT_FALSE(c.step());
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(c.where, "END");
+}
+
+namespace {
+
+// A story that ends at once with what the opening story answers.
+struct QuickStory : TEkran {
+    int runs = 0;
+    std::string mainLoop() override {
+        ++runs;
+        return "GET-NEXT-LEVEL";
+    }
+};
+
+}  // namespace
+
+// A story picked on the stage screen plays and leads back to the map, the journey where it was; the
+// journey's own stories go on with its next entry. Both kinds of story: a cutscene made for its visit and the
+// opening story's screen.
+TEST(Control, AStorySeenAgainFromTheMapLeadsBackToTheMap) {
+    QuickStory opening;
+    int cutsceneRuns = 0;
+    TScreenEntry* camp = nullptr;
+    TScreenEntry* start = nullptr;
+    for (TScreenEntry& e : screens.entries) {
+        if (e.name == "STORY-CAMP") camp = &e;
+        if (e.name == "STORY-START") start = &e;
+    }
+    ASSERT_TRUE(camp && start);
+    const auto campMake = camp->make;
+    TEkran* const startScreen = start->screen;
+    camp->make = [&] {
+        ++cutsceneRuns;
+        return new QuickStory();
+    };
+    start->screen = &opening;
+    profileManager = std::make_shared<TProfileManager>();
+    auto p = std::make_shared<TProfile>();
+    profileManager->profile = p;
+    p->flowSequence = 2;
+    p->gameType = "MAPA";
+
+    TScreenSwitcher c;
+    for (const char* name : {"STORY-CAMP", "STORY-START"}) {
+        TLevelData story;
+        story.nr = 8;
+        story.gameType = name;
+        story.stageN = 1;
+        p->replayStory(story);
+        c.setWhere(name);
+        EXPECT_TRUE(c.step());
+        EXPECT_EQ(c.where, "MAPA") << name << " seen again";
+        EXPECT_EQ(p->flowSequence, 2) << name;
+        EXPECT_EQ(p->gameType, "MAPA") << name;
+        c.setWhere(name);
+        EXPECT_TRUE(c.step());
+        EXPECT_EQ(c.where, "GET-NEXT-LEVEL") << name << " on the journey";
+    }
+    EXPECT_EQ(cutsceneRuns, 2);
+    EXPECT_EQ(opening.runs, 2);
+    camp->make = campMake;
+    start->screen = startScreen;
+    profileManager = nullptr;
 }

@@ -6,49 +6,22 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "DriverRun.h"
 #include "Grabs.h"
+#include "MiniBot.h"
 
 namespace {
 
-// The driver's play lines for a level: every match of `pattern` with its numbers.
-std::vector<std::vector<int>> playLines(const std::string& level, const std::string& screen,
-                                        const std::string& pattern, TempDir& user, TempDir& out) {
-    DriverRun look = runDriverWith("waitscreen " + screen + "\nquit\n", user, out, " --level " + level);
-    std::vector<std::vector<int>> lines;
-    const std::regex re(pattern);
-    for (std::sregex_iterator it(look.output.begin(), look.output.end(), re), end; it != end; ++it) {
-        std::vector<int> v;
-        for (size_t i = 1; i < it->size(); ++i) v.push_back(std::stoi((*it)[i]));
-        lines.push_back(v);
-    }
-    return lines;
-}
-
 const Rect kChestInside{330, 150, 340, 260};
-
-// The script that puts every block of the driver's chest lines on its sockets: a short click keeps the
-// block on the mouse, right clicks turn it, a click lets it go.
-std::string placeBlocks(const std::vector<std::vector<int>>& blocks) {
-    std::ostringstream s;
-    for (const auto& b : blocks) {
-        s << "click " << b[0] << " " << b[1] << "\nwait 10\n";
-        for (int t = 0; t < b[2]; ++t) s << "click " << b[0] << " " << b[1] << " right\nwait 25\n";
-        s << "move " << b[3] << " " << b[4] << "\nwait 3\nclick " << b[3] << " " << b[4] << "\nwait 15\n";
-    }
-    return s.str();
-}
 
 }  // namespace
 
 TEST(ChestPlay, TheBotCoversEverySocketAndTheChestOpensOnItsTreasure) {
     TempDir user{"chest-user"}, out{"chest-grabs", true};
     const std::string level = "data/puzzleExpress/pe1.dat";
-    const auto blocks =
-        playLines(level, "PUZZLE-EXPRESS", R"(grab (\d+),(\d+) turns (\d+) drop (\d+),(\d+))", user, out);
+    const auto blocks = chestBlocks(level, user, out);
     ASSERT_EQ(blocks.size(), 4u);
     std::ostringstream s;
     s << "waitscreen PUZZLE-EXPRESS\nwait 200\ngrab chest-start\n";
@@ -160,8 +133,7 @@ TEST(ScenePlay, TheBotAsksForAHintAndFindsEveryObject) {
 TEST(ChestPlay, TheStorySpeaksAtTheStartAndTheEndOfTheLevelItBelongsTo) {
     TempDir user{"chest-user"}, out{"chest-dialogs", true};
     const std::string options = " --level data/puzzleExpress/pe1.dat --at 1 4";
-    const auto blocks = playLines("data/puzzleExpress/pe1.dat", "PUZZLE-EXPRESS",
-                                  R"(grab (\d+),(\d+) turns (\d+) drop (\d+),(\d+))", user, out);
+    const auto blocks = chestBlocks("data/puzzleExpress/pe1.dat", user, out);
     ASSERT_EQ(blocks.size(), 4u);
     std::ostringstream s;
     // Four lines at the start, a click each.

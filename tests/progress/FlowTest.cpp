@@ -176,3 +176,38 @@ TEST_F(Flow, PowerUpsUnlockWithTheStageAndLevelReached) {
         EXPECT_EQ(p.unlocked, c.unlocked) << "stage " << c.stage << ", level " << c.level;
     }
 }
+
+// Back on the title, every journey begun is offered to be resumed, and "resume" takes the player back into
+// it: the story they were in, the map stop they stood at, or the level after one they had won.
+TEST_F(Flow, AJourneyBegunIsResumedFromWhereverThePlayerLeftIt) {
+    writeFlow("flow_casual.dat", {{"STORY-START", "", 1, 0},
+                                  {"MAPA", "", 1, 1},
+                                  {"MAIN-GAME", "data/tutorial.lvl", 1, 1},
+                                  {"MAIN-GAME", "data/b.lvl", 1, 2}});
+    levelManager.setup();
+    auto p = player();
+    // What the title offers now and what "resume" answers, also after the game was closed and started again.
+    auto resumes = [&](const char* what, const std::string& answer) {
+        ASSERT_TRUE(p->save());
+        const auto again = loadProfile(p->folder() + "/profile.dat");
+        for (TProfile* q : {p.get(), again.get()}) {
+            EXPECT_EQ(q->canContinue(), 1) << what;
+            EXPECT_EQ(q->ContinueGame(), answer) << what;
+        }
+    };
+    p->startNewGame();
+    EXPECT_EQ(p->canContinue(), 0) << "a journey chosen but not begun";
+    p->getNextLevel();
+    resumes("in the opening story", "STORY-START");
+    p->getNextLevel();
+    resumes("at the first map stop", "MAPA");
+    p->replayStory(*levelManager.casualLevels[0]);
+    resumes("at the first map stop after seeing the opening story again", "MAPA");
+    // The first level picked on the stage screen, won, and the game left on its win screen.
+    p->setLevel(*levelManager.casualLevels[2]);
+    p->updateLevelData(1, 1, 100, 10, 0, 1);
+    p->levelFinished();
+    resumes("the first level won, nothing in progress", "GET-NEXT-LEVEL");
+    EXPECT_EQ(p->getNextLevel(), "MAIN-GAME");
+    EXPECT_EQ(p->numerLevelu, 2) << "the journey goes on with the level after it";
+}
