@@ -1,5 +1,6 @@
 // Fuzz target: the mini-game level readers. The first byte picks the kind (0 chest puzzle, 1 hidden-object
-// scene, 2 route puzzle, 3 jigsaw), the rest is the level file. What is read keeps the reader's promises
+// scene, 2 route puzzle, 3 jigsaw), the rest is the level file. A file the reader refuses is left alone;
+// what is read keeps the reader's promises
 // (sizes, kinds, links between its parts); it is saved, read back with as many parts of each sort, and
 // saving that again gives the same text.
 #include <cmath>
@@ -82,17 +83,17 @@ std::shared_ptr<TFlowLevel> load(int kind, const std::string& path) {
     switch (kind) {
         case 0: {
             auto l = loadPELevel(path);
-            checkChest(*l);
+            if (l) checkChest(*l);
             return l;
         }
         case 1: {
             auto l = loadHOLevel(path);
-            checkScene(*l);
+            if (l) checkScene(*l);
             return l;
         }
         case 2: {
             auto l = loadFRLevel(path);
-            checkRoute(*l);
+            if (l) checkRoute(*l);
             return l;
         }
         default: {

@@ -180,7 +180,7 @@ void TMapa::afterFrame() {
     }
     if (Gui && Gui->clickedItem("playnext")) {
         TProfile* p = activeProfile();
-        wynik = !p ? "MAIN-MENU" : p->actLevel ? p->ContinueGame() : "GET-NEXT-LEVEL";
+        wynik = p ? p->playOn() : "MAIN-MENU";
         dFade = 1;
         return;
     }

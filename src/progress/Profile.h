@@ -107,6 +107,8 @@ class TProfile {
     std::string ContinueGame();
     // 1 when there is a journey to resume: a level in progress, a result, or a place past the start.
     int canContinue() const;
+    // Where the map's "play on" leads: the entry in progress, or the journey's next entry.
+    std::string playOn();
     // The nr of the furthest flow entry the journey has reached. The place in the flow goes back when an
     // earlier level is replayed from the stage screen; the results kept show how far the journey went.
     int furthestReached() const;

@@ -93,6 +93,9 @@ int TProfile::setProperLevel(const TLevelData& levelData) {
     } else {
         return 1;  // a story entry
     }
+    // A level its screen could not make (a file missing, damaged or of another kind) leaves the player's
+    // place and records as they were; the switcher passes over the entry.
+    if (const TLevelKind* k = levelKind(kind); !actLevel && k && k->start) return 0;
     numerLevelu = levelData.numer;
     numerStageu = levelData.stageN;
     if (kind == "MAIN-GAME" && actLevel && actLevel->isTutorialLevel()) resetTutorialForLevel();
@@ -146,7 +149,15 @@ std::string TProfile::ContinueGame() {
 }
 
 int TProfile::canContinue() const {
+    // Without a journey chosen there is nothing to go back to.
+    if (!levelManager.flowOf(flowType)) return 0;
     return (actLevel || !levele.empty() || flowSequence > 0 || numerLevelu > 1 || numerStageu > 1) ? 1 : 0;
+}
+
+std::string TProfile::playOn() {
+    // A level in progress goes on, or starts again when its saved state was lost; after a map stop or a
+    // story the journey goes on to its next entry.
+    return actLevel || isPlayedKind(eng::Upper(gameType)) ? ContinueGame() : "GET-NEXT-LEVEL";
 }
 
 int TProfile::furthestReached() const {

@@ -211,3 +211,44 @@ TEST_F(Flow, AJourneyBegunIsResumedFromWhereverThePlayerLeftIt) {
     EXPECT_EQ(p->getNextLevel(), "MAIN-GAME");
     EXPECT_EQ(p->numerLevelu, 2) << "the journey goes on with the level after it";
 }
+
+// The map's "play on": the level in progress, that level again when its saved state was lost, or the
+// journey's next entry after a map stop or a story; a player without a known journey has nothing to resume.
+TEST_F(Flow, PlayOnGoesOnWithTheEntryInProgressOrTheNextOne) {
+    writeFlow("flow_casual.dat", {{"MAPA", "", 1, 1},
+                                  {"MAIN-GAME", "data/a.lvl", 1, 1},
+                                  {"STORY-CAMP", "", 1, 0},
+                                  {"MAIN-GAME", "data/b.lvl", 1, 2}});
+    levelManager.setup();
+    auto p = player();
+    p->startNewGame();
+    EXPECT_EQ(p->getNextLevel(), "MAPA");
+    EXPECT_EQ(p->playOn(), "GET-NEXT-LEVEL");
+    EXPECT_EQ(p->getNextLevel(), "MAIN-GAME");
+    EXPECT_EQ(p->playOn(), "MAIN-GAME");
+    p->actLevel = nullptr;  // its saved state could not be read
+    EXPECT_EQ(p->playOn(), "RESTART-LEVEL");
+    p->updateLevelData(1, 1, 10, 10, 0, 1);
+    EXPECT_EQ(p->playOn(), "GET-NEXT-LEVEL") << "a won level goes on";
+    EXPECT_EQ(p->getNextLevel(), "STORY-CAMP");
+    EXPECT_EQ(p->playOn(), "GET-NEXT-LEVEL");
+    EXPECT_EQ(p->canContinue(), 1);
+    p->flowType = "";
+    EXPECT_EQ(p->canContinue(), 0) << "no journey to go back to";
+}
+
+// An entry whose level its screen cannot make leaves the player's place and records as they were.
+TEST_F(Flow, AnEntryWhoseLevelCannotBeMadeLeavesThePlaceAlone) {
+    TLevelKind refusing;
+    refusing.start = [](const TLevelData&) { return std::shared_ptr<TFlowLevel>(); };
+    registerLevelKind("PUZZLE", refusing);
+    writeFlow("flow_casual.dat", {{"MAIN-GAME", "data/a.lvl", 1, 1}, {"PUZZLE", "data/a.lvl", 1, 2}});
+    levelManager.setup();
+    auto p = player();
+    p->startNewGame();
+    p->getNextLevel();
+    EXPECT_EQ(p->getNextLevel(), "PUZZLE");
+    EXPECT_FALSE(p->actLevel);
+    EXPECT_EQ(std::tie(p->numerLevelu, p->flowSequence), std::make_tuple(1, 2));
+    EXPECT_EQ(p->levele.size(), 1u) << "no record for a level nobody could play";
+}
