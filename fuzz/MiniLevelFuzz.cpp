@@ -1,8 +1,7 @@
 // Fuzz target: the mini-game level readers. The first byte picks the kind (0 chest puzzle, 1 hidden-object
 // scene, 2 route puzzle, 3 jigsaw), the rest is the level file. A file the reader refuses is left alone;
-// what is read keeps the reader's promises
-// (sizes, kinds, links between its parts); it is saved, read back with as many parts of each sort, and
-// saving that again gives the same text.
+// what is read keeps the reader's promises (sizes, kinds, links between its parts); it is saved, read back
+// with as many parts of each sort, and saving that again gives the same text.
 #include <cmath>
 #include <cstdlib>
 #include <set>
