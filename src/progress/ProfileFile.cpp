@@ -3,6 +3,7 @@
 
 #include "core/Globals.h"
 #include "files/DataFile.h"
+#include "files/DataRules.h"
 #include "files/FileNumber.h"
 #include "progress/LevelManager.h"
 #include "progress/Profile.h"
@@ -41,7 +42,8 @@ const std::string kBackupFile = "/profile.bak";
 std::string unusable(const std::string& path, TRCMFile& f) {
     if (FileType(path) != 1) return "is missing";
     if (!f.Load(path)) return "is damaged";
-    if (Trim(f.getString("profile::standards::name")).empty()) return "names no player";
+    // A name is kept as the writer can keep it: one made only of what it leaves out names nobody.
+    if (Trim(storableText(f.getString("profile::standards::name"))).empty()) return "names no player";
     return "";
 }
 
