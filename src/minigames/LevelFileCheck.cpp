@@ -16,7 +16,3 @@ int cappedList(const TRCMFile& file, const std::string& countKey, const std::str
 void refuseLevel(const std::string& path, const std::string& what, const std::string& why) {
     eng::Warn("The level file " + path + " cannot be played as " + what + ": " + why + ".");
 }
-
-void savedLevelUnusable(const std::string& path) {
-    eng::Warn("The level in progress " + path + " cannot be resumed; it starts again from its flow file.");
-}

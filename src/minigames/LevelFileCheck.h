@@ -1,6 +1,5 @@
 // What every mini-game level reader checks before it builds a level: that the file is one of its kind, and
-// that the lists it holds stay within what a screen can play; and the level saved in progress that cannot
-// be used.
+// that the lists it holds stay within what a screen can play; and reading the level saved in progress.
 #pragma once
 
 #include <memory>
@@ -18,16 +17,10 @@ int cappedList(const TRCMFile& file, const std::string& countKey, const std::str
 // Reports that the level file at `path` cannot be played as `what` ("a chest puzzle"), and `why`.
 void refuseLevel(const std::string& path, const std::string& what, const std::string& why);
 
-// Reports that the level saved in progress at `path` cannot be resumed.
-void savedLevelUnusable(const std::string& path);
-
-// The level saved in progress at `path` as `load` reads it; null, with a message, when the file cannot be
-// read or used: the flow then starts its entry again from the entry's own file.
+// The level saved in progress at `path` as `load` reads it; null when the file cannot be read or used: the
+// profile then says so and the flow starts its entry again from the entry's own file.
 template <class Loader>
 std::shared_ptr<TFlowLevel> loadSavedLevel(const std::string& path, Loader load) {
     std::string text;
-    std::shared_ptr<TFlowLevel> level;
-    if (eng::TryLoadText(path, text)) level = load(path);
-    if (!level) savedLevelUnusable(path);
-    return level;
+    return eng::TryLoadText(path, text) ? load(path) : nullptr;
 }

@@ -214,8 +214,8 @@ std::shared_ptr<TProfile> loadProfile(const std::string& path) {
     if (const TLevelKind* kind = levelKind(p->gameType); kind && kind->load && FileType(saved) == 1) {
         p->actLevel = kind->load(saved);
         if (!p->actLevel)
-            Warn("The level in progress " + saved + " cannot be read; " + p->name +
-                 " plays that level again from its start.");
+            Warn("The level in progress " + saved +
+                 " cannot be resumed; it starts again from its flow file.");
     }
     // The level keeps the name its flow gives it, not the name of the file it was saved to.
     if (p->actLevel)
